@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QSettings>
+
+#include <memory>
+
+// The station's settings store. On Windows the machine-wide registry key
+// HKEY_LOCAL_MACHINE\Software\Telvos\Vex; elsewhere an INI file read from the user's file with the
+// system-wide file as fallback and written to the user's file. The environment variable
+// VEX_SETTINGS_FILE names one INI file to use instead (tests, demos, portable installs).
+// Failures to open or write are silent: a missing store reads as empty.
+namespace SettingsStore {
+
+// Value names, as the station stores them.
+inline constexpr char Language[] = "LANGUAGE";
+inline constexpr char InstallDirectory[] = "INSTALL_DIRECTORY";
+inline constexpr char ValidComPortsGroup[] = "ValidComPorts";
+inline constexpr char ComPortDevicesGroup[] = "ComPortDevices";
+inline constexpr char DiscoveryAddress[] = "DISCOVERY_ADDRESS";
+inline constexpr char DiscoveryPort[] = "DISCOVERY_PORT";
+inline constexpr char DiscoveryLocalPort[] = "DISCOVERY_LOCAL_PORT";
+
+std::unique_ptr<QSettings> Open();
+
+QVariant Value(const QString& key, const QVariant& defaultValue = {});
+void SetValue(const QString& key, const QVariant& value);
+
+} // namespace SettingsStore

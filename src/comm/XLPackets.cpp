@@ -114,7 +114,7 @@ bool TXLPacket::ReadPayload(TXLMessage& message) const
         const qsizetype offset = 10 + 2 * AddressWidth();
         message.WriteBytes(QByteArrayView(Stream.Bytes()).sliced(offset, bodyBytes));
     }
-    return bodyBytes >= MaxLength() - XLPayloadHeaderSize;
+    return MoreFollow();
 }
 
 bool TXLPacket::ShrinkSize(TXLMessage& message)

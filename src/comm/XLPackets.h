@@ -65,6 +65,8 @@ public:
     int SizeCode() const { return Flags & 0x3; }
     int MaxLength() const { return XLMaxPayload >> SizeCode(); }
     bool IsAcknowledgement() const { return Length == 0; }
+    // A data packet that fills its size is followed by another packet of the same message.
+    bool MoreFollow() const { return Length >= MaxLength(); }
 
     void WriteHeader(quint16 length);
     // Fills this fresh packet with the next piece of the message; true when another packet follows.

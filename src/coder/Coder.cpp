@@ -1,0 +1,253 @@
+#include "coder/Coder.h"
+
+#include "coder/StationViews.h"
+#include "comm/CommChannel.h"
+#include "comm/XLMessage.h"
+#include "platform/Logging.h"
+
+#include <QCoreApplication>
+
+namespace {
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("TCoder", text);
+}
+} // namespace
+
+TCoder::TCoder(TCommChannel& channel, TStationViews& views) : Channel(channel), m_views(views) {}
+
+int TCoder::StatusIcon() const
+{
+    return ((StatusWord & PrintingBit) ? 2 : 0) + ((StatusWord & InkBit) ? 1 : 0);
+}
+
+void TCoder::Queue(TXLMessageKind kind)
+{
+    Channel.QueueMessage(std::make_unique<TXLMessage>(kind));
+}
+
+void TCoder::HandleMessage(TXLMessage& message)
+{
+    message.SetPosition(0);
+    qCDebug(lcCoder) << Channel.Name() << "handles" << Qt::hex << message.Id << message.Sub;
+    switch (message.Id) {
+    case XLReceive::ConnectionId:
+        if (message.Sub == XLReceive::DisconnectNoticeSub)
+            Connected = false;
+        else
+            HandleConnectAck(message);
+        break;
+    case XLReceive::StatusId:
+        HandleStatus(message);
+        break;
+    case XLReceive::OperatorRequestId:
+        HandleOperatorRequest(message);
+        break;
+    default:
+        break;
+    }
+}
+
+void TCoder::HandleConnectAck(TXLMessage& message)
+{
+    Model = quint8(message.Sub & 0xFF);
+    StatusWord = message.ReadU16();
+    ReadCurrentImages(message);
+    PrinterName = message.ReadString();
+    Connected = true;
+    if (Selected)
+        m_views.UpdateForm(*this);
+    Queue(XLSend::RequestPrinterInfo);
+    Queue(XLSend::RequestImageList);
+    m_views.ConnectAcknowledged(Channel);
+}
+
+// The main and print windows show the selected printer only: current images reported by any other
+// printer (a probe, a printer connected in the background) are kept but not shown.
+void TCoder::ReadCurrentImages(TXLMessage& message)
+{
+    CurrentImageA = message.ReadString();
+    CurrentImageB = message.ReadString();
+    if (!Selected)
+        return;
+    m_views.SetCurrentImages(CurrentImageA, CurrentImageB);
+    m_views.PrintWindowSetCurrentImages(CurrentImageA, CurrentImageB, Model);
+}
+
+void TCoder::HandleStatus(TXLMessage& message)
+{
+    using namespace XLReceive;
+    switch (message.Sub) {
+    case ImageList: {
+        Images = message.ReadStringList();
+        if (!Images.isEmpty())
+            ProtectedImage = Images.first();
+        if (Selected)
+            m_views.UpdateImageList(Images);
+        break;
+    }
+    case MemoryInfo:
+        FreeMemory = message.ReadU32();
+        if (Selected)
+            m_views.SetFreeSpaceText(QString::number(FreeMemory) + Tr(" Bytes."));
+        ReadCurrentImages(message);
+        break;
+    case FlashWriteStarted:
+        if (Selected) {
+            m_views.ShowFlashWrite();
+            Busy = true;
+        }
+        break;
+    case FlashWriteDone:
+        if (Selected)
+            m_views.HideFlashWrite();
+        Queue(XLSend::RequestImageList);
+        break;
+    case PrintCountInfo:
+        PrintCount = qint32(message.ReadU32());
+        if (Selected)
+            m_views.SetPrintCountText(QString::number(PrintCount));
+        break;
+    case PrintStarted:
+        PrintCount = qint32(message.ReadU32());
+        ReadCurrentImages(message);
+        Printing = true;
+        if (Selected)
+            m_views.PrintStarted(PrintCount);
+        StatusWord |= PrintingBit;
+        m_views.UpdateChannelIcons();
+        break;
+    case PrintStopped:
+        Printing = false;
+        if (Selected)
+            m_views.PrintStopped();
+        StatusWord &= quint16(~PrintingBit);
+        m_views.UpdateChannelIcons();
+        break;
+    case StatusInfo:
+        StatusWord = message.ReadU16();
+        if (Selected)
+            m_views.SetCoderStatus(StatusWord);
+        m_views.UpdateChannelIcons();
+        break;
+    case ParameterData:
+        if (Selected)
+            m_views.SetParameters(message);
+        break;
+    case NextImageRequest:
+        if (Selected)
+            m_views.TransferNextImage();
+        break;
+    case ImageDeleted:
+        if (Selected)
+            m_views.DeletionReported(message.MessageNo);
+        break;
+    case InsufficientMemory:
+        if (Selected)
+            m_views.InsufficientMemory();
+        break;
+    case TransferFailed:
+        if (Selected)
+            m_views.TransferFailed();
+        break;
+    case Identity:
+        PrinterName = message.ReadString();
+        Model = quint8(message.ReadU16() & 0xFF);
+        Version = message.ReadString();
+        break;
+    case PrintCycleTimeout:
+        m_views.ShowMessage(Tr("%1 - PRINT CYCLE TIMEOUT!").arg(PrinterName));
+        break;
+    case PositioningError:
+        m_views.ShowMessage(Tr("%1 - PRINTHEAD POSITIONING ERROR!").arg(PrinterName));
+        break;
+    case Disconnected:
+        Connected = false;
+        break;
+    case MemoryWriteError:
+        if (Selected)
+            m_views.HideFlashWrite();
+        m_views.ShowMessage(Tr("MEMORY WRITE ERROR!"));
+        break;
+    case ImageItems:
+        if (Selected)
+            m_views.ShowImageItems(message);
+        break;
+    case VersionInfo:
+        Version = message.ReadString();
+        break;
+    case RibbonFault:
+        m_views.ShowMessage(Tr("%1 - RIBBON FAULT!").arg(PrinterName));
+        break;
+    case ClockInfo: {
+        const quint16 year = message.ReadU16();
+        const quint8 month = message.ReadU8();
+        const quint8 day = message.ReadU8();
+        const quint8 hour = message.ReadU8();
+        const quint8 minute = message.ReadU8();
+        m_views.ShowPrinterClock(year, month, day, hour, minute);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// Each request waits for the operator in a modal window; everything needed is read from the message
+// first, because other messages may be handled meanwhile. The answer goes back to the printer that
+// asked, whichever printer is selected by then.
+void TCoder::HandleOperatorRequest(TXLMessage& message)
+{
+    using namespace XLReceive;
+    switch (message.Sub) {
+    case OperatorTextRequest: {
+        const QString prompt = message.ReadString();
+        const QString text = message.ReadString();
+        const quint8 maxLength = message.ReadU8();
+        if (const auto answer = m_views.OperatorTextRequest(prompt, text, maxLength)) {
+            auto reply = std::make_unique<TXLMessage>(XLSend::OperatorTextReply);
+            reply->WriteString(*answer);
+            Channel.QueueMessage(std::move(reply));
+        }
+        break;
+    }
+    case OperatorDateRequest:
+        if (const auto date = m_views.OperatorDateRequest()) {
+            auto reply = std::make_unique<TXLMessage>(XLSend::OperatorDateReply);
+            reply->WriteU8(quint8(date->day()));
+            reply->WriteU8(quint8(date->month()));
+            reply->WriteU8(quint8(date->year() & 0xFF)); // the year goes low byte first
+            reply->WriteU8(quint8((date->year() >> 8) & 0xFF));
+            Channel.QueueMessage(std::move(reply));
+        }
+        break;
+    case OperatorNumericRequest: {
+        const auto value = qint32(message.ReadU32());
+        const auto limitA = qint32(message.ReadU32());
+        const auto limitB = qint32(message.ReadU32());
+        const quint8 itemNumber = message.ReadU8();
+        if (const auto answer = m_views.OperatorNumericRequest(value, limitA, limitB, itemNumber)) {
+            auto reply = std::make_unique<TXLMessage>(XLSend::OperatorNumericReply);
+            reply->WriteU32(quint32(*answer));
+            Channel.QueueMessage(std::move(reply));
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void TCoder::Refresh()
+{
+    m_views.UpdateForm(*this);
+    m_views.SetCurrentImages(CurrentImageA, CurrentImageB);
+    m_views.SetCoderStatus(StatusWord);
+    if (Printing) {
+        m_views.PrintStarted(PrintCount);
+    } else {
+        m_views.PrintStopped();
+        m_views.SetPrintCountText(QString::number(PrintCount));
+    }
+    m_views.UpdateImageList(Images);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "coder/PrinterModels.h"
+
+#include <QString>
+#include <QStringList>
+
+class TCommChannel;
+class TStationViews;
+class TXLMessage;
+struct TXLMessageKind;
+
+// What the station knows about one printer, and the interpreter of every message the printer sends.
+// Each channel owns one coder. When a message arrives the coder updates its fields and tells the
+// windows through the station views; what only concerns the printer shown in the main window happens
+// only while Selected is set.
+class TCoder
+{
+public:
+    TCoder(TCommChannel& channel, TStationViews& views);
+
+    TCommChannel& Channel;
+    quint8 Model = PrinterModels::NotReported;
+    QString PrinterName = QStringLiteral("Unknown Printer");
+    QStringList Images;
+    QString ProtectedImage = QStringLiteral("Telvos"); // never offered for deletion
+    quint32 FreeMemory = 0;
+    qint32 PrintCount = 0;
+    QString CurrentImageA;
+    QString CurrentImageB;
+    bool Printing = false;
+    bool Connected = false;
+    bool Selected = false;
+    QString Version;
+    quint16 StatusWord = 0;
+    bool Busy = false; // sending is held until the printer next sends a data packet
+
+    // Status word bits the station shows: printing (print lamp) and ink/ribbon (ink lamp).
+    static constexpr quint16 InkBit = 0x0001;
+    static constexpr quint16 PrintingBit = 0x0100;
+
+    void HandleMessage(TXLMessage& message);
+    // Pushes the whole state to the main and print windows.
+    void Refresh();
+    bool HasImage(const QString& name) const { return Images.contains(name); }
+    // 0 neither bit, 1 only the ink bit, 2 only the printing bit, 3 both.
+    int StatusIcon() const;
+    QString DisplayName() const { return PrinterModels::DisplayPrefix(Model) + PrinterName; }
+
+private:
+    void HandleConnectAck(TXLMessage& message);
+    void HandleStatus(TXLMessage& message);
+    void HandleOperatorRequest(TXLMessage& message);
+    void ReadCurrentImages(TXLMessage& message);
+    void Queue(TXLMessageKind kind);
+
+    TStationViews& m_views;
+};

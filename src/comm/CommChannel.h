@@ -1,0 +1,103 @@
+#pragma once
+
+#include "coder/Coder.h"
+#include "comm/XLMessage.h"
+#include "comm/XLPackets.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <deque>
+#include <memory>
+
+class TStationViews;
+
+// The link to one printer, whatever the medium. It sends the messages of its queue one at a time as
+// packets that the printer acknowledges one by one (stop and wait), resends a packet on silence and
+// makes packets smaller when resending does not help, acknowledges every data packet it receives,
+// joins received packets into messages and hands each complete message to its coder.
+// The media are subclasses: they put a packet's bytes on the wire and deliver received packets.
+class TCommChannel : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Times a packet is resent before the channel tries a smaller packet size.
+    static constexpr int MaxResends = 15;
+    // A message being received may grow to this size; beyond it the message is dropped.
+    static constexpr qsizetype MaxReceivedMessageSize = 16 * 1024 * 1024;
+
+    TCommChannel(const QString& name, quint16 port, TStationViews& views, QObject* parent = nullptr);
+    ~TCommChannel() override;
+
+    // The medium's part: puts the packet's bytes on the wire. The base sends nothing.
+    virtual void SendPacket(const TXLPacket& packet);
+    virtual void ConnectionLost();
+    virtual bool IsConnected() const { return m_coder.Connected; }
+    virtual void SetOnline(bool online) { m_online = online; }
+    virtual void Connect();
+    virtual void Close();
+    virtual void RequestStatus();
+
+    // Takes the message (its body up to the current position) and sends it when its turn comes.
+    void QueueMessage(std::unique_ptr<TXLMessage> message);
+    // Sends what is queued, then a disconnect request, then drops the link.
+    void SendDisconnect();
+    void Abort();
+    void SendWake();
+    void SetConnected(bool connected) { m_coder.Connected = connected; }
+    // Selecting a printer makes its coder show its whole state.
+    void SetSelected(bool selected);
+    bool IsOnline() const { return m_online; }
+
+    // Every intact packet from the medium comes in here.
+    void OnPacketReceived(std::unique_ptr<TXLPacket> packet);
+    // The retry timer's handler; public so that tests can drive the resend sequence.
+    void OnRetryTimer();
+
+    const QString& Name() const { return m_name; }
+    quint16 Port() const { return m_port; }
+    TCoder& Coder() { return m_coder; }
+    const TCoder& Coder() const { return m_coder; }
+    bool Unanswered() const { return m_unanswered; }
+    quint8 MessageNo() const { return m_messageNo; }
+    const QTimer& RetryTimer() const { return m_retryTimer; }
+    int RetryCount() const { return m_retryCount; }
+    qsizetype QueuedMessages() const { return qsizetype(m_sendQueue.size()); }
+    // True while a received message is being handled (an operator request may be waiting for the
+    // operator): the channel must not be destroyed then.
+    bool IsHandlingMessage() const { return m_handlingDepth > 0; }
+
+protected:
+    TStationViews& Views() { return m_views; }
+    void StopRetryTimer() { m_retryTimer.stop(); }
+
+private:
+    void SendNextMessage();
+    void SendAck(const TXLPacket& received);
+    void OnAckReceived(quint8 messageNo, quint8 packetNo);
+    void StartRetryTimer(qsizetype bytes);
+    void SendCurrentPacket(qsizetype timedBytes);
+    void FinishHeadMessage();
+    void ClearSendQueue();
+    void TakeDataPacket(const TXLPacket& packet);
+    void DeliverReceivedMessage();
+
+    TStationViews& m_views;
+    QString m_name;
+    quint16 m_port;
+    bool m_online = false;
+    TCoder m_coder;
+    QTimer m_retryTimer;
+    int m_retryCount = 0;
+    std::deque<std::unique_ptr<TXLMessage>> m_sendQueue;
+    std::unique_ptr<TXLPacket> m_currentPacket;
+    quint8 m_messageNo = 0;
+    quint8 m_packetNo = 0;
+    bool m_morePackets = false;
+    bool m_disconnectWhenIdle = false;
+    TXLMessage m_receiveMessage;
+    bool m_receiveOversized = false;
+    bool m_unanswered = true;
+    int m_handlingDepth = 0;
+};

@@ -1,0 +1,89 @@
+#include "comm/XLClient.h"
+
+#include "comm/NetChannel.h"
+#include "platform/Logging.h"
+
+#include <QScopedValueRollback>
+
+TXLClient::TXLClient(TNetChannel& channel)
+    : QObject(&channel), m_channel(channel), m_assembler([this](std::unique_ptr<TXLPacket> packet) {
+          // A packet completed after the connection was closed belongs to no link any more.
+          if (IsOpen())
+              m_channel.OnPacketReceived(std::move(packet));
+      })
+{
+    m_socket.setReadBufferSize(ReadBufferSize);
+    connect(&m_socket, &QTcpSocket::readyRead, this, &TXLClient::OnReadyRead);
+    connect(&m_socket, &QTcpSocket::connected, this, [this] {
+        m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        if (auto onConnected = std::exchange(m_onConnected, nullptr))
+            onConnected();
+    });
+    connect(&m_socket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
+        qCDebug(lcCommTcp) << m_host << m_port << "socket error" << error;
+        m_onConnected = nullptr;
+    });
+}
+
+TXLClient::~TXLClient()
+{
+    m_socket.abort();
+}
+
+void TXLClient::SetPort(quint16 port)
+{
+    m_port = port;
+    m_assembler.SetPort(port);
+}
+
+bool TXLClient::IsConnecting() const
+{
+    return m_socket.state() == QAbstractSocket::HostLookupState ||
+           m_socket.state() == QAbstractSocket::ConnectingState;
+}
+
+bool TXLClient::Connect(int timeoutMs)
+{
+    m_assembler.Reset();
+    m_socket.connectToHost(m_host, m_port);
+    if (!m_socket.waitForConnected(timeoutMs)) {
+        m_socket.abort();
+        return false;
+    }
+    m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    return true;
+}
+
+void TXLClient::ConnectInBackground(std::function<void()> onConnected)
+{
+    m_assembler.Reset();
+    m_onConnected = std::move(onConnected);
+    m_socket.connectToHost(m_host, m_port);
+}
+
+void TXLClient::Disconnect()
+{
+    m_onConnected = nullptr;
+    m_socket.abort();
+    m_assembler.Reset();
+}
+
+void TXLClient::Write(const QByteArray& bytes)
+{
+    if (!IsOpen()) {
+        qCDebug(lcCommTcp) << m_host << m_port << "drops a packet: connection not open";
+        return;
+    }
+    m_socket.write(bytes);
+}
+
+void TXLClient::OnReadyRead()
+{
+    if (m_processing)
+        return; // taken when the chunk being processed is done
+    const QScopedValueRollback processing(m_processing, true);
+    while (IsOpen() && m_socket.bytesAvailable() > 0) {
+        const QByteArray chunk = m_socket.read(ReadBufferSize);
+        ProcessBytes(chunk);
+    }
+}

@@ -1,0 +1,235 @@
+#include "RecordingChannel.h"
+#include "RecordingViews.h"
+#include "comm/NetChannel.h"
+#include "comm/XLPacketAssembler.h"
+
+#include <QEventLoop>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+namespace {
+
+// A printer at the other end of a loopback TCP connection: acknowledges what it gets and sends what
+// the test asks for. On ports 14000-14009 it doubles and undoubles 0xFF as the station does.
+class FakePrinter : public QObject
+{
+public:
+    explicit FakePrinter(quint16 port = 0)
+    {
+        m_server.listen(QHostAddress::LocalHost, port);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+                ++Connections;
+                m_socket = socket;
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+                    const QByteArray bytes = socket->readAll();
+                    RawReceived += bytes;
+                    m_assembler.ProcessBytes(bytes);
+                });
+            }
+        });
+    }
+
+    bool IsListening() const { return m_server.isListening(); }
+    quint16 Port() const { return m_server.serverPort(); }
+    QTcpSocket* Socket() const { return m_socket; }
+
+    void Send(const TXLMessage& message, quint8 messageNo)
+    {
+        for (const QByteArray& wire : PacketsOf(message, messageNo))
+            WriteWire(wire);
+    }
+    void WriteWire(const QByteArray& wire)
+    {
+        m_socket->write(XLPortDoublesFF(Port()) ? XLDoubleFF(wire) : wire);
+        m_socket->flush();
+    }
+
+    int Connections = 0;
+    QByteArray RawReceived;
+    QList<TSentPacket> Received; // data packets only
+    QList<QByteArray> ReceivedBodies;
+
+private:
+    QTcpServer m_server;
+    QTcpSocket* m_socket = nullptr;
+    TXLPacketAssembler m_assembler{[this](std::unique_ptr<TXLPacket> packet) {
+                                       if (packet->IsAcknowledgement())
+                                           return;
+                                       Received.append({packet->Stream.Bytes(), packet->MessageNo,
+                                                        packet->PacketNo, packet->Length, packet->MsgId,
+                                                        packet->MsgSub, packet->Flags});
+                                       TXLMessage body;
+                                       packet->ReadPayload(body);
+                                       ReceivedBodies.append(body.Body());
+                                       TXLPacket ack(packet->Flags);
+                                       ack.MessageNo = packet->MessageNo;
+                                       ack.PacketNo = packet->PacketNo;
+                                       TXLMessage empty;
+                                       ack.BuildFromMessage(empty);
+                                       WriteWire(ack.Stream.Bytes());
+                                   },
+                                   0};
+
+public:
+    void UsePortRule() { m_assembler.SetPort(Port()); }
+};
+
+TXLMessage StatusInfo(quint16 word)
+{
+    TXLMessage message(XLReceive::StatusId, XLReceive::StatusInfo);
+    message.WriteU16(word);
+    return message;
+}
+
+quint16 UnusedPort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+} // namespace
+
+class TestNetChannel : public QObject
+{
+    Q_OBJECT
+
+    TRecordingViews m_views;
+
+private slots:
+    void init() { m_views = TRecordingViews(); }
+
+    void theProbeOpensTheLinkAndSendsWakeAndStatusRequest()
+    {
+        FakePrinter printer;
+        TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), m_views);
+        QCOMPARE(channel.Name(), QStringLiteral("127.0.0.1 Port %1").arg(printer.Port()));
+        QVERIFY(channel.Probed());
+        QVERIFY(channel.IsOnline());
+        QCOMPARE(channel.LinkTimer().interval(), 2000);
+        QTRY_COMPARE(printer.Received.size(), 2);
+        QCOMPARE(printer.Received[0].MsgId, XLSend::Wake.Id);
+        QCOMPARE(printer.Received[1].MsgSub, XLSend::RequestStatus.Sub);
+        printer.Send(StatusInfo(0x0001), 1);
+        QTRY_COMPARE(channel.Coder().StatusWord, quint16(1));
+        QVERIFY(!channel.Unanswered());
+        QVERIFY(channel.LinkTimer().isActive()); // the probe closes when it runs out
+    }
+
+    void aRefusedProbeIsNotProbed()
+    {
+        TNetChannel channel(QStringLiteral("127.0.0.1"), UnusedPort(), m_views);
+        QVERIFY(!channel.Probed());
+        QVERIFY(!channel.IsLinkOpen());
+        channel.RequestStatus(); // on a closed connection: nothing queued
+        QCOMPARE(channel.QueuedMessages(), 0);
+    }
+
+    void connectDuringTheProbeDoesNothingAndAfterItConnects()
+    {
+        FakePrinter printer;
+        TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), m_views);
+        channel.Connect();
+        QTRY_COMPARE(printer.Received.size(), 2);
+        QCOMPARE(printer.Connections, 1);
+        QVERIFY(!channel.Coder().Selected);
+
+        channel.Close();
+        channel.Connect();
+        QTRY_COMPARE(printer.Received.size(), 3);
+        QCOMPARE(printer.Connections, 2);
+        QCOMPARE(printer.Received[2].MsgSub, XLSend::ConnectRequest.Sub);
+        QCOMPARE(printer.Received[2].MsgId, XLSend::ConnectRequest.Id);
+        QVERIFY(channel.Coder().Selected);
+    }
+
+    void ports14000To14009DoubleFFBothWays()
+    {
+        std::unique_ptr<FakePrinter> printer;
+        for (quint16 port = 14000; port <= 14009 && !(printer && printer->IsListening()); ++port)
+            printer = std::make_unique<FakePrinter>(port);
+        if (!printer->IsListening())
+            QSKIP("every port of 14000-14009 is in use on this machine");
+        printer->UsePortRule();
+        TNetChannel channel(QStringLiteral("127.0.0.1"), printer->Port(), m_views);
+        QTRY_COMPARE(printer->Received.size(), 2);
+        auto reply = std::make_unique<TXLMessage>(XLSend::StartPrint);
+        reply->WriteBytes(QByteArray("\xFF\x41\xFF\xFF", 4));
+        channel.QueueMessage(std::move(reply));
+        QTRY_COMPARE(printer->Received.size(), 3);
+        QCOMPARE(printer->ReceivedBodies[2], QByteArray("\xFF\x41\xFF\xFF", 4));
+        QVERIFY(printer->RawReceived.contains(QByteArray("\xFF\xFF\x41\xFF\xFF\xFF", 6)));
+
+        TXLMessage list(XLReceive::StatusId, XLReceive::ImageList);
+        list.WriteBytes(QByteArray("\xFF\xFF\0", 3));
+        printer->Send(list, 1);
+        QTRY_COMPARE(channel.Coder().Images, QStringList{QString::fromLatin1("\xFF\xFF")});
+    }
+
+    // An operator request waits in a nested event loop: meanwhile timers run and other printers are
+    // served, but the same printer's next message waits until the request is answered.
+    void aWaitingHandlerHoldsItsPrinterOnly()
+    {
+        FakePrinter printerA;
+        FakePrinter printerB;
+        TNetChannel channelA(QStringLiteral("127.0.0.1"), printerA.Port(), m_views);
+        TNetChannel channelB(QStringLiteral("127.0.0.1"), printerB.Port(), m_views);
+        QTRY_VERIFY(printerA.Socket() && printerB.Socket());
+
+        QStringList events;
+        m_views.TextAnswer = [&](const QString&, const QString& text, quint8) -> std::optional<QString> {
+            events << QStringLiteral("dialog opens");
+            printerA.Send(StatusInfo(0x0101), 2);
+            printerB.Send(StatusInfo(0x0100), 1);
+            QTimer::singleShot(50, [&] { events << QStringLiteral("timer"); });
+            QEventLoop dialog;
+            QTimer::singleShot(400, &dialog, &QEventLoop::quit);
+            dialog.exec();
+            events << QStringLiteral("A status %1, B status %2")
+                          .arg(channelA.Coder().StatusWord, 0, 16)
+                          .arg(channelB.Coder().StatusWord, 0, 16);
+            events << QStringLiteral("dialog closes");
+            return text;
+        };
+        TXLMessage request(XLReceive::OperatorRequestId, XLReceive::OperatorTextRequest);
+        request.WriteString(QStringLiteral("Lot?"));
+        request.WriteString(QStringLiteral("L1"));
+        request.WriteU8(8);
+        printerA.Send(request, 1);
+        QTRY_COMPARE(channelA.Coder().StatusWord, quint16(0x0101));
+        QCOMPARE(events, (QStringList{"dialog opens", "timer", "A status 0, B status 100", "dialog closes"}));
+    }
+
+    void writingToAConnectionThePeerClosedIsHarmless()
+    {
+        FakePrinter printer;
+        TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), m_views);
+        QTRY_COMPARE(printer.Received.size(), 2);
+        printer.Socket()->close();
+        QTest::qWait(50);
+        for (int i = 0; i < 20; ++i) {
+            channel.QueueMessage(std::make_unique<TXLMessage>(XLSend::RequestStatus));
+            channel.OnRetryTimer();
+        }
+        QTest::qWait(50);
+        QVERIFY(channel.Probed());
+    }
+
+    void aLostLinkClosesTwentyMillisecondsLater()
+    {
+        FakePrinter printer;
+        TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), m_views);
+        channel.SetConnected(true);
+        channel.Abort();
+        QCOMPARE(channel.LinkTimer().interval(), 20);
+        QVERIFY(channel.IsLinkOpen());
+        QTRY_VERIFY(!channel.IsLinkOpen());
+        QVERIFY(!channel.IsConnected());
+        QCOMPARE(m_views.Calls.last(), QStringLiteral("UpdateChannelIcons"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNetChannel)
+#include "tst_netchannel.moc"

@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(payload.Bytes.mid(8, 8), (digits + check).toLatin1() + '\0');
     }
 
-    // Symbols as published (most of them figures of the GS1 General Specifications), written out
+    // Symbols as published (most of them figures of the GS1 standard), written out
     // module by module; together they use every pattern of the three sets.
     void symbolCharactersAreTheBarsOfRealSymbols_data()
     {

@@ -1,4 +1,5 @@
 # The benchmark programs, one bench/<name>.cpp each. The test build runs them from a Release build.
 set(VEX_BENCHMARKS
     bench_packets
+    bench_picture
 )

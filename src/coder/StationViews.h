@@ -3,6 +3,7 @@
 #include "platform/StationClock.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,17 @@
 class TCoder;
 class TCommChannel;
 class TXLMessage;
+
+// One entry of the connection list: a printer link, its caption and its icon (0-3 by the printer's
+// status bits when connected, 4 when not).
+struct TConnectionEntry
+{
+    TCommChannel* Channel = nullptr;
+    QString Caption;
+    int Icon = 4;
+
+    bool operator==(const TConnectionEntry&) const = default;
+};
 
 // Everything the printer links, the printers' state and the connection manager tell the windows:
 // the one way from the station's logic to what the operator sees. The window program implements it
@@ -76,6 +88,9 @@ public:
     virtual void PrinterDisconnected(TCommChannel& channel) = 0;
     virtual void RefreshListView() = 0;
     virtual void SetConnectionManagerEnabled(bool enabled) = 0;
+    // The connection list as it now stands, to be shown whole.
+    virtual void ShowConnectionEntries(const QList<TConnectionEntry>& entries) = 0;
+    virtual void ShowNoEthernetConnection() = 0;
 };
 
 // Views that show nothing and answer every operator request as closing its window at once answers
@@ -128,4 +143,6 @@ public:
     void PrinterDisconnected(TCommChannel&) override {}
     void RefreshListView() override {}
     void SetConnectionManagerEnabled(bool) override {}
+    void ShowConnectionEntries(const QList<TConnectionEntry>&) override {}
+    void ShowNoEthernetConnection() override {}
 };

@@ -187,3 +187,12 @@ void TRecordingViews::SetConnectionManagerEnabled(bool enabled)
 {
     Calls << QStringLiteral("SetConnectionManagerEnabled %1").arg(enabled);
 }
+void TRecordingViews::ShowConnectionEntries(const QList<TConnectionEntry>& entries)
+{
+    Entries = entries;
+    Calls << QStringLiteral("ShowConnectionEntries %1").arg(entries.size());
+}
+void TRecordingViews::ShowNoEthernetConnection()
+{
+    Calls << QStringLiteral("ShowNoEthernetConnection");
+}

@@ -60,4 +60,8 @@ public:
     void PrinterDisconnected(TCommChannel& channel) override;
     void RefreshListView() override;
     void SetConnectionManagerEnabled(bool enabled) override;
+    void ShowConnectionEntries(const QList<TConnectionEntry>& entries) override;
+    void ShowNoEthernetConnection() override;
+
+    QList<TConnectionEntry> Entries; // as last shown
 };

@@ -1,0 +1,141 @@
+#include "comm/NetworkList.h"
+
+#include "comm/ConnectionManager.h"
+#include "comm/NetChannel.h"
+#include "platform/Logging.h"
+#include "platform/SettingsStore.h"
+
+#include <QNetworkDatagram>
+#include <QNetworkInterface>
+#include <QUdpSocket>
+
+namespace {
+const QByteArray DiscoveryRequest("\x00\x00\x00\xF8", 4);
+const QByteArray DiscoveryReplyHead("\x00\x00\x00\xF9", 4);
+} // namespace
+
+TDiscoveryAddress TDiscoveryAddress::FromSettings()
+{
+    TDiscoveryAddress address;
+    const QString text =
+        SettingsStore::Value(QLatin1String(SettingsStore::DiscoveryAddress), QStringLiteral("255.255.255.255"))
+            .toString();
+    address.Address = QHostAddress(text);
+    address.Port = quint16(SettingsStore::Value(QLatin1String(SettingsStore::DiscoveryPort), 30718).toUInt());
+    address.LocalPort =
+        quint16(SettingsStore::Value(QLatin1String(SettingsStore::DiscoveryLocalPort), 30718).toUInt());
+    return address;
+}
+
+bool TNetworkList::PcIsOnline(const TDiscoveryAddress& address)
+{
+    if (address.Address.isLoopback())
+        return true;
+    const QList<QHostAddress> addresses = QNetworkInterface::allAddresses();
+    return std::any_of(addresses.begin(), addresses.end(), [](const QHostAddress& local) {
+        return local.protocol() == QAbstractSocket::IPv4Protocol && !local.isLoopback();
+    });
+}
+
+TNetworkList::TNetworkList(TConnectionManager& manager, const TDiscoveryAddress& address)
+    : QObject(&manager), m_manager(manager), m_address(address)
+{
+    m_collectTimer.setSingleShot(true);
+    connect(&m_collectTimer, &QTimer::timeout, this, &TNetworkList::OnCollectTimer);
+    // Whether the PC is on a network is asked once: without it no listener exists and discoveries
+    // find nothing during the whole run.
+    if (PcIsOnline(m_address)) {
+        m_listener = new QUdpSocket(this);
+        connect(m_listener, &QUdpSocket::readyRead, this, &TNetworkList::ReadDatagrams);
+    }
+}
+
+quint16 TNetworkList::LocalPort() const
+{
+    return m_listener ? m_listener->localPort() : 0;
+}
+
+int TNetworkList::IndexOf(const QString& name) const
+{
+    for (int i = 0; i < m_channels.size(); ++i)
+        if (m_channels[i]->Name() == name)
+            return i;
+    return -1;
+}
+
+void TNetworkList::BuildList()
+{
+    m_foundNames.clear();
+    m_collectTimer.start(CollectMs); // replies are collected from now on; they do not extend the time
+    if (m_listener && !SendRequest())
+        m_manager.Windows().ShowNoEthernetConnection();
+}
+
+bool TNetworkList::SendRequest()
+{
+    if (m_listener->state() != QAbstractSocket::BoundState &&
+        !m_listener->bind(QHostAddress::AnyIPv4, m_address.LocalPort,
+                          QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint)) {
+        qCWarning(lcDiscovery) << "cannot listen on port" << m_address.LocalPort << m_listener->errorString();
+        return false;
+    }
+    const qint64 sent = m_listener->writeDatagram(DiscoveryRequest, m_address.Address, m_address.Port);
+    qCDebug(lcDiscovery) << "discovery request to" << m_address.Address << m_address.Port << "sent:" << sent;
+    return sent == DiscoveryRequest.size();
+}
+
+void TNetworkList::ReadDatagrams()
+{
+    while (m_listener->hasPendingDatagrams()) {
+        const QNetworkDatagram datagram = m_listener->receiveDatagram();
+        OnDiscoveryReply(datagram.data(), datagram.senderAddress());
+    }
+}
+
+// A reply names two TCP ports of the printer, each low byte first. Replies too short to hold both
+// are not discovery replies.
+void TNetworkList::OnDiscoveryReply(const QByteArray& datagram, const QHostAddress& sender)
+{
+    if (datagram.size() < ReplySize || !datagram.startsWith(DiscoveryReplyHead))
+        return;
+    auto portAt = [&datagram](int offset) {
+        return quint16(quint8(datagram[offset]) | (quint8(datagram[offset + 1]) << 8));
+    };
+    bool isIPv4 = false;
+    const QHostAddress host(sender.toIPv4Address(&isIPv4));
+    const QHostAddress printer = isIPv4 ? host : sender;
+    TakePort(portAt(24), printer);
+    TakePort(portAt(72), printer);
+}
+
+void TNetworkList::TakePort(quint16 port, const QHostAddress& sender)
+{
+    const QString host = sender.toString();
+    const QString name = TNetChannel::NameFor(host, port);
+    m_foundNames.append(name);
+    const int index = IndexOf(name);
+    if (index >= 0) {
+        if (!m_channels[index]->IsConnected())
+            m_channels[index]->RequestStatus();
+        return;
+    }
+    TNetChannel* channel = m_manager.CreateNetChannel(host, port);
+    if (channel->Probed())
+        m_channels.append(channel);
+    else
+        m_manager.Retire(channel);
+}
+
+void TNetworkList::OnCollectTimer()
+{
+    m_collectTimer.stop();
+    for (int i = int(m_channels.size()) - 1; i >= 0; --i) {
+        TNetChannel* channel = m_channels[i];
+        if (channel->Unanswered() || !m_foundNames.contains(channel->Name())) {
+            qCDebug(lcDiscovery) << "drops" << channel->Name();
+            m_channels.removeAt(i);
+            m_manager.Retire(channel);
+        }
+    }
+    m_manager.RefreshListView();
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QHostAddress>
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+class QUdpSocket;
+class TConnectionManager;
+class TNetChannel;
+
+// Where a discovery request goes and where replies come back. Read from the settings store; the
+// command-line tool may override them for one run.
+struct TDiscoveryAddress
+{
+    QHostAddress Address = QHostAddress::Broadcast;
+    quint16 Port = 30718;
+    quint16 LocalPort = 30718;
+
+    static TDiscoveryAddress FromSettings();
+};
+
+// The network printers: one channel per printer port that answered the UDP discovery, found by a
+// broadcast whose replies are collected for three seconds.
+class TNetworkList : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int CollectMs = 3000;
+    static constexpr qsizetype ReplySize = 74; // up to and including port B
+
+    TNetworkList(TConnectionManager& manager, const TDiscoveryAddress& address);
+
+    // One discovery: sends the request and starts collecting the replies.
+    void BuildList();
+    // A datagram from the discovery socket; public so that it can be fed directly.
+    void OnDiscoveryReply(const QByteArray& datagram, const QHostAddress& sender);
+    // The end of a discovery: channels that did not answer, or whose printer never acknowledged
+    // anything, are dropped.
+    void OnCollectTimer();
+
+    bool IsListening() const { return m_listener != nullptr; }
+    quint16 LocalPort() const;
+    int Count() const { return int(m_channels.size()); }
+    TNetChannel* At(int index) const { return m_channels.value(index); }
+    const QList<TNetChannel*>& Channels() const { return m_channels; }
+    int IndexOf(const QString& name) const;
+    const QStringList& FoundNames() const { return m_foundNames; }
+    const QTimer& CollectTimer() const { return m_collectTimer; }
+
+    // Whether the PC has a network address; a loopback discovery address counts as one.
+    static bool PcIsOnline(const TDiscoveryAddress& address);
+
+private:
+    bool SendRequest();
+    void ReadDatagrams();
+    void TakePort(quint16 port, const QHostAddress& sender);
+
+    TConnectionManager& m_manager;
+    TDiscoveryAddress m_address;
+    QUdpSocket* m_listener = nullptr;
+    QTimer m_collectTimer;
+    QStringList m_foundNames;
+    QList<TNetChannel*> m_channels;
+};

@@ -1,0 +1,52 @@
+#include "comm/SerialList.h"
+
+#include "comm/ConnectionManager.h"
+#include "comm/SerialChannel.h"
+#include "platform/ComPortNames.h"
+
+#include <QSerialPort>
+
+bool TSerialList::PortExists(int portNumber)
+{
+    const QString device = ComPortNames::Device(portNumber);
+    if (device.isEmpty())
+        return false;
+    QSerialPort port(device);
+    port.setReadBufferSize(64);
+    if (port.open(QIODevice::ReadWrite)) {
+        port.close();
+        return true;
+    }
+    return port.error() == QSerialPort::PermissionError;
+}
+
+int TSerialList::IndexOf(const QString& name) const
+{
+    for (int i = 0; i < m_channels.size(); ++i)
+        if (m_channels[i]->Name() == name)
+            return i;
+    return -1;
+}
+
+void TSerialList::BuildList()
+{
+    TStationViews& views = m_manager.Windows();
+    views.ClearComPortMenu();
+    for (int n = ComPortNames::FirstPort; n <= ComPortNames::LastPort; ++n) {
+        const QString name = ComPortNames::Name(n);
+        const int index = IndexOf(name);
+        if (!PortExists(n)) {
+            if (index >= 0)
+                m_manager.Retire(m_channels.takeAt(index));
+            continue;
+        }
+        TSerialChannel* channel = index >= 0 ? m_channels[index] : nullptr;
+        if (!channel) {
+            channel = m_manager.CreateSerialChannel(name, n);
+            auto place = std::find_if(m_channels.begin(), m_channels.end(),
+                                      [n](const TSerialChannel* other) { return other->Port() > n; });
+            m_channels.insert(place, channel);
+        }
+        views.AddToComPortMenu(name, channel->IsOnline());
+    }
+}

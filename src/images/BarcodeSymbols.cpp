@@ -1,12 +1,7 @@
 #include "images/BarcodeSymbols.h"
 
 #include "comm/XLMessage.h"
-
-void ItemPayload::WriteLE16(TXLMessage& message, qint64 value)
-{
-    message.WriteU8(quint8(value & 0xFF));
-    message.WriteU8(quint8((value >> 8) & 0xFF));
-}
+#include "images/ItemPayload.h"
 
 namespace BarcodeSymbols {
 namespace {

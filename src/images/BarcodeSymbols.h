@@ -10,12 +10,6 @@
 
 class TXLMessage;
 
-namespace ItemPayload {
-// Item payloads carry their 16-bit fields low byte first, unlike the big-endian numbers of the
-// message layer. Only the low 16 bits of value are written.
-void WriteLE16(TXLMessage& message, qint64 value);
-} // namespace ItemPayload
-
 // What the station computes for the EAN/UPC family (the printer draws the bars from the pattern
 // bytes), and the wide element width of Code 39 and ITF.
 namespace BarcodeSymbols {

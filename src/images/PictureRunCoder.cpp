@@ -1,7 +1,7 @@
 #include "images/PictureRunCoder.h"
 
 #include "comm/XLMessage.h"
-#include "images/BarcodeSymbols.h"
+#include "images/ItemPayload.h"
 #include "images/MonochromePicture.h"
 
 #include <QtEndian>

@@ -1,0 +1,96 @@
+#include "images/CoderImageItemList.h"
+
+#include "images/BinaryFileStream.h"
+#include "images/DateItems.h"
+#include "images/MemoItems.h"
+#include "images/NumberItems.h"
+#include "images/ShiftcodeItems.h"
+#include "images/TextItems.h"
+#include "images/TimeItems.h"
+
+#include <algorithm>
+
+namespace {
+// FontNo, X, Y, Width, Height, Style and a reserved value: seven int32.
+constexpr qsizetype CommonPartSize = 28;
+
+// The symbology class for a barcode kind. The symbology classes are not part of the station yet,
+// so every barcode record refuses its file for now.
+std::unique_ptr<TCoderImageItem> CreateBarcodeItem(quint32 kind)
+{
+    Q_UNUSED(kind)
+    return nullptr;
+}
+
+// The item class for a record. A barcode record's class follows from the kind stored right after
+// its common part, read ahead without moving the stream.
+std::unique_ptr<TCoderImageItem> CreateItem(const QString& typeName, TBinaryFileStream& stream)
+{
+    if (typeName == QLatin1String(ItemTypeName::Text))
+        return std::make_unique<TextItem>();
+    if (typeName == QLatin1String(ItemTypeName::Number))
+        return std::make_unique<NumberItem>();
+    if (typeName == QLatin1String(ItemTypeName::Date))
+        return std::make_unique<DateItem>();
+    if (typeName == QLatin1String(ItemTypeName::Time))
+        return std::make_unique<TimeItem>();
+    if (typeName == QLatin1String(ItemTypeName::Memo) || typeName == QLatin1String(ItemTypeName::RText))
+        return std::make_unique<MemoItem>();
+    if (typeName == QLatin1String(ItemTypeName::Shiftcode))
+        return std::make_unique<ShiftcodeItem>();
+    if (typeName == QLatin1String(ItemTypeName::Barcode))
+        return CreateBarcodeItem(stream.PeekLongWord(CommonPartSize));
+    // Graphic items are not part of the station yet: their records refuse the file like unknown ones.
+    return nullptr;
+}
+
+TImageError ItemError(TImageErrorKind kind, qsizetype itemNumber, const QString& typeName)
+{
+    TImageError error;
+    error.Kind = kind;
+    error.ItemNumber = int(itemNumber);
+    error.TypeName = typeName;
+    return error;
+}
+} // namespace
+
+std::optional<TImageError> TCoderImageItemList::ReadItem(TBinaryFileStream& stream,
+                                                         TDesignFileVersion version)
+{
+    const qsizetype itemNumber = Count() + 1;
+    const QString typeName = stream.ReadString();
+    std::unique_ptr<TCoderImageItem> item = CreateItem(typeName, stream);
+    if (stream.IsDamaged())
+        return ItemError(TImageErrorKind::DamagedFile, itemNumber, typeName);
+    if (!item)
+        return ItemError(TImageErrorKind::InvalidItemType, itemNumber, typeName);
+    item->ReadFromFile(stream, version);
+    if (stream.IsDamaged())
+        return ItemError(TImageErrorKind::DamagedFile, itemNumber, typeName);
+    Append(typeName, std::move(item));
+    return std::nullopt;
+}
+
+std::optional<TImageError> TCoderImageItemList::WriteToMessage(TXLMessage& message, const TFontMap& fonts)
+{
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        std::optional<TImageError> error = m_entries[i].Item->WriteToMessage(message, fonts);
+        if (error) {
+            error->ItemNumber = int(i + 1);
+            error->TypeName = m_entries[i].TypeName;
+            return error;
+        }
+    }
+    return std::nullopt;
+}
+
+void TCoderImageItemList::Append(const QString& typeName, std::unique_ptr<TCoderImageItem> item)
+{
+    m_entries.push_back({typeName, std::move(item)});
+}
+
+bool TCoderImageItemList::HasTypeName(const QString& typeName) const
+{
+    return std::any_of(m_entries.begin(), m_entries.end(),
+                       [&](const TEntry& entry) { return entry.TypeName == typeName; });
+}

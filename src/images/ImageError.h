@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// Why an image could not be read from its design file or turned into the printer's representation.
+// Items and the image reader return it as a value; the transfer window and the command-line tool
+// turn it into the station's message with ImageErrorText.
+enum class TImageErrorKind
+{
+    FileUnreadable,       // the file cannot be opened; Detail holds the system's reason
+    InvalidFileVersion,   // the version text is none of the accepted ones
+    InvalidItemType,      // unknown item type or barcode kind, or an image without items
+    DamagedFile,          // the file ends early or announces more than it holds
+    NumberNotConvertible, // an item value is not a number the item can send
+    BarcodeNotEncodable,  // a barcode item cannot be encoded; Detail says which rule refused
+};
+
+struct TImageError
+{
+    TImageErrorKind Kind = TImageErrorKind::InvalidItemType;
+    int ItemNumber = 0; // position of the item in the image, from 1; 0 when no single item is at fault
+    QString TypeName;   // the item's type name as the file holds it
+    QString Field;      // the item field whose value was refused
+    QString Value;      // that value
+    QString Detail;     // FileUnreadable, BarcodeNotEncodable: the reason
+};
+
+// The station's texts for these failures, translated in the context of the image transfer window.
+namespace ImageErrorTexts {
+inline constexpr char Context[] = "TImageDownloadForm";
+inline constexpr const char* InvalidFileType =
+    QT_TRANSLATE_NOOP("TImageDownloadForm", "INVALID FILE TYPE, TRANSFER OF IMAGE ABORTED");
+inline constexpr const char* InvalidItemType =
+    QT_TRANSLATE_NOOP("TImageDownloadForm", "IMAGE %1 CONTAINS INVALID ITEM TYPE, TRANSFER OF IMAGE ABORTED");
+inline constexpr const char* DamagedFile =
+    QT_TRANSLATE_NOOP("TImageDownloadForm", "FILE %1 IS DAMAGED OR INCOMPLETE, TRANSFER OF IMAGE ABORTED");
+inline constexpr const char* FileUnreadable =
+    QT_TRANSLATE_NOOP("TImageDownloadForm", "FILE %1 CANNOT BE OPENED (%2), TRANSFER OF IMAGE ABORTED");
+inline constexpr const char* NumberNotConvertible = QT_TRANSLATE_NOOP(
+    "TImageDownloadForm", "IMAGE %1, ITEM %2 (%3): '%4' IS NOT A VALID NUMBER, TRANSFER OF IMAGE ABORTED");
+inline constexpr const char* BarcodeNotEncodable = QT_TRANSLATE_NOOP(
+    "TImageDownloadForm", "IMAGE %1, ITEM %2 (%3): BARCODE CANNOT BE ENCODED, %4, TRANSFER OF IMAGE ABORTED");
+} // namespace ImageErrorTexts
+
+// The message the operator sees, in the current language. fileName is shown as given.
+QString ImageErrorText(const TImageError& error, const QString& fileName, const QString& imageName);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+
+class TXLMessage;
+
+// Helpers for the item payloads of an image message: unlike the message layer, their 16-bit fields
+// go out low byte first.
+namespace ItemPayload {
+
+inline quint8 LowByte(qint64 value)
+{
+    return quint8(value & 0xFF);
+}
+
+// The low byte of value, then its bits 8 to 15.
+void WriteLE16(TXLMessage& message, qint64 value);
+
+// An optional sign and one or more decimal digits, within the signed 32-bit range; nothing else
+// (no spaces, no other bases).
+std::optional<qint32> DecimalInt32(const QString& text);
+
+} // namespace ItemPayload

@@ -1,0 +1,3 @@
+#include "images/ShiftcodeItems.h"
+
+ShiftcodeItem::ShiftcodeItem() : TCoderImageItem(ItemTypeCode::Shiftcode, QStringLiteral("Shift")) {}

@@ -1,80 +1,13 @@
+#include "FakeTcpPrinter.h"
 #include "RecordingChannel.h"
 #include "RecordingViews.h"
 #include "comm/NetChannel.h"
-#include "comm/XLPacketAssembler.h"
 
 #include <QEventLoop>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 
 namespace {
-
-// A printer at the other end of a loopback TCP connection: acknowledges what it gets and sends what
-// the test asks for. On ports 14000-14009 it doubles and undoubles 0xFF as the station does.
-class FakePrinter : public QObject
-{
-public:
-    explicit FakePrinter(quint16 port = 0)
-    {
-        m_server.listen(QHostAddress::LocalHost, port);
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* socket = m_server.nextPendingConnection()) {
-                ++Connections;
-                m_socket = socket;
-                connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
-                    const QByteArray bytes = socket->readAll();
-                    RawReceived += bytes;
-                    m_assembler.ProcessBytes(bytes);
-                });
-            }
-        });
-    }
-
-    bool IsListening() const { return m_server.isListening(); }
-    quint16 Port() const { return m_server.serverPort(); }
-    QTcpSocket* Socket() const { return m_socket; }
-
-    void Send(const TXLMessage& message, quint8 messageNo)
-    {
-        for (const QByteArray& wire : PacketsOf(message, messageNo))
-            WriteWire(wire);
-    }
-    void WriteWire(const QByteArray& wire)
-    {
-        m_socket->write(XLPortDoublesFF(Port()) ? XLDoubleFF(wire) : wire);
-        m_socket->flush();
-    }
-
-    int Connections = 0;
-    QByteArray RawReceived;
-    QList<TSentPacket> Received; // data packets only
-    QList<QByteArray> ReceivedBodies;
-
-private:
-    QTcpServer m_server;
-    QTcpSocket* m_socket = nullptr;
-    TXLPacketAssembler m_assembler{[this](std::unique_ptr<TXLPacket> packet) {
-                                       if (packet->IsAcknowledgement())
-                                           return;
-                                       Received.append({packet->Stream.Bytes(), packet->MessageNo,
-                                                        packet->PacketNo, packet->Length, packet->MsgId,
-                                                        packet->MsgSub, packet->Flags});
-                                       TXLMessage body;
-                                       packet->ReadPayload(body);
-                                       ReceivedBodies.append(body.Body());
-                                       TXLPacket ack(packet->Flags);
-                                       ack.MessageNo = packet->MessageNo;
-                                       ack.PacketNo = packet->PacketNo;
-                                       TXLMessage empty;
-                                       ack.BuildFromMessage(empty);
-                                       WriteWire(ack.Stream.Bytes());
-                                   },
-                                   0};
-
-public:
-    void UsePortRule() { m_assembler.SetPort(Port()); }
-};
 
 TXLMessage StatusInfo(quint16 word)
 {
@@ -103,7 +36,7 @@ private slots:
 
     void theProbeOpensTheLinkAndSendsWakeAndStatusRequest()
     {
-        FakePrinter printer;
+        TFakeTcpPrinter printer;
         TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), m_views);
         QCOMPARE(channel.Name(), QStringLiteral("127.0.0.1 Port %1").arg(printer.Port()));
         QVERIFY(channel.Probed());
@@ -129,7 +62,7 @@ private slots:
 
     void connectDuringTheProbeDoesNothingAndAfterItConnects()
     {
-        FakePrinter printer;
+        TFakeTcpPrinter printer;
         TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), m_views);
         channel.Connect();
         QTRY_COMPARE(printer.Received.size(), 2);
@@ -147,12 +80,11 @@ private slots:
 
     void ports14000To14009DoubleFFBothWays()
     {
-        std::unique_ptr<FakePrinter> printer;
+        std::unique_ptr<TFakeTcpPrinter> printer;
         for (quint16 port = 14000; port <= 14009 && !(printer && printer->IsListening()); ++port)
-            printer = std::make_unique<FakePrinter>(port);
+            printer = std::make_unique<TFakeTcpPrinter>(port);
         if (!printer->IsListening())
             QSKIP("every port of 14000-14009 is in use on this machine");
-        printer->UsePortRule();
         TNetChannel channel(QStringLiteral("127.0.0.1"), printer->Port(), m_views);
         QTRY_COMPARE(printer->Received.size(), 2);
         auto reply = std::make_unique<TXLMessage>(XLSend::StartPrint);
@@ -172,8 +104,8 @@ private slots:
     // served, but the same printer's next message waits until the request is answered.
     void aWaitingHandlerHoldsItsPrinterOnly()
     {
-        FakePrinter printerA;
-        FakePrinter printerB;
+        TFakeTcpPrinter printerA;
+        TFakeTcpPrinter printerB;
         TNetChannel channelA(QStringLiteral("127.0.0.1"), printerA.Port(), m_views);
         TNetChannel channelB(QStringLiteral("127.0.0.1"), printerB.Port(), m_views);
         QTRY_VERIFY(printerA.Socket() && printerB.Socket());
@@ -204,7 +136,7 @@ private slots:
 
     void writingToAConnectionThePeerClosedIsHarmless()
     {
-        FakePrinter printer;
+        TFakeTcpPrinter printer;
         TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), m_views);
         QTRY_COMPARE(printer.Received.size(), 2);
         printer.Socket()->close();
@@ -219,7 +151,7 @@ private slots:
 
     void aLostLinkClosesTwentyMillisecondsLater()
     {
-        FakePrinter printer;
+        TFakeTcpPrinter printer;
         TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), m_views);
         channel.SetConnected(true);
         channel.Abort();

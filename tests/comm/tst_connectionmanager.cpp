@@ -1,0 +1,290 @@
+#include "FakeTcpPrinter.h"
+#include "PseudoTerminal.h"
+#include "RecordingViews.h"
+#include "comm/ConnectionManager.h"
+#include "comm/NetChannel.h"
+#include "comm/SerialChannel.h"
+#include "platform/SettingsStore.h"
+
+#include <QTest>
+
+namespace {
+
+QByteArray DiscoveryReply(quint16 portA, quint16 portB, const QByteArray& head = QByteArray("\0\0\0\xF9", 4))
+{
+    QByteArray reply(TNetworkList::ReplySize, '\0');
+    reply.replace(0, 4, head);
+    reply[24] = char(portA & 0xFF);
+    reply[25] = char(portA >> 8);
+    reply[72] = char(portB & 0xFF);
+    reply[73] = char(portB >> 8);
+    return reply;
+}
+
+const QHostAddress LocalHost(QHostAddress::LocalHost);
+
+} // namespace
+
+class TestConnectionManager : public QObject
+{
+    Q_OBJECT
+
+    TRecordingViews m_views;
+    std::unique_ptr<TConnectionManager> m_manager;
+    std::map<QString, std::unique_ptr<TFakeTcpPrinter>> m_printers;
+
+    // A printer found by discovery, under a letter.
+    TCommChannel* Printer(const QString& letter)
+    {
+        auto& printer = m_printers[letter];
+        if (!printer) {
+            printer = std::make_unique<TFakeTcpPrinter>();
+            m_manager->NetworkList().OnDiscoveryReply(DiscoveryReply(printer->Port(), printer->Port()),
+                                                      LocalHost);
+            if (!QTest::qWaitFor([&] { return printer->Socket() != nullptr; }))
+                qWarning("the printer saw no connection");
+        }
+        const int index = m_manager->NetworkList().IndexOf(
+            TNetChannel::NameFor(QStringLiteral("127.0.0.1"), printer->Port()));
+        TCommChannel* channel = m_manager->NetworkList().At(index);
+        channel->Coder().PrinterName = letter;
+        return channel;
+    }
+    QString SelectedLetter() const
+    {
+        const TCommChannel* selected = m_manager->SelectedChannel();
+        return selected ? selected->Coder().PrinterName : QStringLiteral("-");
+    }
+
+private slots:
+    void init()
+    {
+        m_views = TRecordingViews();
+        m_printers.clear();
+        TDiscoveryAddress discovery;
+        discovery.Address = LocalHost;
+        discovery.Port = 9; // nothing answers there; the tests feed replies directly
+        discovery.LocalPort = 0;
+        m_manager = std::make_unique<TConnectionManager>(m_views, nullptr, discovery);
+    }
+    void cleanup() { m_manager.reset(); }
+
+    // Each step: "ack X" (the printer acknowledged the connection), "select X", "disconnect X",
+    // "ends X" (the printer ended the connection itself).
+    void selectionFollowsConnectionsAndDisconnections_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("connected");
+        QTest::newRow("a new connection is selected") << "ack A, ack B"
+                                                      << "B"
+                                                      << "AB";
+        QTest::newRow("disconnecting one ahead keeps the selection")
+            << "ack A, ack B, ack C, select B, disconnect A"
+            << "B"
+            << "BC";
+        QTest::newRow("disconnecting the selected selects the next")
+            << "ack A, ack B, ack C, select B, disconnect B"
+            << "C"
+            << "AC";
+        QTest::newRow("disconnecting the selected last selects the one before")
+            << "ack A, ack B, ack C, disconnect C"
+            << "B"
+            << "AB";
+        QTest::newRow("the only one") << "ack A, disconnect A"
+                                      << "-"
+                                      << "";
+        QTest::newRow("a printer that is not connected cannot be selected") << "ack A, select B"
+                                                                            << "A"
+                                                                            << "A";
+        QTest::newRow("a printer ending a background connection") << "ack A, ack B, select A, ends B"
+                                                                  << "A"
+                                                                  << "A";
+        QTest::newRow("the selected printer ending its connection") << "ack A, ack B, ends B"
+                                                                    << "A"
+                                                                    << "A";
+    }
+    void selectionFollowsConnectionsAndDisconnections()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, selected);
+        QFETCH(QString, connected);
+        for (const QString& step : steps.split(QStringLiteral(", "))) {
+            const QString verb = step.section(QLatin1Char(' '), 0, 0);
+            TCommChannel* channel = Printer(step.section(QLatin1Char(' '), 1, 1));
+            if (verb ==
+                QLatin1String("ack")) { // the station connected (which selects) and the printer agreed
+                channel->Coder().Selected = true;
+                channel->SetConnected(true);
+                m_manager->ConnectAcknowledged(*channel);
+            } else if (verb == QLatin1String("select")) {
+                m_manager->SelectPrinter(channel);
+            } else if (verb == QLatin1String("disconnect")) {
+                m_manager->DisconnectPrinter(channel);
+            } else {
+                m_manager->PrinterDisconnected(*channel);
+            }
+        }
+        QCOMPARE(SelectedLetter(), selected);
+        QString letters;
+        for (const TCommChannel* channel : m_manager->ConnectedList()) {
+            letters += channel->Coder().PrinterName;
+            QCOMPARE(channel->Coder().Selected, channel == m_manager->SelectedChannel());
+        }
+        QCOMPARE(letters, connected);
+    }
+
+    void aPrinterEndingItsConnectionIsShownAndOnlyTheSelectedOneChangesTheMainWindow()
+    {
+        TCommChannel* a = Printer(QStringLiteral("A"));
+        TCommChannel* b = Printer(QStringLiteral("B"));
+        for (TCommChannel* channel : {a, b}) {
+            channel->SetConnected(true);
+            m_manager->ConnectAcknowledged(*channel);
+        }
+        m_manager->SelectPrinter(a);
+        m_views.Calls.clear();
+        m_manager->PrinterDisconnected(*b);
+        QCOMPARE(m_views.Calls.first(), QStringLiteral("ShowMessage B MANUALLY DISCONNECTED!"));
+        QVERIFY(m_views.CallsStartingWith(QStringLiteral("ShowDisconnected")).isEmpty());
+        QVERIFY(m_views.CallsStartingWith(QStringLiteral("Hide")).isEmpty());
+
+        m_views.Calls.clear();
+        m_manager->PrinterDisconnected(*a);
+        for (const char* call :
+             {"HideImageTransfer", "HideImageDelete", "HideParameters", "HidePrintWindow",
+              "CloseOperatorRequests", "ShowDisconnected", "SetConnectionManagerEnabled 1"})
+            QVERIFY2(m_views.Calls.contains(QLatin1String(call)), call);
+        QCOMPARE(m_manager->SelectedIndex(), -1);
+    }
+
+    void theDisconnectNoticeOfAPrinterReachesTheManagerThroughItsLink()
+    {
+        TCommChannel* a = Printer(QStringLiteral("A"));
+        TXLMessage connectAck(XLReceive::ConnectionId, 0x0101);
+        connectAck.WriteBytes(QByteArray("\0\0\0\0A\0", 6)); // status, no images, name A
+        m_printers[QStringLiteral("A")]->Send(connectAck, 1);
+        QTRY_COMPARE(m_manager->ConnectedList().size(), 1);
+        QCOMPARE(m_manager->SelectedChannel(), a);
+        m_printers[QStringLiteral("A")]->Send(
+            TXLMessage(XLReceive::ConnectionId, XLReceive::DisconnectNoticeSub), 2);
+        QTRY_VERIFY(m_manager->ConnectedList().isEmpty());
+        QVERIFY(m_views.Calls.contains(QStringLiteral("ShowMessage A MANUALLY DISCONNECTED!")));
+    }
+
+    void sendToSelectedDropsMessagesWithoutASelectedPrinter()
+    {
+        TCommChannel* a = Printer(QStringLiteral("A"));
+        const TFakeTcpPrinter& printer = *m_printers[QStringLiteral("A")];
+        // The probe's wake, and a status request for each port the reply names (the same one twice).
+        QTRY_COMPARE(printer.Received.size(), 3);
+        m_manager->SendToSelected(std::make_unique<TXLMessage>(XLSend::FlashWrite));
+        QTest::qWait(50);
+        QCOMPARE(printer.Received.size(), 3);
+        a->SetConnected(true);
+        m_manager->ConnectAcknowledged(*a);
+        m_manager->SendToSelected(std::make_unique<TXLMessage>(XLSend::FlashWrite));
+        QTRY_COMPARE(printer.Received.size(), 4);
+        QCOMPARE(printer.Received.last().MsgSub, XLSend::FlashWrite.Sub);
+        QCOMPARE(m_manager->SelectedPrinterName(), QStringLiteral("A"));
+    }
+
+    void discoveryRepliesNameChannels_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("foundNames");
+        QTest::newRow("two names of one port") << QByteArray() << 1 << 2;
+        QTest::newRow("another head") << QByteArray("\0\0\0\xF8", 4) << 0 << 0;
+        QTest::newRow("too short for port B") << QByteArray("short") << 0 << 0;
+    }
+    void discoveryRepliesNameChannels()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(int, channels);
+        QFETCH(int, foundNames);
+        TFakeTcpPrinter printer;
+        QByteArray datagram = DiscoveryReply(printer.Port(), printer.Port());
+        if (reply == "short")
+            datagram.truncate(73);
+        else if (!reply.isEmpty())
+            datagram.replace(0, 4, reply);
+        m_manager->NetworkList().OnDiscoveryReply(datagram, LocalHost);
+        m_manager->NetworkList().OnDiscoveryReply(datagram, LocalHost);
+        QCOMPARE(m_manager->NetworkList().Count(), channels);
+        QCOMPARE(m_manager->NetworkList().FoundNames().size(), 2 * foundNames);
+    }
+
+    void aPortThatRefusesIsNotKept()
+    {
+        quint16 closedPort = 0;
+        {
+            TFakeTcpPrinter gone;
+            closedPort = gone.Port();
+        }
+        m_manager->NetworkList().OnDiscoveryReply(DiscoveryReply(closedPort, closedPort), LocalHost);
+        QCOMPARE(m_manager->NetworkList().Count(), 0);
+    }
+
+    void theCollectDropsSilentAndUnansweredPrintersAndPrunesTheSelection()
+    {
+        TCommChannel* a = Printer(QStringLiteral("A"));
+        TCommChannel* b = Printer(QStringLiteral("B"));
+        QTRY_VERIFY(!a->Unanswered() && !b->Unanswered());
+        for (TCommChannel* channel : {a, b}) {
+            channel->SetConnected(true);
+            m_manager->ConnectAcknowledged(*channel);
+        }
+        m_manager->NetworkList().BuildList(); // a new discovery: only A answers
+        m_manager->NetworkList().OnDiscoveryReply(
+            DiscoveryReply(m_printers[QStringLiteral("A")]->Port(), m_printers[QStringLiteral("A")]->Port()),
+            LocalHost);
+        m_views.Calls.clear();
+        m_manager->NetworkList().OnCollectTimer();
+        QCOMPARE(m_manager->NetworkList().Count(), 1);
+        QCOMPARE(m_manager->ConnectedList().size(), 1);
+        QCOMPARE(m_manager->SelectedChannel(), a);
+        QVERIFY(a->Coder().Selected);
+        QVERIFY(m_views.Calls.contains(QStringLiteral("ShowDisconnected")));
+        QCOMPARE(m_views.Entries.size(), 1);
+        QCOMPARE(m_views.Entries.first().Channel, a);
+    }
+
+    void aDisabledManagerOnlyRestartsItsTimer()
+    {
+        m_manager->SetEnabled(false);
+        m_manager->BuildChannelLists();
+        QVERIFY(m_views.CallsStartingWith(QStringLiteral("ClearComPortMenu")).isEmpty());
+        QVERIFY(!m_manager->NetworkList().CollectTimer().isActive());
+        QVERIFY(m_manager->RefreshTimer().isActive());
+        QCOMPARE(m_manager->RefreshTimer().interval(), 30000);
+    }
+
+    void serialPortsAreProbedThroughTheNameMapping()
+    {
+        TPseudoTerminal pty;
+        for (int n = 1; n <= 50; ++n)
+            SettingsStore::SetValue(QStringLiteral("ComPortDevices/COM%1").arg(n),
+                                    n == 3 ? pty.Device() : QStringLiteral("/nonexistent/tty%1").arg(n));
+        QVERIFY(!TSerialList::PortExists(0));
+        QVERIFY(!TSerialList::PortExists(2));
+        QVERIFY(TSerialList::PortExists(3));
+
+        m_manager->BuildChannelLists();
+        QCOMPARE(m_manager->SerialList().Count(), 1);
+        QCOMPARE(m_manager->GetSerialChannelName(0), QStringLiteral("COM3"));
+        QCOMPARE(m_views.CallsStartingWith(QStringLiteral("AddToComPortMenu")),
+                 QStringList{"AddToComPortMenu COM3 0"});
+
+        m_manager->SetSerialChannel(0, true);
+        QVERIFY(TSerialList::PortExists(3)); // held by this station's own online channel
+        QVERIFY(m_views.Entries.isEmpty());  // shown at the next list refresh
+        m_manager->RefreshListView();
+        QCOMPARE(m_views.Entries.size(), 1);
+        m_manager->SetSerialChannel(0, false);
+        QVERIFY(m_views.Entries.isEmpty()); // gone at once
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConnectionManager)
+#include "tst_connectionmanager.moc"

@@ -1,0 +1,309 @@
+#include "RecordingSink.h"
+#include "TestSupport.h"
+#include "parameters/ParameterDataUnit.h"
+#include "parameters/ParametersAltair.h"
+#include "parameters/ParametersNimbus.h"
+
+#include <QBuffer>
+#include <QTest>
+#include <QtEndian>
+
+using TestSupport::Hex;
+using TestSupport::TRecordingSink;
+
+using Edits = QList<QPair<int, int>>; // parameter number, new value
+using Setting = TParameterData::Setting;
+
+namespace {
+// The settings by parameter number, kept here apart from the code under test.
+const QMap<int, Setting> SettingOfNumber = {
+    {1, &TParameterData::Rotation},      {2, &TParameterData::XOffset},
+    {3, &TParameterData::YOffset},       {4, &TParameterData::PrintRequest},
+    {5, &TParameterData::Debounce},      {6, &TParameterData::DelayA},
+    {7, &TParameterData::DelayB},        {8, &TParameterData::DirectionA},
+    {9, &TParameterData::DirectionB},    {10, &TParameterData::EncoderSource},
+    {11, &TParameterData::Speed},        {12, &TParameterData::Stretch},
+    {13, &TParameterData::Alignment},    {14, &TParameterData::HeadCapInterval},
+    {16, &TParameterData::Contrast},     {17, &TParameterData::RibbonGap},
+    {18, &TParameterData::InhibitDelay}, {19, &TParameterData::InhibitOffDelay},
+    {20, &TParameterData::SpitDelay},    {21, &TParameterData::SpitInterval},
+};
+
+// Every setting, in parameter file order.
+const Setting FileOrder[] = {
+    &TParameterData::Rotation,      &TParameterData::XOffset,         &TParameterData::YOffset,
+    &TParameterData::Debounce,      &TParameterData::PrintRequest,    &TParameterData::DelayA,
+    &TParameterData::DelayB,        &TParameterData::DirectionA,      &TParameterData::DirectionB,
+    &TParameterData::EncoderSource, &TParameterData::Speed,           &TParameterData::Stretch,
+    &TParameterData::Alignment,     &TParameterData::HeadCapInterval, &TParameterData::Spare1,
+    &TParameterData::Contrast,      &TParameterData::RibbonGap,       &TParameterData::InhibitOffDelay,
+    &TParameterData::InhibitDelay,  &TParameterData::Spare2,          &TParameterData::Spare3,
+    &TParameterData::SpitDelay,     &TParameterData::SpitInterval,
+};
+
+QString ModelOf(const TParameterData& record)
+{
+    if (dynamic_cast<const TParametersAltair*>(&record))
+        return "Altair";
+    if (dynamic_cast<const TParametersRigel*>(&record))
+        return "Rigel";
+    if (dynamic_cast<const TParametersDeneb*>(&record))
+        return "Deneb";
+    if (dynamic_cast<const TParametersLyra*>(&record))
+        return "Lyra";
+    if (dynamic_cast<const TParametersVega*>(&record))
+        return "Vega";
+    return "?";
+}
+
+// A ParameterData body: the model code, then the words 1, 2, 3 ... count.
+TXLMessage ParameterData(quint32 modelCode, int count)
+{
+    TXLMessage message(0x21, 9);
+    message.WriteU32(modelCode);
+    for (int word = 1; word <= count; ++word)
+        message.WriteU32(quint32(word));
+    message.SetPosition(0);
+    return message;
+}
+
+QList<qint32> Values(const TParameterData& record, std::initializer_list<Setting> settings)
+{
+    QList<qint32> values;
+    for (const Setting setting : settings)
+        values.append(record.*setting);
+    return values;
+}
+
+// Every setting gets its own value: 0x0101 * (its place in the file + 1).
+void FillDistinct(TParameterData& record, qint32 scale = 0x0101)
+{
+    qint32 value = scale;
+    for (const Setting setting : FileOrder) {
+        record.*setting = value;
+        value += scale;
+    }
+}
+
+QByteArray Saved(const TParameterData& record)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    record.SaveToStream(buffer);
+    return buffer.data();
+}
+} // namespace
+
+class TestParameterData : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void modelCodeChoosesTheRecordClass_data()
+    {
+        QTest::addColumn<quint32>("modelCode");
+        QTest::addColumn<QString>("model");
+        QTest::newRow("0") << 0u << "Altair";
+        QTest::newRow("1") << 1u << "Vega";
+        QTest::newRow("2") << 2u << "Rigel";
+        QTest::newRow("3") << 3u << "Deneb";
+        QTest::newRow("4 Cygnus") << 4u << "Vega";
+        QTest::newRow("5") << 5u << "Lyra";
+        QTest::newRow("9 unknown") << 9u << "Vega";
+        QTest::newRow("only the low byte counts") << 0x1100u << "Altair";
+    }
+    void modelCodeChoosesTheRecordClass()
+    {
+        QFETCH(quint32, modelCode);
+        QFETCH(QString, model);
+        TXLMessage message = ParameterData(modelCode, 0);
+        const TReceivedParameters received = ReadParameterData(message);
+        QCOMPARE(received.ModelCode, quint8(modelCode));
+        QCOMPARE(ModelOf(*received.Record), model);
+        QCOMPARE(ModelOf(*received.Record->Clone()), model);
+    }
+
+    void altairReadsItsLayout()
+    {
+        TXLMessage message = ParameterData(PrinterModels::Altair, 12);
+        const auto record = ReadParameterData(message).Record;
+        QCOMPARE(
+            Values(*record,
+                   {&TParameterData::Rotation, &TParameterData::XOffset, &TParameterData::YOffset,
+                    &TParameterData::PrintRequest, &TParameterData::Debounce, &TParameterData::DelayA,
+                    &TParameterData::Contrast, &TParameterData::RibbonGap, &TParameterData::InhibitOffDelay,
+                    &TParameterData::InhibitDelay, &TParameterData::Spare2, &TParameterData::Spare3}),
+            QList<qint32>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+        QCOMPARE(record->DirectionA, 0);
+        QVERIFY(message.AtEnd());
+    }
+
+    void inkJetModelsReadTheirLayout()
+    {
+        TXLMessage message = ParameterData(PrinterModels::Lyra, 17);
+        const auto record = ReadParameterData(message).Record;
+        QCOMPARE(Values(*record,
+                        {&TParameterData::Rotation, &TParameterData::XOffset, &TParameterData::YOffset,
+                         &TParameterData::PrintRequest, &TParameterData::Debounce, &TParameterData::DelayA,
+                         &TParameterData::DirectionA, &TParameterData::DelayB, &TParameterData::DirectionB,
+                         &TParameterData::EncoderSource, &TParameterData::Speed, &TParameterData::Stretch,
+                         &TParameterData::Alignment, &TParameterData::HeadCapInterval,
+                         &TParameterData::Spare1, &TParameterData::SpitInterval, &TParameterData::SpitDelay}),
+                 QList<qint32>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17}));
+        QCOMPARE(record->Contrast, 0);
+        QVERIFY(message.AtEnd());
+    }
+
+    void shortBodyReadsTheRestAsZero()
+    {
+        TXLMessage message = ParameterData(PrinterModels::Vega, 0);
+        message.SetPosition(4);
+        message.WriteBytes(Hex("FF FF FF FF 00 00 00 02 00 00 01")); // two words and a cut-off one
+        message.SetPosition(0);
+        const auto record = ReadParameterData(message).Record;
+        QCOMPARE(record->Rotation, -1);
+        QCOMPARE(record->XOffset, 2);
+        QCOMPARE(Saved(*record).mid(8), QByteArray(TParameterData::FileSettingsSize - 8, '\0'));
+    }
+
+    void cloneCopiesTheSettingsButNotChanged()
+    {
+        TParametersDeneb record;
+        FillDistinct(record);
+        record.Changed = true;
+        const auto copy = record.Clone();
+        QCOMPARE(Saved(*copy), Saved(record));
+        QVERIFY(!copy->Changed);
+    }
+
+    void sendChangesWritesDifferingSettingsInTheModelsOrder_data()
+    {
+        QTest::addColumn<quint32>("modelCode");
+        QTest::addColumn<Edits>("edits");
+        QTest::addColumn<QStringList>("sent");
+        QTest::newRow("Altair unchanged: FlashWrite only") << 0u << Edits{} << QStringList{"31/4"};
+        QTest::newRow("Vega unchanged: nothing") << 1u << Edits{} << QStringList{};
+        QTest::newRow("Lyra speed 3500")
+            << 5u << Edits{{11, 3500}} << QStringList{"33/11: 00 00 0D AC", "31/4"};
+        QTest::newRow("Rigel stretch before rotation")
+            << 2u << Edits{{1, 0}, {12, 3}} << QStringList{"33/12: 00 00 00 03", "33/1: 00 00 00 00", "31/4"};
+        QTest::newRow("Vega leaves out the alignment") << 1u << Edits{{13, 5}} << QStringList{};
+        QTest::newRow("Cygnus as Vega, spit settings too")
+            << 4u << Edits{{21, 3}, {20, 2}, {8, 1}}
+            << QStringList{"33/8: 00 00 00 01", "33/20: 00 00 00 02", "33/21: 00 00 00 03", "31/4"};
+        QTest::newRow("Deneb head B")
+            << 3u << Edits{{9, 1}, {7, 250}} << QStringList{"33/7: 00 00 00 FA", "33/9: 00 00 00 01", "31/4"};
+        QTest::newRow("Lyra head cap before direction")
+            << 5u << Edits{{8, 1}, {14, 30}}
+            << QStringList{"33/14: 00 00 00 1E", "33/8: 00 00 00 01", "31/4"};
+        QTest::newRow("Altair order, negative value")
+            << 0u
+            << Edits{{4, 1}, {1, 0}, {19, 7}, {18, 1}, {17, 2}, {16, 80}, {6, -1}, {5, 3}, {3, 4}, {2, 5}}
+            << QStringList{"33/2: 00 00 00 05",
+                           "33/3: 00 00 00 04",
+                           "33/5: 00 00 00 03",
+                           "33/6: FF FF FF FF",
+                           "33/16: 00 00 00 50",
+                           "33/17: 00 00 00 02",
+                           "33/18: 00 00 00 01",
+                           "33/19: 00 00 00 07",
+                           "33/1: 00 00 00 00",
+                           "33/4: 00 00 00 01",
+                           "31/4"};
+        QTest::newRow("Altair leaves out the speed") << 0u << Edits{{11, 50}} << QStringList{"31/4"};
+    }
+    void sendChangesWritesDifferingSettingsInTheModelsOrder()
+    {
+        QFETCH(quint32, modelCode);
+        QFETCH(Edits, edits);
+        QFETCH(QStringList, sent);
+        TXLMessage message = ParameterData(modelCode, 17);
+        const auto received = ReadParameterData(message).Record;
+        const auto edited = received->Clone();
+        for (const auto& [number, value] : edits)
+            edited.get()->*SettingOfNumber.value(number) = value;
+
+        TRecordingSink sink;
+        edited->SendChanges(*received, sink);
+        QCOMPARE(sink.Sent(), sent);
+        QCOMPARE(edited->Changed, !sent.isEmpty());
+
+        // The received record was brought up to date: a second acceptance writes no setting.
+        sink.Messages.clear();
+        edited->SendChanges(*received, sink);
+        QCOMPARE(sink.Sent(), modelCode == PrinterModels::Altair ? QStringList{"31/4"} : QStringList{});
+    }
+
+    void savedFileHoldsTheModelByteAndTheSettingsLittleEndian()
+    {
+        TParametersLyra record;
+        FillDistinct(record);
+        record.SpitDelay = 0x01020304;
+        record.SpitInterval = -2;
+        QBuffer file;
+        file.open(QIODevice::WriteOnly);
+        QVERIFY(SaveParameterFile(file, PrinterModels::Lyra, record));
+        const QByteArray bytes = file.data();
+        QCOMPARE(bytes.size(), 93);
+        QCOMPARE(bytes.left(5), Hex("05 01 01 00 00"));
+        QCOMPARE(bytes.right(8), Hex("04 03 02 01 FE FF FF FF"));
+        QCOMPARE(bytes.mid(57, 4), Hex("0F 0F 00 00")); // Spare1 keeps its place, the 15th setting
+    }
+
+    void loadingReadsWhatTheFileHolds_data()
+    {
+        QTest::addColumn<int>("fileSize");
+        QTest::addColumn<int>("settingsRead");
+        QTest::addColumn<int>("result");
+        QTest::newRow("whole file") << 93 << 23 << int(TParameterFileLoad::Loaded);
+        QTest::newRow("ten settings") << 41 << 10 << int(TParameterFileLoad::Loaded);
+        QTest::newRow("cut in a setting") << 43 << 10 << int(TParameterFileLoad::Loaded);
+        QTest::newRow("model byte only") << 1 << 0 << int(TParameterFileLoad::Loaded);
+        QTest::newRow("empty") << 0 << 0 << int(TParameterFileLoad::NoModelByte);
+    }
+    void loadingReadsWhatTheFileHolds()
+    {
+        QFETCH(int, fileSize);
+        QFETCH(int, settingsRead);
+        QFETCH(int, result);
+        TParametersRigel saved;
+        FillDistinct(saved);
+        QBuffer source;
+        source.open(QIODevice::WriteOnly);
+        QVERIFY(SaveParameterFile(source, PrinterModels::Rigel, saved));
+
+        QBuffer file;
+        file.setData(source.data().left(fileSize));
+        file.open(QIODevice::ReadOnly);
+        TParametersRigel record;
+        FillDistinct(record, -7);
+        const QByteArray before = Saved(record);
+        QCOMPARE(int(LoadParameterFile(file, PrinterModels::Rigel, record)), result);
+        const int read = settingsRead * 4;
+        QCOMPARE(Saved(record), Saved(saved).left(read) + before.mid(read));
+    }
+
+    void fileOfAnotherModelLoadsNothing()
+    {
+        TParametersAltair altair;
+        FillDistinct(altair);
+        QBuffer file;
+        file.open(QIODevice::ReadWrite);
+        QVERIFY(SaveParameterFile(file, PrinterModels::Altair, altair));
+        file.seek(0);
+        TParametersRigel record;
+        QCOMPARE(LoadParameterFile(file, PrinterModels::Rigel, record), TParameterFileLoad::OtherModel);
+        QCOMPARE(Saved(record), QByteArray(TParameterData::FileSettingsSize, '\0'));
+    }
+
+    void savingReportsAFileThatTakesNothing()
+    {
+        TParametersVega record;
+        QBuffer file;
+        file.open(QIODevice::ReadOnly);
+        QVERIFY(!SaveParameterFile(file, PrinterModels::Vega, record));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestParameterData)
+#include "tst_parameterdata.moc"

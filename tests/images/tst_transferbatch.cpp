@@ -1,0 +1,148 @@
+#include "DesignFileWriter.h"
+#include "RecordingChannel.h"
+#include "RecordingSink.h"
+#include "RecordingViews.h"
+#include "images/FontUnit.h"
+#include "images/TransferBatch.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class TRecordingHost : public TTransferHost
+{
+public:
+    QStringList Events;
+    bool Overwrite = true;
+
+    void ShowTransferFile(const QString& fileName, const QString& imageName) override
+    {
+        if (!imageName.isEmpty())
+            Events << QStringLiteral("file %1 %2").arg(fileName, imageName);
+    }
+    bool ConfirmOverwrite(const QString& imageName) override
+    {
+        Events << QStringLiteral("overwrite %1?").arg(imageName);
+        return Overwrite;
+    }
+    void ShowTransferError(const QString& text) override { Events << QStringLiteral("error ") + text; }
+    void ImageBuilt(const QByteArray&) override {}
+    void CloseTransfer() override { Events << QStringLiteral("close"); }
+};
+
+} // namespace
+
+class TestTransferBatch : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    TRecordingHost m_host;
+    TestSupport::TRecordingSink m_sink;
+    TFontMap m_fonts;
+    TRecordingViews m_views;
+    std::unique_ptr<TRecordingChannel> m_printer;
+    std::unique_ptr<TTransferBatch> m_batch;
+
+    // A design file holding one text item; an empty version makes it a file of another program.
+    QString File(const QString& name, const QByteArray& imageName,
+                 const QByteArray& version = "zorbe V3.1X000", const QByteArray& counterValue = "1")
+    {
+        TDesignFileWriter writer;
+        writer.Header(version, "", imageName).Shifts().ItemCount(1);
+        writer.Item("NumberItem").String("0").String(counterValue).String("9").String("1").String("0");
+        writer.Byte(0).Byte(0);
+        const QString path = m_dir.filePath(name);
+        writer.WriteTo(path);
+        return path;
+    }
+    QStringList Sent() const
+    {
+        QStringList kinds;
+        for (const auto& message : m_sink.Messages)
+            kinds << (message->Is(XLSend::FlashWrite)
+                          ? QStringLiteral("FlashWrite")
+                          : QStringLiteral("ImageData ") + QString::fromLatin1(message->Body().constData()));
+        return kinds;
+    }
+
+private slots:
+    void init()
+    {
+        m_host = TRecordingHost();
+        m_sink.Messages.clear();
+        m_views = TRecordingViews();
+        m_printer = std::make_unique<TRecordingChannel>(QStringLiteral("p"), 1, m_views);
+        m_printer->Coder().Images = QStringList{"Telvos", "HELD"};
+        m_batch = std::make_unique<TTransferBatch>(m_host, m_sink, m_fonts);
+        m_batch->SetSelectedCoder(&m_printer->Coder());
+    }
+
+    void aSkippedFileInTheMiddleIsPassedOverWhenTheNextImageIsAskedFor()
+    {
+        m_batch->Start({File("One.Vega", "ONE"), File("Two.Vega", "TWO", "zorbe V9.9X000"),
+                        File("Three.Vega", "THREE")});
+        QCOMPARE(Sent(), QStringList{"ImageData ONE"});
+        m_batch->TransferNextImage(); // the printer asks before the last packet was acknowledged
+        QCOMPARE(Sent().size(), 1);
+        m_batch->ImageSent();
+        m_batch->TransferNextImage();
+        QCOMPARE(Sent(), (QStringList{"ImageData ONE", "ImageData THREE"}));
+        QVERIFY(m_host.Events.contains(QStringLiteral("error INVALID FILE TYPE, TRANSFER OF IMAGE ABORTED")));
+        m_batch->ImageSent();
+        m_batch->TransferNextImage();
+        QCOMPARE(Sent().last(), QStringLiteral("FlashWrite"));
+        QCOMPARE(m_host.Events.last(), QStringLiteral("close"));
+        QVERIFY(!m_batch->IsRunning());
+        QVERIFY(m_printer->Coder().HasImage(QStringLiteral("THREE")));
+    }
+
+    void decliningToOverwriteTheOnlyFileEndsTheBatchAtOnce()
+    {
+        m_host.Overwrite = false;
+        m_batch->Start({File("held.Vega", "HELD")});
+        QCOMPARE(m_host.Events, (QStringList{"file held.vega HELD", "overwrite HELD?", "close"}));
+        QCOMPARE(Sent(), QStringList{"FlashWrite"});
+    }
+
+    void aValueAnItemCannotConvertSkipsTheFileAndTheBatchGoesOn()
+    {
+        m_batch->Start({File("bad.Vega", "BAD", "zorbe V3.1X000", "12x"), File("good.Vega", "GOOD")});
+        QCOMPARE(Sent(), QStringList{"ImageData GOOD"});
+        QVERIFY(m_host.Events.filter(QStringLiteral("'12x' IS NOT A VALID NUMBER")).size() == 1);
+    }
+
+    void aFailureReportWritesToFlashOnlyAfterTheFirstFile_data()
+    {
+        QTest::addColumn<int>("filesSent");
+        QTest::addColumn<QStringList>("sent");
+        QTest::newRow("first file") << 1 << QStringList{"ImageData A"};
+        QTest::newRow("second file") << 2 << QStringList{"ImageData A", "ImageData B", "FlashWrite"};
+    }
+    void aFailureReportWritesToFlashOnlyAfterTheFirstFile()
+    {
+        QFETCH(int, filesSent);
+        QFETCH(QStringList, sent);
+        m_batch->Start({File("a.Vega", "A"), File("b.Vega", "B"), File("c.Vega", "C")});
+        for (int i = 1; i < filesSent; ++i) {
+            m_batch->ImageSent();
+            m_batch->TransferNextImage();
+        }
+        m_batch->Abort(QStringLiteral("Insufficient Memory to Store Image. Transfer Aborted"));
+        QCOMPARE(Sent(), sent);
+        QCOMPARE(m_host.Events.last(), QStringLiteral("close"));
+        m_batch->Abort(QStringLiteral("again")); // a report after the batch ended is ignored
+        QCOMPARE(Sent(), sent);
+    }
+
+    void aBatchOfSkippedFilesEndsInTheSameCall()
+    {
+        m_batch->Start({m_dir.filePath(QStringLiteral("missing.Vega")), File("x.Vega", "X", "other")});
+        QCOMPARE(Sent(), QStringList{"FlashWrite"});
+        QCOMPARE(m_host.Events.filter(QStringLiteral("error")).size(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTransferBatch)
+#include "tst_transferbatch.moc"

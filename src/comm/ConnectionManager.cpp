@@ -32,6 +32,18 @@ TNetChannel* TConnectionManager::CreateNetChannel(const QString& host, quint16 p
     return new TNetChannel(host, port, m_channelViews, this);
 }
 
+TNetChannel* TConnectionManager::AddNetworkPrinter(const QString& host, quint16 port)
+{
+    return m_networkList->Add(host, port);
+}
+
+TSerialChannel* TConnectionManager::AddSerialPrinter(const QString& name, int portNumber, const QString& device)
+{
+    auto* channel = new TSerialChannel(name, portNumber, m_channelViews, this, device);
+    m_serialList.Insert(channel);
+    return channel;
+}
+
 void TConnectionManager::Retire(TCommChannel* channel)
 {
     channel->Close();

@@ -52,6 +52,11 @@ public:
     void DisconnectAll();
     void ShutdownChannels();
 
+    // A printer named by the operator instead of found: a network printer port (kept when its probe
+    // connection opens; null otherwise) or a serial device.
+    TNetChannel* AddNetworkPrinter(const QString& host, quint16 port);
+    TSerialChannel* AddSerialPrinter(const QString& name, int portNumber, const QString& device = {});
+
     // Windows that work with the selected printer disable the manager meanwhile.
     void SetEnabled(bool enabled);
     bool IsEnabled() const { return m_enabled; }

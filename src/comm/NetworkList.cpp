@@ -119,11 +119,18 @@ void TNetworkList::TakePort(quint16 port, const QHostAddress& sender)
             m_channels[index]->RequestStatus();
         return;
     }
+    Add(host, port);
+}
+
+TNetChannel* TNetworkList::Add(const QString& host, quint16 port)
+{
     TNetChannel* channel = m_manager.CreateNetChannel(host, port);
-    if (channel->Probed())
-        m_channels.append(channel);
-    else
+    if (!channel->Probed()) {
         m_manager.Retire(channel);
+        return nullptr;
+    }
+    m_channels.append(channel);
+    return channel;
 }
 
 void TNetworkList::OnCollectTimer()

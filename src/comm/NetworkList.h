@@ -49,6 +49,8 @@ public:
     int IndexOf(const QString& name) const;
     const QStringList& FoundNames() const { return m_foundNames; }
     const QTimer& CollectTimer() const { return m_collectTimer; }
+    // A printer port named by the operator: kept like one that answered discovery.
+    TNetChannel* Add(const QString& host, quint16 port);
 
     // Whether the PC has a network address; a loopback discovery address counts as one.
     static bool PcIsOnline(const TDiscoveryAddress& address);

@@ -6,6 +6,8 @@
 
 #include <QSerialPort>
 
+#include <algorithm>
+
 bool TSerialList::PortExists(int portNumber)
 {
     const QString device = ComPortNames::Device(portNumber);
@@ -43,10 +45,15 @@ void TSerialList::BuildList()
         TSerialChannel* channel = index >= 0 ? m_channels[index] : nullptr;
         if (!channel) {
             channel = m_manager.CreateSerialChannel(name, n);
-            auto place = std::find_if(m_channels.begin(), m_channels.end(),
-                                      [n](const TSerialChannel* other) { return other->Port() > n; });
-            m_channels.insert(place, channel);
+            Insert(channel);
         }
         views.AddToComPortMenu(name, channel->IsOnline());
     }
+}
+
+void TSerialList::Insert(TSerialChannel* channel)
+{
+    auto place = std::find_if(m_channels.begin(), m_channels.end(),
+                              [channel](const TSerialChannel* other) { return other->Port() > channel->Port(); });
+    m_channels.insert(place, channel);
 }

@@ -23,6 +23,8 @@ public:
     TSerialChannel* At(int index) const { return m_channels.value(index); }
     const QList<TSerialChannel*>& Channels() const { return m_channels; }
     int IndexOf(const QString& name) const;
+    // Adds a channel in port order.
+    void Insert(TSerialChannel* channel);
 
 private:
     TConnectionManager& m_manager;

@@ -5,7 +5,8 @@
 
 #include <QCoreApplication>
 
-TConnectionManager::TConnectionManager(TStationViews& windows, QObject* parent, const TDiscoveryAddress& discovery)
+TConnectionManager::TConnectionManager(TStationViews& windows, QObject* parent,
+                                       const TDiscoveryAddress& discovery)
     : QObject(parent), m_windows(windows), m_channelViews(*this, windows), m_serialList(*this),
       m_networkList(new TNetworkList(*this, discovery))
 {
@@ -37,7 +38,8 @@ TNetChannel* TConnectionManager::AddNetworkPrinter(const QString& host, quint16 
     return m_networkList->Add(host, port);
 }
 
-TSerialChannel* TConnectionManager::AddSerialPrinter(const QString& name, int portNumber, const QString& device)
+TSerialChannel* TConnectionManager::AddSerialPrinter(const QString& name, int portNumber,
+                                                     const QString& device)
 {
     auto* channel = new TSerialChannel(name, portNumber, m_channelViews, this, device);
     m_serialList.Insert(channel);

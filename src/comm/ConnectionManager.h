@@ -83,8 +83,7 @@ private:
     public:
         TChannelViews(TConnectionManager& manager, TStationViews& windows)
             : TForwardingStationViews(windows), m_manager(manager)
-        {
-        }
+        {}
         void UpdateChannelIcons() override { m_manager.UpdateChannelIcons(); }
         void ConnectAcknowledged(TCommChannel& channel) override { m_manager.ConnectAcknowledged(channel); }
         void PrinterDisconnected(TCommChannel& channel) override { m_manager.PrinterDisconnected(channel); }

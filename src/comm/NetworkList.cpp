@@ -17,9 +17,9 @@ const QByteArray DiscoveryReplyHead("\x00\x00\x00\xF9", 4);
 TDiscoveryAddress TDiscoveryAddress::FromSettings()
 {
     TDiscoveryAddress address;
-    const QString text =
-        SettingsStore::Value(QLatin1String(SettingsStore::DiscoveryAddress), QStringLiteral("255.255.255.255"))
-            .toString();
+    const QString text = SettingsStore::Value(QLatin1String(SettingsStore::DiscoveryAddress),
+                                              QStringLiteral("255.255.255.255"))
+                             .toString();
     address.Address = QHostAddress(text);
     address.Port = quint16(SettingsStore::Value(QLatin1String(SettingsStore::DiscoveryPort), 30718).toUInt());
     address.LocalPort =
@@ -66,7 +66,7 @@ int TNetworkList::IndexOf(const QString& name) const
 void TNetworkList::BuildList()
 {
     m_foundNames.clear();
-    m_collectTimer.start(CollectMs); // replies are collected from now on; they do not extend the time
+    m_collectTimer.start(m_collectMs); // replies are collected from now on; they do not extend the time
     if (m_listener && !SendRequest())
         m_manager.Windows().ShowNoEthernetConnection();
 }

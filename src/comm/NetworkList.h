@@ -33,6 +33,9 @@ public:
 
     TNetworkList(TConnectionManager& manager, const TDiscoveryAddress& address);
 
+    // How long a discovery collects replies; 3 s unless a tool chooses otherwise.
+    void SetCollectMs(int ms) { m_collectMs = ms; }
+
     // One discovery: sends the request and starts collecting the replies.
     void BuildList();
     // A datagram from the discovery socket; public so that it can be fed directly.
@@ -64,6 +67,7 @@ private:
     TDiscoveryAddress m_address;
     QUdpSocket* m_listener = nullptr;
     QTimer m_collectTimer;
+    int m_collectMs = CollectMs;
     QStringList m_foundNames;
     QList<TNetChannel*> m_channels;
 };

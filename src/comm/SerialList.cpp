@@ -53,7 +53,8 @@ void TSerialList::BuildList()
 
 void TSerialList::Insert(TSerialChannel* channel)
 {
-    auto place = std::find_if(m_channels.begin(), m_channels.end(),
-                              [channel](const TSerialChannel* other) { return other->Port() > channel->Port(); });
+    auto place = std::find_if(m_channels.begin(), m_channels.end(), [channel](const TSerialChannel* other) {
+        return other->Port() > channel->Port();
+    });
     m_channels.insert(place, channel);
 }

@@ -1,0 +1,240 @@
+#include "Commands.h"
+
+#include "ConsoleStation.h"
+#include "comm/CommChannel.h"
+#include "comm/NetChannel.h"
+#include "images/FontUnit.h"
+#include "images/ImageData.h"
+#include "images/ImageDeletion.h"
+#include "images/TransferBatch.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+namespace {
+
+QTextStream& Err()
+{
+    static QTextStream err(stderr);
+    return err;
+}
+
+int NoAnswer(const QString& what)
+{
+    Err() << "vexctl: the printer does not answer " << what << Qt::endl;
+    return ExitCode::NoAnswer;
+}
+
+QJsonObject Identity(const TCoder& coder)
+{
+    return {{QStringLiteral("name"), coder.PrinterName},
+            {QStringLiteral("model"), coder.Model},
+            {QStringLiteral("modelName"), PrinterModels::Name(coder.Model)},
+            {QStringLiteral("version"), coder.Version}};
+}
+
+// Sends one message to the printer and waits until it has acknowledged it.
+bool SendAndAwait(TConsoleStation& station, std::unique_ptr<TXLMessage> message)
+{
+    station.Manager().SendToSelected(std::move(message));
+    return station.AwaitQueueSent();
+}
+
+// The transfer on a console: files and refusals reported on standard error.
+class TConsoleTransfer : public TTransferHost
+{
+public:
+    explicit TConsoleTransfer(bool overwrite) : m_overwrite(overwrite) {}
+    int Skipped = 0;
+
+    void ShowTransferFile(const QString& fileName, const QString& imageName) override
+    {
+        if (!imageName.isEmpty())
+            Err() << "sending " << fileName << " as image " << imageName << Qt::endl;
+    }
+    bool ConfirmOverwrite(const QString& imageName) override
+    {
+        if (!m_overwrite) {
+            Err() << "IMAGE " << imageName << " EXISTS, not overwritten (use --overwrite)" << Qt::endl;
+            ++Skipped;
+        }
+        return m_overwrite;
+    }
+    void ShowTransferError(const QString& text) override
+    {
+        Err() << text << Qt::endl;
+        ++Skipped;
+    }
+    void ImageBuilt(const QByteArray&) override {}
+    void CloseTransfer() override {}
+
+private:
+    bool m_overwrite;
+};
+
+} // namespace
+
+int Commands::Encode(const QString& file, const TFontMap& fonts, const QString& outputFile)
+{
+    auto result = TImageDownload::Build(file, fonts);
+    if (auto* error = std::get_if<TImageError>(&result)) {
+        Err() << ImageErrorText(*error, file, QString()) << Qt::endl;
+        return error->Kind == TImageErrorKind::FileUnreadable ? ExitCode::Usage : ExitCode::Refused;
+    }
+    const QByteArray body = std::get<std::unique_ptr<TXLMessage>>(result)->Body();
+    QFile output;
+    const bool opened = outputFile.isEmpty()
+                            ? output.open(stdout, QIODevice::WriteOnly)
+                            : (output.setFileName(outputFile), output.open(QIODevice::WriteOnly));
+    if (!opened || output.write(body) != body.size()) {
+        Err() << "vexctl: cannot write "
+              << (outputFile.isEmpty() ? QStringLiteral("standard output") : outputFile) << ": "
+              << output.errorString() << Qt::endl;
+        return ExitCode::Usage;
+    }
+    return ExitCode::Ok;
+}
+
+int Commands::Status(TConsoleStation& station, const TOptions& options, QTextStream& out)
+{
+    station.Views().StatusReported = false;
+    station.Manager().SendToSelected(std::make_unique<TXLMessage>(XLSend::RequestStatus));
+    if (!station.Await([&station] { return station.Views().StatusReported; }))
+        return NoAnswer(QStringLiteral("the status request"));
+    const TCoder& coder = station.Printer()->Coder();
+    if (options.Json) {
+        QJsonObject status = Identity(coder);
+        status.insert(QStringLiteral("imageA"), coder.CurrentImageA);
+        status.insert(QStringLiteral("imageB"), coder.CurrentImageB);
+        status.insert(QStringLiteral("printing"), coder.Printing);
+        status.insert(QStringLiteral("printCount"), coder.PrintCount);
+        status.insert(QStringLiteral("statusWord"), coder.StatusWord);
+        status.insert(QStringLiteral("freeMemory"), qint64(coder.FreeMemory));
+        status.insert(QStringLiteral("images"), QJsonArray::fromStringList(coder.Images));
+        out << QJsonDocument(status).toJson(QJsonDocument::Compact) << Qt::endl;
+        return ExitCode::Ok;
+    }
+    const QString images = coder.CurrentImageB.isEmpty()
+                               ? coder.CurrentImageA
+                               : coder.CurrentImageA + QLatin1String(", ") + coder.CurrentImageB;
+    out << "Name:          " << coder.PrinterName << Qt::endl
+        << "Model:         " << PrinterModels::Name(coder.Model) << " (" << coder.Model << ")" << Qt::endl
+        << "Version:       " << coder.Version << Qt::endl
+        << "Current image: " << images << Qt::endl
+        << "Printing:      " << (coder.Printing ? "yes" : "no") << Qt::endl
+        << "Print count:   " << coder.PrintCount << Qt::endl
+        << "Status word:   0x" << QStringLiteral("%1").arg(coder.StatusWord, 4, 16, QLatin1Char('0'))
+        << Qt::endl
+        << "Free memory:   " << coder.FreeMemory << " bytes" << Qt::endl
+        << "Stored images: " << coder.Images.join(QLatin1String(", ")) << Qt::endl;
+    return ExitCode::Ok;
+}
+
+int Commands::Images(TConsoleStation& station, const TOptions& options, QTextStream& out)
+{
+    const QStringList& images = station.Printer()->Coder().Images;
+    if (options.Json)
+        out << QJsonDocument(QJsonArray::fromStringList(images)).toJson(QJsonDocument::Compact) << Qt::endl;
+    else
+        for (const QString& name : images)
+            out << name << Qt::endl;
+    return ExitCode::Ok;
+}
+
+int Commands::Send(TConsoleStation& station, const QStringList& files, const TFontMap& fonts,
+                   const TOptions& options)
+{
+    TConsoleTransfer host(options.Overwrite);
+    TTransferBatch batch(host, station.Manager(), fonts);
+    TConsoleViews& views = station.Views();
+    views.Batch = &batch;
+    views.FlashWriteDone = false;
+    batch.SetSelectedCoder(&station.Printer()->Coder());
+    batch.Start(files);
+    // The batch ends with the flash write, or with the printer's refusal.
+    const bool ended = station.Await(
+        [&] { return !batch.IsRunning() && (views.FlashWriteDone || !views.TransferFailure.isEmpty()); });
+    if (!views.TransferFailure.isEmpty() && batch.Index() > 1)
+        station.Await([&] { return views.FlashWriteDone; });
+    views.Batch = nullptr;
+    if (!views.TransferFailure.isEmpty())
+        return ExitCode::TransferAborted;
+    if (!ended)
+        return NoAnswer(QStringLiteral("during the transfer"));
+    return host.Skipped > 0 ? ExitCode::Refused : ExitCode::Ok;
+}
+
+int Commands::Print(TConsoleStation& station, const QString& imageA, const QString& imageB)
+{
+    auto message = std::make_unique<TXLMessage>(XLSend::StartPrint);
+    message->WriteString(imageA);
+    message->WriteString(imageB);
+    station.Views().PrintStartedReported = false;
+    station.Manager().SendToSelected(std::move(message));
+    if (!station.Await([&station] { return station.Views().PrintStartedReported; }))
+        return NoAnswer(QStringLiteral("that printing started"));
+    return ExitCode::Ok;
+}
+
+int Commands::Stop(TConsoleStation& station)
+{
+    station.Views().PrintStoppedReported = false;
+    if (!SendAndAwait(station, std::make_unique<TXLMessage>(XLSend::StopPrint)) ||
+        !station.Await([&station] { return station.Views().PrintStoppedReported; }))
+        return NoAnswer(QStringLiteral("that printing stopped"));
+    return ExitCode::Ok;
+}
+
+int Commands::Delete(TConsoleStation& station, const QStringList& names)
+{
+    TImageDeletion deletion(station.Manager());
+    TConsoleViews& views = station.Views();
+    views.Deletion = &deletion;
+    views.FlashWriteDone = false;
+    const bool started = deletion.Start(names);
+    const bool done =
+        !started || station.Await([&] { return !deletion.IsRunning() && views.FlashWriteDone; });
+    views.Deletion = nullptr;
+    return done ? ExitCode::Ok : NoAnswer(QStringLiteral("the deletions"));
+}
+
+int Commands::Discover(TConsoleStation& station, int collectMs, bool identify, const TOptions& options,
+                       QTextStream& out)
+{
+    TNetworkList& network = station.Manager().NetworkList();
+    network.SetCollectMs(collectMs);
+    network.BuildList();
+    station.Await([&network] { return !network.CollectTimer().isActive(); }, collectMs + 1000);
+    QJsonArray printers;
+    for (TNetChannel* channel : QList<TNetChannel*>(network.Channels())) {
+        QJsonObject printer{{QStringLiteral("host"), channel->Host()},
+                            {QStringLiteral("port"), channel->Port()}};
+        if (identify) {
+            channel->Close();
+            station.Views().ImageListReceived = false;
+            station.Manager().ConnectPrinter(channel);
+            if (station.Await([&] { return channel->IsConnected() && station.Views().ImageListReceived; })) {
+                const QJsonObject identity = Identity(channel->Coder());
+                for (auto it = identity.begin(); it != identity.end(); ++it)
+                    printer.insert(it.key(), it.value());
+            }
+            station.Manager().DisconnectAll();
+            station.Await([channel] { return channel->QueuedMessages() == 0 && !channel->IsConnected(); });
+        }
+        printers.append(printer);
+        if (!options.Json) {
+            out << channel->Name();
+            if (printer.contains(QStringLiteral("name")))
+                out << "  " << printer.value(QStringLiteral("name")).toString() << "  "
+                    << printer.value(QStringLiteral("modelName")).toString() << "  "
+                    << printer.value(QStringLiteral("version")).toString();
+            out << Qt::endl;
+        }
+    }
+    if (options.Json)
+        out << QJsonDocument(printers).toJson(QJsonDocument::Compact) << Qt::endl;
+    return ExitCode::Ok;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QStringList>
+
+class TConsoleStation;
+class TFontMap;
+class QTextStream;
+
+// The commands of vexctl. Each returns the program's exit code.
+namespace Commands {
+
+struct TOptions
+{
+    bool Json = false;
+    bool Overwrite = false;
+};
+
+int Encode(const QString& file, const TFontMap& fonts, const QString& outputFile);
+int Status(TConsoleStation& station, const TOptions& options, QTextStream& out);
+int Images(TConsoleStation& station, const TOptions& options, QTextStream& out);
+int Send(TConsoleStation& station, const QStringList& files, const TFontMap& fonts, const TOptions& options);
+int Print(TConsoleStation& station, const QString& imageA, const QString& imageB);
+int Stop(TConsoleStation& station);
+int Delete(TConsoleStation& station, const QStringList& names);
+// One discovery; with identify each printer port found is connected briefly for its identity.
+int Discover(TConsoleStation& station, int collectMs, bool identify, const TOptions& options,
+             QTextStream& out);
+
+} // namespace Commands

@@ -1,0 +1,97 @@
+#include "ConsoleStation.h"
+
+#include "comm/NetChannel.h"
+#include "comm/SerialChannel.h"
+#include "platform/ComPortNames.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+namespace {
+constexpr quint16 DefaultPrinterPort = 3000;
+constexpr int ConditionCheckMs = 20;
+} // namespace
+
+TConsoleStation::TConsoleStation(TConsoleViews& views, int timeoutMs, const TDiscoveryAddress& discovery)
+    : m_views(views), m_timeoutMs(timeoutMs), m_manager(views, nullptr, discovery)
+{}
+
+bool TConsoleStation::Await(const std::function<bool()>& done, int timeoutMs)
+{
+    if (done())
+        return true;
+    QEventLoop loop;
+    auto check = [&] {
+        if (done())
+            loop.quit();
+    };
+    QObject::connect(&m_views, &TConsoleViews::Changed, &loop, check);
+    // Some conditions (a queue drained, a link closed) are not reported: look now and then.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, check);
+    poll.start(ConditionCheckMs);
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    limit.start(timeoutMs < 0 ? m_timeoutMs : timeoutMs);
+    loop.exec();
+    return done();
+}
+
+bool TConsoleStation::ConnectNetwork(const QString& hostAndPort, QString* error)
+{
+    const QString host = hostAndPort.section(QLatin1Char(':'), 0, 0);
+    const QString portText = hostAndPort.section(QLatin1Char(':'), 1);
+    bool ok = true;
+    const quint16 port = portText.isEmpty() ? DefaultPrinterPort : portText.toUShort(&ok);
+    if (host.isEmpty() || !ok || port == 0) {
+        *error = QStringLiteral("not a printer address: %1 (HOST or HOST:PORT)").arg(hostAndPort);
+        return false;
+    }
+    TNetChannel* channel = m_manager.AddNetworkPrinter(host, port);
+    if (!channel) {
+        *error = QStringLiteral("no printer answers at %1").arg(TNetChannel::NameFor(host, port));
+        return false;
+    }
+    channel->Close(); // the probe connection; connecting opens the link afresh
+    m_manager.ConnectPrinter(channel);
+    return AwaitConnected(channel, error);
+}
+
+bool TConsoleStation::ConnectSerial(const QString& portOrDevice, QString* error)
+{
+    const int number = ComPortNames::NumberOf(portOrDevice);
+    TSerialChannel* channel =
+        m_manager.AddSerialPrinter(number > 0 ? ComPortNames::Name(number) : portOrDevice, number,
+                                   number > 0 ? QString() : portOrDevice);
+    m_manager.ConnectPrinter(channel);
+    if (!channel->IsPortOpen()) {
+        *error = QStringLiteral("cannot open %1").arg(channel->Device());
+        return false;
+    }
+    return AwaitConnected(channel, error);
+}
+
+bool TConsoleStation::AwaitConnected(TCommChannel* channel, QString* error)
+{
+    if (Await([this] { return m_manager.SelectedChannel() != nullptr && m_views.ImageListReceived; }))
+        return true;
+    *error = QStringLiteral("the printer at %1 does not answer").arg(channel->Name());
+    return false;
+}
+
+bool TConsoleStation::AwaitQueueSent()
+{
+    TCommChannel* printer = Printer();
+    return printer && Await([printer] { return printer->QueuedMessages() == 0; });
+}
+
+void TConsoleStation::Disconnect()
+{
+    TCommChannel* printer = Printer();
+    if (!printer)
+        return;
+    m_manager.DisconnectAll();
+    Await([printer] { return printer->QueuedMessages() == 0 && !printer->IsConnected(); });
+    m_manager.ShutdownChannels();
+}

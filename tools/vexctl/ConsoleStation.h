@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ConsoleViews.h"
+#include "comm/ConnectionManager.h"
+
+#include <functional>
+
+class TCommChannel;
+
+// Exit codes of vexctl.
+namespace ExitCode {
+inline constexpr int Ok = 0;
+inline constexpr int Usage = 2;           // bad arguments, files that cannot be read or written
+inline constexpr int Refused = 3;         // an image the station refuses to send
+inline constexpr int TransferAborted = 4; // the printer ended a transfer
+inline constexpr int NoAnswer = 5;        // the printer does not answer in time
+} // namespace ExitCode
+
+// The station without windows: the connection manager with console views, one printer connected
+// and selected, and waits for the printer's reports with a time limit.
+class TConsoleStation
+{
+public:
+    TConsoleStation(TConsoleViews& views, int timeoutMs, const TDiscoveryAddress& discovery = {});
+
+    TConnectionManager& Manager() { return m_manager; }
+    TConsoleViews& Views() { return m_views; }
+
+    // Runs the event loop until done() holds or the time limit has passed; false on the limit.
+    bool Await(const std::function<bool()>& done, int timeoutMs = -1);
+
+    // "HOST[:PORT]" or a serial port "COMn" or device path; connects and waits for the printer's
+    // acknowledgement and its image list. On failure the error says why.
+    bool ConnectNetwork(const QString& hostAndPort, QString* error);
+    bool ConnectSerial(const QString& portOrDevice, QString* error);
+    // Sends what is queued, then the disconnect request, and waits until the link is down.
+    void Disconnect();
+
+    TCommChannel* Printer() const { return m_manager.SelectedChannel(); }
+    // Waits until everything queued for the printer has been acknowledged.
+    bool AwaitQueueSent();
+
+private:
+    bool AwaitConnected(TCommChannel* channel, QString* error);
+
+    TConsoleViews& m_views;
+    int m_timeoutMs;
+    TConnectionManager m_manager;
+};

@@ -551,6 +551,8 @@ private slots:
                                             << "21/0012";
         QTest::newRow("operator text") << "request text \"Batch no\" B7 8"
                                        << "32/0001 42 61 74 63 68 20 6E 6F 00 42 37 00 08";
+        QTest::newRow("operator text, empty default") << "request text Lot \"\" 4"
+                                                      << "32/0001 4C 6F 74 00 00 04";
         QTest::newRow("operator date") << "request date"
                                        << "32/0003";
         QTest::newRow("operator numeric") << "request numeric 5 10 1 3"
@@ -642,20 +644,24 @@ private slots:
         m_printer->SetLog(nullptr);
     }
 
-    void ptyCarriesTheExchange()
+    void eachOpeningOfThePtyIsANewSession()
     {
         TSimPty pty(*m_printer);
         QVERIFY2(pty.Open(), qPrintable(pty.ErrorString()));
-        const int slave = ::open(qPrintable(pty.SlavePath()), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        QVERIFY(slave >= 0);
         const QByteArray request = PacketsOf(Message(XLSend::RequestStatus), 1).first();
-        QCOMPARE(::write(slave, request.constData(), size_t(request.size())), ssize_t(request.size()));
-
-        QByteArray received;
-        const QByteArray expected = AckBytes(1, 1) + PacketsOf(StatusReply(), 1).first();
-        QTRY_VERIFY((received += ReadAvailable(slave)).size() >= expected.size());
-        ::close(slave);
-        QCOMPARE(ToHex(received.left(expected.size())), ToHex(expected));
+        const QByteArray answer = AckBytes(1, 1) + PacketsOf(StatusReply(), 1).first();
+        for (int session = 1; session <= 2; ++session) {
+            const int slave = ::open(qPrintable(pty.SlavePath()), O_RDWR | O_NOCTTY | O_NONBLOCK);
+            QVERIFY(slave >= 0);
+            QTRY_VERIFY(pty.InSession());
+            // The same numbers each time: a repeat within a session, a new message in a new one.
+            QCOMPARE(::write(slave, request.constData(), size_t(request.size())), ssize_t(request.size()));
+            QByteArray received;
+            QTRY_VERIFY((received += ReadAvailable(slave)).size() >= answer.size());
+            ::close(slave);
+            QCOMPARE(ToHex(received), ToHex(answer)); // nothing left over from the session before
+            QTRY_VERIFY(!pty.InSession());
+        }
     }
 
 private:

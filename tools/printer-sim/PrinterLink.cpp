@@ -1,6 +1,7 @@
 #include "PrinterLink.h"
 
 #include "SimFaults.h"
+#include "SimLogging.h"
 
 TPrinterLink::TPrinterLink(const QString& name, quint16 port, WireWriter writer, TSimFaults& faults,
                            QObject* parent)
@@ -73,6 +74,8 @@ void TPrinterLink::TakeDataPacket(const TXLPacket& packet)
     message.SetPosition(message.Size());
     packet.ReadPayload(message);
     if (!packet.MoreFollow()) {
+        qCDebug(lcSim) << m_name << "received message" << message.MessageNo << Qt::hex << message.Id
+                       << message.Sub;
         message.SetPosition(0);
         emit MessageReceived(message);
     }
@@ -132,6 +135,7 @@ void TPrinterLink::OnRetryTimer()
         m_retryTimer.start();
         return;
     }
+    qCDebug(lcSim) << m_name << "gives up message" << m_messageNo;
     m_currentPacket.reset(); // the station does not answer: give the message up
     m_sendQueue.pop_front();
     SendNextMessage();

@@ -2,11 +2,35 @@
 
 #include "SimPrinter.h"
 
-#include <QProcess>
-
 #include <optional>
 
 namespace {
+
+// Words separated by blanks; a word in double quotes may hold blanks, and "" is an empty word.
+QStringList Words(const QString& line)
+{
+    QStringList words;
+    QString word;
+    bool quoted = false;
+    bool inWord = false;
+    for (const QChar c : line) {
+        if (c == QLatin1Char('"')) {
+            quoted = !quoted;
+            inWord = true;
+        } else if (c.isSpace() && !quoted) {
+            if (inWord)
+                words.append(word);
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord)
+        words.append(word);
+    return words;
+}
 
 // A number in decimal, or in hexadecimal after 0x.
 std::optional<quint32> Number(const QString& text, quint32 max = 0xFFFFFFFF)
@@ -90,7 +114,8 @@ SimCommands::TResult Silent(TSimPrinter& printer, const QStringList& words)
 QString SimCommands::Help()
 {
     return QStringLiteral(
-        "Commands on standard input, one per line (quote words that hold spaces):\n"
+        "Commands on standard input, one per line (put a word that holds blanks, or an empty word, in "
+        "\"\"):\n"
         "  fault timeout|position|ribbon|memory\n"
         "      report a print cycle timeout, positioning error, ribbon fault or memory write error\n"
         "  request text PROMPT DEFAULT MAXLEN   ask the operator for a text\n"
@@ -107,7 +132,7 @@ QString SimCommands::Help()
 
 SimCommands::TResult SimCommands::Execute(TSimPrinter& printer, const QString& line)
 {
-    const QStringList words = QProcess::splitCommand(line);
+    const QStringList words = Words(line);
     const QString command = words.value(0);
     if (command.isEmpty())
         return {};

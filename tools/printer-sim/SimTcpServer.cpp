@@ -1,6 +1,7 @@
 #include "SimTcpServer.h"
 
 #include "PrinterLink.h"
+#include "SimLogging.h"
 #include "SimPrinter.h"
 
 #include <QTcpSocket>
@@ -29,7 +30,11 @@ void TSimTcpServer::OnNewConnection()
             socket);
         connect(socket, &QTcpSocket::readyRead, link,
                 [socket, link] { link->ProcessBytes(socket->readAll()); });
-        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        qCDebug(lcSim) << "connection" << name;
+        connect(socket, &QTcpSocket::disconnected, socket, [socket, name] {
+            qCDebug(lcSim) << "closed" << name;
+            socket->deleteLater();
+        });
         m_printer.AddLink(link);
         if (socket->bytesAvailable() > 0)
             link->ProcessBytes(socket->readAll());

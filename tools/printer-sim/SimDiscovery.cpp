@@ -1,6 +1,7 @@
 #include "SimDiscovery.h"
 
 #include "SimFaults.h"
+#include "SimLogging.h"
 
 #include <QNetworkDatagram>
 
@@ -51,7 +52,25 @@ void TSimDiscovery::OnReadyRead()
         const QNetworkDatagram datagram = m_listener.receiveDatagram();
         if (m_faults.Silent || !IsRequest(datagram.data()) || datagram.senderPort() <= 0)
             continue;
+        WarnIfReplyComesBackHere(datagram);
         m_replier.writeDatagram(Reply(m_portA, m_portB), datagram.senderAddress(),
                                 quint16(datagram.senderPort()));
     }
+}
+
+void TSimDiscovery::WarnIfReplyComesBackHere(const QNetworkDatagram& request)
+{
+    // A station whose discovery socket uses this port on all addresses never sees the reply: a
+    // datagram to this address and port goes to the socket bound to the address, this one.
+    if (m_warnedReplyComesBack || request.senderPort() != m_listener.localPort() ||
+        !request.senderAddress().isEqual(m_listener.localAddress()))
+        return;
+    m_warnedReplyComesBack = true;
+    const QString from =
+        request.senderAddress().toString() + QLatin1Char(':') + QString::number(request.senderPort());
+    qCWarning(lcSim).noquote()
+        << "discovery request from" << from
+        << "- the address and port this printer listens on: the reply comes back here, "
+           "not to the station. Give the station another local discovery port, or let "
+           "the printer listen on 127.255.255.255.";
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QHostAddress>
+#include <QNetworkDatagram>
 #include <QObject>
 #include <QUdpSocket>
 
@@ -32,10 +33,12 @@ public:
 
 private:
     void OnReadyRead();
+    void WarnIfReplyComesBackHere(const QNetworkDatagram& request);
 
     const TSimFaults& m_faults;
     QUdpSocket m_listener;
     QUdpSocket m_replier;
     quint16 m_portA = 0;
     quint16 m_portB = 0;
+    bool m_warnedReplyComesBack = false;
 };

@@ -47,30 +47,101 @@ struct TOptions
     std::exit(code);
 }
 
-qint64 Integer(const QCommandLineParser& parser, const QString& name, qint64 min, qint64 max)
+qint64 Integer(const QCommandLineParser& parser, const char* name, qint64 min, qint64 max)
 {
     bool ok = false;
-    const qint64 value = parser.value(name).toLongLong(&ok);
+    const qint64 value = parser.value(QString::fromLatin1(name)).toLongLong(&ok);
     if (!ok || value < min || value > max)
-        Fail(QStringLiteral("--%1 takes a whole number from %2 to %3").arg(name).arg(min).arg(max));
+        Fail(QStringLiteral("--%1 takes a whole number from %2 to %3")
+                 .arg(QLatin1String(name))
+                 .arg(min)
+                 .arg(max));
     return value;
 }
 
-double Probability(const QCommandLineParser& parser, const QString& name)
+double Probability(const QCommandLineParser& parser, const char* name)
 {
     bool ok = false;
-    const double value = parser.value(name).toDouble(&ok);
+    const double value = parser.value(QString::fromLatin1(name)).toDouble(&ok);
     if (!ok || value < 0 || value > 1)
-        Fail(QStringLiteral("--%1 takes a probability from 0 to 1").arg(name));
+        Fail(QStringLiteral("--%1 takes a probability from 0 to 1").arg(QLatin1String(name)));
     return value;
 }
 
-QHostAddress Address(const QString& text, const QString& name)
+QHostAddress Address(const QString& text, const char* name)
 {
     const QHostAddress address(text);
     if (address.isNull())
-        Fail(QStringLiteral("--%1: not an IP address: %2").arg(name, text));
+        Fail(QStringLiteral("--%1: not an IP address: %2").arg(QLatin1String(name), text));
     return address;
+}
+
+// ADDR:PORT of --discovery.
+void ReadDiscovery(const QCommandLineParser& parser, TOptions& o)
+{
+    const QString endpoint = parser.value(QStringLiteral("discovery"));
+    const qsizetype colon = endpoint.lastIndexOf(QLatin1Char(':'));
+    bool portOk = false;
+    o.DiscoveryPort = endpoint.mid(colon + 1).toUShort(&portOk);
+    if (colon < 0 || !portOk)
+        Fail(QStringLiteral("--discovery takes ADDR:PORT"));
+    o.DiscoveryAddress = Address(endpoint.left(colon), "discovery");
+}
+
+QCommandLineOption Option(const char* name, const char* help, const char* valueName = nullptr,
+                          const char* defaultValue = nullptr)
+{
+    QCommandLineOption option(QString::fromLatin1(name), QString::fromLatin1(help));
+    if (valueName)
+        option.setValueName(QString::fromLatin1(valueName));
+    if (defaultValue)
+        option.setDefaultValue(QString::fromLatin1(defaultValue));
+    return option;
+}
+
+QList<QCommandLineOption> Options()
+{
+    return {
+        Option("model", "Model code 0-5: 0 Altair, 1 Vega, 2 Rigel, 3 Deneb, 4 Cygnus, 5 Lyra (default 1).",
+               "CODE", "1"),
+        Option("name", "Printer name (default SIM).", "NAME", "SIM"),
+        Option("version", "Firmware version text (default 1.00).", "TEXT", "1.00"),
+        Option("tcp",
+               "Serve TCP port A (0 picks a free port). On ports 14000-14009 0xFF bytes are doubled on the "
+               "wire both ways.",
+               "PORT"),
+        Option("port-b",
+               "Serve a second TCP port of the same printer, also named in discovery replies (0 picks a free "
+               "port, shown on standard error; needs --tcp).",
+               "PORT"),
+        Option("listen", "Address the TCP ports listen on (default 127.0.0.1).", "ADDR", "127.0.0.1"),
+        Option("pty", "Open a pseudo-terminal and speak over it; its slave device is the station's serial "
+                      "port. Each opening of the port by the station starts a new link."),
+        Option("discovery",
+               "Answer discovery requests on ADDR:PORT (default 127.0.0.1:30718; needs --tcp). Bind "
+               "127.255.255.255 to let several simulators answer on one port; a station on this host whose "
+               "discovery socket uses the same port then gets the replies too.",
+               "ADDR:PORT", "127.0.0.1:30718"),
+        Option("no-discovery", "Do not answer discovery."),
+        Option("memory",
+               "Image memory in bytes (default 1048576); an image that does not fit is refused with "
+               "InsufficientMemory.",
+               "BYTES", "1048576"),
+        Option("flash-delay", "Milliseconds between FlashWriteStarted and FlashWriteDone (default 200).",
+               "MS", "200"),
+        Option("drop-in", "Probability (0-1) that an incoming packet is lost.", "P", "0"),
+        Option("no-ack", "Probability that a data packet is taken but not acknowledged.", "P", "0"),
+        Option("corrupt-out", "Probability that one byte of an outgoing packet is damaged on the wire.", "P",
+               "0"),
+        Option("ack-delay", "Milliseconds to wait before each acknowledgement.", "MS", "0"),
+        Option("seed", "Seed of the random faults, for a repeatable run.", "N"),
+        Option("log",
+               "Write one JSON line per message received or sent: {\"dir\":\"in\"|\"out\",\"id\":N,"
+               "\"sub\":N,\"messageNo\":N,\"body\":\"<hex>\"}; a message sent is written when it starts "
+               "to go out.",
+               "FILE"),
+        Option("no-stdin", "Ignore standard input (to run in the background); end with SIGTERM."),
+    };
 }
 
 TOptions ParseOptions(const QCoreApplication& app)
@@ -83,104 +154,40 @@ TOptions ParseOptions(const QCoreApplication& app)
             "one line, READY tcp=<port A or 0> pty=<slave device or ->.\n\n") +
         SimCommands::Help());
     parser.addHelpOption();
-    const QList<QCommandLineOption> options = {
-        {QStringLiteral("model"),
-         QStringLiteral("Model code 0-5: 0 Altair, 1 Vega, 2 Rigel, 3 Deneb, 4 Cygnus, "
-                        "5 Lyra (default 1)."),
-         QStringLiteral("CODE"), QStringLiteral("1")},
-        {QStringLiteral("name"), QStringLiteral("Printer name (default SIM)."), QStringLiteral("NAME"),
-         QStringLiteral("SIM")},
-        {QStringLiteral("version"), QStringLiteral("Firmware version text (default 1.00)."),
-         QStringLiteral("TEXT"), QStringLiteral("1.00")},
-        {QStringLiteral("tcp"),
-         QStringLiteral("Serve TCP port A (0 picks a free port). On ports 14000-14009 "
-                        "0xFF bytes are doubled on the wire both ways."),
-         QStringLiteral("PORT")},
-        {QStringLiteral("port-b"),
-         QStringLiteral("Serve a second TCP port of the same printer, also named in "
-                        "discovery replies (0 picks a free port; needs --tcp)."),
-         QStringLiteral("PORT")},
-        {QStringLiteral("listen"), QStringLiteral("Address the TCP ports listen on (default 127.0.0.1)."),
-         QStringLiteral("ADDR"), QStringLiteral("127.0.0.1")},
-        {QStringLiteral("pty"),
-         QStringLiteral("Open a pseudo-terminal and speak over it; its slave device is "
-                        "the station's serial port.")},
-        {QStringLiteral("discovery"),
-         QStringLiteral("Answer discovery requests on ADDR:PORT (default "
-                        "127.0.0.1:30718; needs --tcp). Bind 127.255.255.255 "
-                        "to let several simulators answer on one port."),
-         QStringLiteral("ADDR:PORT"), QStringLiteral("127.0.0.1:30718")},
-        {QStringLiteral("no-discovery"), QStringLiteral("Do not answer discovery.")},
-        {QStringLiteral("memory"),
-         QStringLiteral("Image memory in bytes (default 1048576); an image that "
-                        "does not fit is refused with InsufficientMemory."),
-         QStringLiteral("BYTES"), QStringLiteral("1048576")},
-        {QStringLiteral("flash-delay"),
-         QStringLiteral("Milliseconds between FlashWriteStarted and "
-                        "FlashWriteDone (default 200)."),
-         QStringLiteral("MS"), QStringLiteral("200")},
-        {QStringLiteral("drop-in"), QStringLiteral("Probability that an incoming packet is lost."),
-         QStringLiteral("P"), QStringLiteral("0")},
-        {QStringLiteral("no-ack"),
-         QStringLiteral("Probability that a data packet is taken but not "
-                        "acknowledged."),
-         QStringLiteral("P"), QStringLiteral("0")},
-        {QStringLiteral("corrupt-out"),
-         QStringLiteral("Probability that one byte of an outgoing packet is "
-                        "damaged on the wire."),
-         QStringLiteral("P"), QStringLiteral("0")},
-        {QStringLiteral("ack-delay"), QStringLiteral("Milliseconds to wait before each acknowledgement."),
-         QStringLiteral("MS"), QStringLiteral("0")},
-        {QStringLiteral("seed"), QStringLiteral("Seed of the random faults, for a repeatable run."),
-         QStringLiteral("N")},
-        {QStringLiteral("log"),
-         QStringLiteral("Write one JSON line per message received or sent: "
-                        "{\"dir\":\"in\"|\"out\",\"id\":N,\"sub\":N,\"messageNo\":N,"
-                        "\"body\":\"<hex>\"}."),
-         QStringLiteral("FILE")},
-        {QStringLiteral("no-stdin"), QStringLiteral("Ignore standard input (run in the background); end "
-                                                    "with SIGTERM.")},
-    };
+    const QList<QCommandLineOption> options = Options();
     parser.addOptions(options);
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
         Fail(QStringLiteral("unexpected argument: ") + parser.positionalArguments().first());
 
+    const auto isSet = [&parser](const char* name) { return parser.isSet(QString::fromLatin1(name)); };
     TOptions o;
-    o.Printer.Model = quint8(Integer(parser, QStringLiteral("model"), 0, 5));
+    o.Printer.Model = quint8(Integer(parser, "model", 0, 5));
     o.Printer.Name = parser.value(QStringLiteral("name"));
     o.Printer.Version = parser.value(QStringLiteral("version"));
-    o.Printer.MemoryBytes = Integer(parser, QStringLiteral("memory"), 0, 0xFFFFFFFFLL);
-    o.Printer.FlashDelayMs = int(Integer(parser, QStringLiteral("flash-delay"), 0, 600000));
-    if (parser.isSet(QStringLiteral("tcp")))
-        o.TcpPort = quint16(Integer(parser, QStringLiteral("tcp"), 0, 65535));
-    if (parser.isSet(QStringLiteral("port-b")))
-        o.PortB = quint16(Integer(parser, QStringLiteral("port-b"), 0, 65535));
-    o.ListenAddress = Address(parser.value(QStringLiteral("listen")), QStringLiteral("listen"));
-    o.Pty = parser.isSet(QStringLiteral("pty"));
+    o.Printer.MemoryBytes = Integer(parser, "memory", 0, 0xFFFFFFFFLL);
+    o.Printer.FlashDelayMs = int(Integer(parser, "flash-delay", 0, 600000));
+    if (isSet("tcp"))
+        o.TcpPort = quint16(Integer(parser, "tcp", 0, 65535));
+    if (isSet("port-b"))
+        o.PortB = quint16(Integer(parser, "port-b", 0, 65535));
+    o.ListenAddress = Address(parser.value(QStringLiteral("listen")), "listen");
+    o.Pty = isSet("pty");
     if (!o.TcpPort && !o.Pty)
         Fail(QStringLiteral("give --tcp PORT, --pty, or both"));
     if (o.PortB && !o.TcpPort)
         Fail(QStringLiteral("--port-b needs --tcp"));
     // Discovery names TCP ports; without one there is nothing to announce.
-    o.Discovery = o.TcpPort && !parser.isSet(QStringLiteral("no-discovery"));
-    const QString discovery = parser.value(QStringLiteral("discovery"));
-    const qsizetype colon = discovery.lastIndexOf(QLatin1Char(':'));
-    if (colon < 0)
-        Fail(QStringLiteral("--discovery takes ADDR:PORT"));
-    o.DiscoveryAddress = Address(discovery.left(colon), QStringLiteral("discovery"));
-    bool portOk = false;
-    o.DiscoveryPort = discovery.mid(colon + 1).toUShort(&portOk);
-    if (!portOk)
-        Fail(QStringLiteral("--discovery takes ADDR:PORT"));
-    o.DropIn = Probability(parser, QStringLiteral("drop-in"));
-    o.NoAck = Probability(parser, QStringLiteral("no-ack"));
-    o.CorruptOut = Probability(parser, QStringLiteral("corrupt-out"));
-    o.AckDelayMs = int(Integer(parser, QStringLiteral("ack-delay"), 0, 600000));
-    if (parser.isSet(QStringLiteral("seed")))
-        o.Seed = quint32(Integer(parser, QStringLiteral("seed"), 0, 0xFFFFFFFFLL));
+    o.Discovery = o.TcpPort && !isSet("no-discovery");
+    ReadDiscovery(parser, o);
+    o.DropIn = Probability(parser, "drop-in");
+    o.NoAck = Probability(parser, "no-ack");
+    o.CorruptOut = Probability(parser, "corrupt-out");
+    o.AckDelayMs = int(Integer(parser, "ack-delay", 0, 600000));
+    if (isSet("seed"))
+        o.Seed = quint32(Integer(parser, "seed", 0, 0xFFFFFFFFLL));
     o.LogPath = parser.value(QStringLiteral("log"));
-    o.ReadStdin = !parser.isSet(QStringLiteral("no-stdin"));
+    o.ReadStdin = !isSet("no-stdin");
     return o;
 }
 
@@ -250,6 +257,53 @@ private:
     QByteArray m_line;
 };
 
+// Everything the printer is reached by.
+struct TMedia
+{
+    explicit TMedia(TSimPrinter& printer)
+        : ServerA(printer), ServerB(printer), Pty(printer), Discovery(printer.Faults())
+    {}
+
+    // Empty when everything listens; otherwise what could not be opened, and why.
+    QString Open(const TOptions& o)
+    {
+        if (o.TcpPort && !ServerA.Listen(o.ListenAddress, *o.TcpPort))
+            return QStringLiteral("cannot listen on TCP port %1: %2")
+                .arg(*o.TcpPort)
+                .arg(ServerA.ErrorString());
+        if (o.PortB && !ServerB.Listen(o.ListenAddress, *o.PortB))
+            return QStringLiteral("cannot listen on TCP port %1: %2")
+                .arg(*o.PortB)
+                .arg(ServerB.ErrorString());
+        if (o.Pty && !Pty.Open())
+            return QStringLiteral("cannot open a pseudo-terminal: ") + Pty.ErrorString();
+        if (!o.Discovery)
+            return {};
+        Discovery.SetPorts(ServerA.Port(), o.PortB ? ServerB.Port() : ServerA.Port());
+        if (!Discovery.Listen(o.DiscoveryAddress, o.DiscoveryPort))
+            return QStringLiteral("cannot answer discovery on %1:%2: %3")
+                .arg(o.DiscoveryAddress.toString())
+                .arg(o.DiscoveryPort)
+                .arg(Discovery.ErrorString());
+        return {};
+    }
+
+    TSimTcpServer ServerA;
+    TSimTcpServer ServerB;
+    TSimPty Pty;
+    TSimDiscovery Discovery;
+};
+
+void SetFaults(TSimFaults& faults, const TOptions& options)
+{
+    faults.DropIncoming = options.DropIn;
+    faults.SkipAck = options.NoAck;
+    faults.CorruptOutgoing = options.CorruptOut;
+    faults.AckDelayMs = options.AckDelayMs;
+    if (options.Seed)
+        faults.SetSeed(*options.Seed);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -260,45 +314,16 @@ int main(int argc, char* argv[])
     const TOptions options = ParseOptions(app);
 
     TSimPrinter printer(options.Printer);
-    TSimFaults& faults = printer.Faults();
-    faults.DropIncoming = options.DropIn;
-    faults.SkipAck = options.NoAck;
-    faults.CorruptOutgoing = options.CorruptOut;
-    faults.AckDelayMs = options.AckDelayMs;
-    if (options.Seed)
-        faults.SetSeed(*options.Seed);
-
+    SetFaults(printer.Faults(), options);
     TSimMessageLog log;
     if (!options.LogPath.isEmpty()) {
         if (!log.Open(options.LogPath))
             Fail(QStringLiteral("cannot write the log %1: %2").arg(options.LogPath, log.ErrorString()), 1);
         printer.SetLog(&log);
     }
-
-    TSimTcpServer serverA(printer);
-    TSimTcpServer serverB(printer);
-    TSimPty pty(printer);
-    TSimDiscovery discovery(faults);
-    if (options.TcpPort && !serverA.Listen(options.ListenAddress, *options.TcpPort))
-        Fail(QStringLiteral("cannot listen on TCP port %1: %2")
-                 .arg(*options.TcpPort)
-                 .arg(serverA.ErrorString()),
-             1);
-    if (options.PortB && !serverB.Listen(options.ListenAddress, *options.PortB))
-        Fail(
-            QStringLiteral("cannot listen on TCP port %1: %2").arg(*options.PortB).arg(serverB.ErrorString()),
-            1);
-    if (options.Pty && !pty.Open())
-        Fail(QStringLiteral("cannot open a pseudo-terminal: ") + pty.ErrorString(), 1);
-    if (options.Discovery) {
-        discovery.SetPorts(serverA.Port(), options.PortB ? serverB.Port() : serverA.Port());
-        if (!discovery.Listen(options.DiscoveryAddress, options.DiscoveryPort))
-            Fail(QStringLiteral("cannot answer discovery on %1:%2: %3")
-                     .arg(options.DiscoveryAddress.toString())
-                     .arg(options.DiscoveryPort)
-                     .arg(discovery.ErrorString()),
-                 1);
-    }
+    TMedia media(printer);
+    if (const QString error = media.Open(options); !error.isEmpty())
+        Fail(error, 1);
 
     QuitOnSignals(app);
     std::signal(SIGPIPE, SIG_IGN); // a station or reader that went away is not a reason to die
@@ -307,9 +332,9 @@ int main(int argc, char* argv[])
         commands = std::make_unique<TStdinCommands>(printer);
 
     if (options.PortB)
-        std::fprintf(stderr, "vex-printer-sim: port B is %u\n", unsigned(serverB.Port()));
-    std::printf("READY tcp=%u pty=%s\n", options.TcpPort ? unsigned(serverA.Port()) : 0u,
-                options.Pty ? qPrintable(pty.SlavePath()) : "-");
+        std::fprintf(stderr, "vex-printer-sim: port B is %u\n", unsigned(media.ServerB.Port()));
+    std::printf("READY tcp=%u pty=%s\n", options.TcpPort ? unsigned(media.ServerA.Port()) : 0u,
+                options.Pty ? qPrintable(media.Pty.SlavePath()) : "-");
     std::fflush(stdout);
     return app.exec();
 }

@@ -211,7 +211,7 @@ private slots:
         StationClock::SetSource({});
     }
 
-    void connectingOverTcpGivesTheStationThePrintersState()
+    void stationConnectsAndTransfersAnImageOverTcp()
     {
         TSimTcpServer server(*m_printer);
         QVERIFY(server.Listen(QHostAddress::LocalHost, 0));
@@ -231,6 +231,16 @@ private slots:
         QCOMPARE(coder.CurrentImageA, QStringLiteral("DEMO"));
         QCOMPARE(coder.FreeMemory, m_printer->State().FreeMemory());
         QVERIFY(coder.FreeMemory > 0 && coder.FreeMemory < 4096);
+
+        auto image = std::make_unique<TXLMessage>(XLSend::ImageData);
+        image->WriteString(QStringLiteral("LABEL1"));
+        image->WriteBytes(QByteArray(2500, 'i')); // three packets
+        const QByteArray body = image->Body();
+        channel.QueueMessage(std::move(image));
+
+        QTRY_VERIFY(views.Calls.contains("TransferNextImage"));
+        QVERIFY(m_printer->State().FindImage("LABEL1"));
+        QCOMPARE(m_printer->State().FindImage("LABEL1")->Body, body);
     }
 
     void requestsAreAnsweredOnTheirLink_data()
@@ -395,6 +405,22 @@ private slots:
         QCOMPARE(m_station->Packets[2].MsgSub, quint16(XLReceive::PositioningError));
         m_station->SendWire(AckBytes(1, 1)); // late repeat of the first acknowledgement: ignored
         QCOMPARE(m_station->Packets.size(), 3);
+    }
+
+    void unansweredMessageIsGivenUpAfter15ResendsAndTheNextOneGoes()
+    {
+        m_station->AutoAck = false;
+        m_printer->SendFault(XLReceive::RibbonFault);
+        m_printer->SendFault(XLReceive::PositioningError);
+        for (int expiry = 1; expiry <= TPrinterLink::MaxResends; ++expiry)
+            m_station->Link->OnRetryTimer();
+        QCOMPARE(m_station->Packets.size(), 1 + TPrinterLink::MaxResends);
+        QCOMPARE(m_station->Messages().size(), 1);
+
+        m_station->Link->OnRetryTimer();
+
+        QCOMPARE(m_station->Described(), (QStringList{"21/0015", "21/0010"}));
+        QCOMPARE(m_station->Packets.last().MessageNo, quint8(2));
     }
 
     void messageNumbersWrapFrom255To0()

@@ -48,6 +48,8 @@ public:
     // Number of the last message this link started to send.
     quint8 MessageNo() const { return m_messageNo; }
 
+    // The retry timer's handler; public so that tests can drive the resend sequence.
+    void OnRetryTimer();
     // Retry interval of a packet of this many bytes, the station's rule.
     static int RetryInterval(qsizetype bytes) { return int(bytes * 100 / 96) + 250; }
 
@@ -64,7 +66,6 @@ private:
     void TakeDataPacket(const TXLPacket& packet);
     void SendNextMessage();
     void SendNextPacket();
-    void OnRetryTimer();
     void Transmit(const TXLPacket& packet);
 
     QString m_name;

@@ -1,0 +1,126 @@
+#include "RecordingChannel.h"
+#include "TestSupport.h"
+
+#include "comm/XLPacketAssembler.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+using TestSupport::ToHex;
+
+namespace {
+
+// Starts the program and reads its READY line; an empty match when it never came.
+QRegularExpressionMatch StartAndWaitReady(QProcess& process, const QStringList& arguments)
+{
+    process.start(QStringLiteral(VEX_PRINTER_SIM), arguments);
+    if (!process.waitForStarted(10000))
+        return {};
+    while (!process.canReadLine())
+        if (!process.waitForReadyRead(20000))
+            return {};
+    static const QRegularExpression ready(QStringLiteral("^READY tcp=(\\d+) pty=(\\S+)\\n$"));
+    return ready.match(QString::fromLatin1(process.readLine()));
+}
+
+QByteArray AckBytes(quint8 messageNo, quint8 packetNo)
+{
+    TXLPacket ack;
+    ack.MessageNo = messageNo;
+    ack.PacketNo = packetNo;
+    TXLMessage empty;
+    ack.BuildFromMessage(empty);
+    return ack.Stream.Bytes();
+}
+
+} // namespace
+
+class TestPrinterSimProgram : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readyProgramAnswersOverTcpAndOpensItsPty()
+    {
+        QProcess process;
+        const QRegularExpressionMatch ready =
+            StartAndWaitReady(process, {"--tcp", "0", "--no-discovery", "--pty", "--name", "LINE9"});
+        QVERIFY2(ready.hasMatch(), process.readAllStandardError().constData());
+        QVERIFY(QFile::exists(ready.captured(2)));
+
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, ready.captured(1).toUShort());
+        QVERIFY(socket.waitForConnected(5000));
+        std::vector<std::unique_ptr<TXLPacket>> packets;
+        TXLPacketAssembler assembler(
+            [&](std::unique_ptr<TXLPacket> packet) { packets.push_back(std::move(packet)); });
+        connect(&socket, &QTcpSocket::readyRead, this, [&] { assembler.ProcessBytes(socket.readAll()); });
+        socket.write(PacketsOf(TXLMessage(XLSend::RequestPrinterInfo), 1).first());
+
+        QTRY_VERIFY(packets.size() >= 2);
+        QVERIFY(packets[0]->IsAcknowledgement());
+        QCOMPARE(packets[1]->MsgSub, quint16(XLReceive::Identity));
+        TXLMessage identity(packets[1]->MsgId, packets[1]->MsgSub);
+        packets[1]->ReadPayload(identity);
+        identity.SetPosition(0);
+        QCOMPARE(identity.ReadString(), QStringLiteral("LINE9"));
+        socket.write(AckBytes(packets[1]->MessageNo, packets[1]->PacketNo));
+
+        process.write("quit\n");
+        QVERIFY(process.waitForFinished(10000));
+    }
+
+    void programEndsCleanly_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("quit command") << "quit";
+        QTest::newRow("end of standard input") << "eof";
+        QTest::newRow("SIGTERM") << "sigterm";
+    }
+    void programEndsCleanly()
+    {
+        QFETCH(QString, how);
+        QProcess process;
+        QVERIFY(StartAndWaitReady(process, {"--tcp", "0", "--no-discovery"}).hasMatch());
+        if (how == "quit")
+            process.write("quit\n");
+        else if (how == "eof")
+            process.closeWriteChannel();
+        else
+            process.terminate();
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+    }
+
+    void programThatCannotServeSaysWhyAndIsNeverReady_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("no medium") << QStringList{} << 2;
+        QTest::newRow("model out of range") << QStringList{"--tcp", "0", "--model", "6"} << 2;
+        QTest::newRow("probability out of range") << QStringList{"--tcp", "0", "--drop-in", "1.5"} << 2;
+        QTest::newRow("port taken") << QStringList{"--tcp", "TAKEN", "--no-discovery"} << 1;
+    }
+    void programThatCannotServeSaysWhyAndIsNeverReady()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QTcpServer taken;
+        QVERIFY(taken.listen(QHostAddress::LocalHost, 0));
+        arguments.replaceInStrings(QStringLiteral("TAKEN"), QString::number(taken.serverPort()));
+        QProcess process;
+        process.start(QStringLiteral(VEX_PRINTER_SIM), arguments);
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), exitCode);
+        QVERIFY(process.readAllStandardOutput().isEmpty());
+        QVERIFY(!process.readAllStandardError().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPrinterSimProgram)
+#include "tst_printersimprogram.moc"

@@ -1,0 +1,151 @@
+#include "PrinterLink.h"
+
+#include "SimFaults.h"
+#include "SimLogging.h"
+
+TPrinterLink::TPrinterLink(const QString& name, quint16 port, WireWriter writer, TSimFaults& faults,
+                           QObject* parent)
+    : QObject(parent), m_name(name), m_doublesFF(XLPortDoublesFF(port)), m_writer(std::move(writer)),
+      m_faults(faults),
+      m_assembler([this](std::unique_ptr<TXLPacket> packet) { OnPacket(std::move(packet)); }, port)
+{
+    m_retryTimer.setSingleShot(true);
+    connect(&m_retryTimer, &QTimer::timeout, this, &TPrinterLink::OnRetryTimer);
+}
+
+void TPrinterLink::ProcessBytes(QByteArrayView chunk)
+{
+    if (m_faults.Silent)
+        return;
+    m_assembler.ProcessBytes(chunk);
+}
+
+void TPrinterLink::OnPacket(std::unique_ptr<TXLPacket> packet)
+{
+    if (m_faults.Silent || m_faults.Happens(m_faults.DropIncoming))
+        return; // lost on the wire
+    if (packet->IsAcknowledgement()) {
+        OnAck(packet->MessageNo, packet->PacketNo);
+        return;
+    }
+    if (!m_faults.Happens(m_faults.SkipAck))
+        Acknowledge(*packet); // also a repeat: its first acknowledgement may have been lost
+    TakeDataPacket(*packet);
+}
+
+void TPrinterLink::Acknowledge(const TXLPacket& received)
+{
+    auto ack = std::make_shared<TXLPacket>(received.Flags);
+    ack->DestAddress = received.SourceAddress;
+    ack->SourceAddress = received.DestAddress;
+    ack->MessageNo = received.MessageNo;
+    ack->PacketNo = received.PacketNo;
+    TXLMessage empty;
+    ack->BuildFromMessage(empty);
+    if (m_faults.AckDelayMs <= 0)
+        Transmit(*ack);
+    else
+        QTimer::singleShot(m_faults.AckDelayMs, this, [this, ack] { Transmit(*ack); });
+}
+
+void TPrinterLink::TakeDataPacket(const TXLPacket& packet)
+{
+    TXLMessage& message = m_receiveMessage;
+    const bool startsMessage =
+        packet.MessageNo != message.MessageNo || packet.MsgId != message.Id || packet.MsgSub != message.Sub;
+    if (startsMessage) {
+        message.Clear();
+        message.Id = packet.MsgId;
+        message.Sub = packet.MsgSub;
+        message.MessageNo = packet.MessageNo;
+        message.NextPacketNo = 1;
+        m_receiveOversized = false;
+    } else if (packet.PacketNo != message.NextPacketNo) {
+        return; // a repeat, already taken
+    }
+    message.NextPacketNo = startsMessage ? 2 : quint8(message.NextPacketNo + 1);
+    const qsizetype pieceSize = qMax(0, int(packet.Length) - XLPayloadHeaderSize);
+    if (!m_receiveOversized && message.Size() + pieceSize > MaxReceivedMessageSize) {
+        m_receiveOversized = true;
+        message.Clear();
+    }
+    if (m_receiveOversized)
+        return;
+    message.SetPosition(message.Size());
+    packet.ReadPayload(message);
+    if (!packet.MoreFollow()) {
+        qCDebug(lcSim) << m_name << "received message" << message.MessageNo << Qt::hex << message.Id
+                       << message.Sub;
+        message.SetPosition(0);
+        emit MessageReceived(message);
+    }
+}
+
+void TPrinterLink::SendMessage(std::unique_ptr<TXLMessage> message)
+{
+    message->CutAtPosition();
+    m_sendQueue.push_back(std::move(message));
+    if (m_sendQueue.size() == 1)
+        SendNextMessage();
+}
+
+void TPrinterLink::SendNextMessage()
+{
+    if (m_currentPacket || m_sendQueue.empty())
+        return;
+    TXLMessage& head = *m_sendQueue.front();
+    head.MessageNo = ++m_messageNo;
+    m_packetNo = 0;
+    emit MessageStarted(head);
+    SendNextPacket();
+}
+
+void TPrinterLink::SendNextPacket()
+{
+    m_currentPacket = std::make_unique<TXLPacket>(0);
+    m_currentPacket->MessageNo = m_messageNo;
+    m_currentPacket->PacketNo = ++m_packetNo;
+    m_morePackets = m_currentPacket->BuildFromMessage(*m_sendQueue.front());
+    m_retryCount = 0;
+    Transmit(*m_currentPacket);
+    m_retryTimer.start(RetryInterval(m_currentPacket->Size()));
+}
+
+void TPrinterLink::OnAck(quint8 messageNo, quint8 packetNo)
+{
+    if (!m_currentPacket || messageNo != m_currentPacket->MessageNo || packetNo != m_currentPacket->PacketNo)
+        return;
+    m_retryTimer.stop();
+    m_currentPacket.reset();
+    if (m_morePackets) {
+        SendNextPacket();
+        return;
+    }
+    m_sendQueue.pop_front();
+    SendNextMessage();
+}
+
+void TPrinterLink::OnRetryTimer()
+{
+    if (!m_currentPacket)
+        return;
+    if (m_retryCount < MaxResends) {
+        ++m_retryCount;
+        Transmit(*m_currentPacket);
+        m_retryTimer.start();
+        return;
+    }
+    qCDebug(lcSim) << m_name << "gives up message" << m_messageNo;
+    m_currentPacket.reset(); // the station does not answer: give the message up
+    m_sendQueue.pop_front();
+    SendNextMessage();
+}
+
+void TPrinterLink::Transmit(const TXLPacket& packet)
+{
+    if (m_faults.Silent)
+        return;
+    QByteArray bytes = packet.Stream.Bytes();
+    m_faults.MaybeCorrupt(bytes);
+    m_writer(m_doublesFF ? XLDoubleFF(bytes) : bytes);
+}

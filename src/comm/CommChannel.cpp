@@ -79,6 +79,12 @@ void TCommChannel::SendWake()
     QueueMessage(std::make_unique<TXLMessage>(XLSend::Wake));
 }
 
+void TCommChannel::ResetReceiveState()
+{
+    m_receiveMessage = TXLMessage();
+    m_receiveOversized = false;
+}
+
 void TCommChannel::SetSelected(bool selected)
 {
     m_coder.Selected = selected;

@@ -71,6 +71,9 @@ public:
 protected:
     TStationViews& Views() { return m_views; }
     void StopRetryTimer() { m_retryTimer.stop(); }
+    // A new link to the printer starts its numbering afresh: its first message is never a repeat
+    // of the last one received on an earlier link.
+    void ResetReceiveState();
 
 private:
     void SendNextMessage();

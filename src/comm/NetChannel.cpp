@@ -56,7 +56,10 @@ void TNetChannel::Connect()
         return;
     m_client->SetHost(m_host);
     m_client->SetPort(Port());
-    m_client->ConnectInBackground([this] { TCommChannel::Connect(); });
+    m_client->ConnectInBackground([this] {
+        ResetReceiveState();
+        TCommChannel::Connect();
+    });
 }
 
 void TNetChannel::Close()

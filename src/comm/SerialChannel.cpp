@@ -29,7 +29,9 @@ void TSerialChannel::OpenPort()
 {
     if (m_port.isOpen())
         return;
-    if (!m_port.open(QIODevice::ReadWrite))
+    if (m_port.open(QIODevice::ReadWrite))
+        ResetReceiveState();
+    else
         qCWarning(lcCommSerial) << Name() << "cannot open" << m_device << m_port.errorString();
 }
 

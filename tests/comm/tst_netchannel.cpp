@@ -78,6 +78,21 @@ private slots:
         QVERIFY(channel.Coder().Selected);
     }
 
+    void aNewConnectionsFirstMessageIsNotTakenForARepeat()
+    {
+        TFakeTcpPrinter printer;
+        TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), m_views);
+        TXLMessage connectAck(XLReceive::ConnectionId, 0x0101);
+        connectAck.WriteBytes(QByteArray("\0\0\0\0P\0", 6));
+        for (int connection = 1; connection <= 2; ++connection) {
+            channel.Close();
+            channel.Connect();
+            QTRY_COMPARE(printer.Connections, connection + 1);
+            printer.Send(connectAck, 1); // the printer numbers each connection's messages from 1
+            QTRY_VERIFY(channel.IsConnected());
+        }
+    }
+
     void ports14000To14009DoubleFFBothWays()
     {
         std::unique_ptr<TFakeTcpPrinter> printer;

@@ -2,4 +2,6 @@
 set(VEX_BENCHMARKS
     bench_packets
     bench_picture
+    bench_netchannel
 )
+set(VEX_BENCHMARK_LIBS_bench_netchannel vexprintersim)

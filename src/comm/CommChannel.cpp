@@ -41,8 +41,12 @@ void TCommChannel::Connect()
     QueueMessage(std::make_unique<TXLMessage>(XLSend::ConnectRequest));
 }
 
+// What is queued for a link that closes is dropped with it: a packet awaiting acknowledgement would
+// otherwise hold the queue of the next link forever, and old commands must not reach the printer
+// when the operator connects again later.
 void TCommChannel::Close()
 {
+    ClearSendQueue();
     m_coder.Selected = false;
     m_coder.Connected = false;
     m_disconnectWhenIdle = false;

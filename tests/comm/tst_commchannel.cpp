@@ -219,6 +219,19 @@ private slots:
         QCOMPARE(m_views.Calls, QStringList{QStringLiteral("UpdateChannelIcons")});
     }
 
+    void closingDropsWhatWasQueuedSoTheNextLinkStartsClean()
+    {
+        m_channel->QueueMessage(Message(XLSend::ImageData, 2500));
+        m_channel->QueueMessage(Message(XLSend::StartPrint));
+        m_channel->Close();
+        QCOMPARE(m_channel->QueuedMessages(), 0);
+        QVERIFY(!m_channel->RetryTimer().isActive());
+        m_channel->Connect();
+        QCOMPARE(m_channel->SentData().last().MsgId, XLSend::ConnectRequest.Id);
+        m_channel->AckUntilIdle();
+        QCOMPARE(m_channel->SentData().size(), 2);
+    }
+
     void messageNumberWrapsFrom255To0()
     {
         QList<int> numbers;

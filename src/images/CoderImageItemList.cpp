@@ -6,6 +6,7 @@
 #include "images/DateItems.h"
 #include "images/EAN128Items.h"
 #include "images/EANUPCItems.h"
+#include "images/GraphicItems.h"
 #include "images/ITFItems.h"
 #include "images/MemoItems.h"
 #include "images/NumberItems.h"
@@ -37,7 +38,8 @@ std::unique_ptr<TCoderImageItem> CreateItem(const QString& typeName, TBinaryFile
         return std::make_unique<ShiftcodeItem>();
     if (typeName == QLatin1String(ItemTypeName::Barcode))
         return CreateBarcodeItem(stream.PeekLongWord(CommonPartSize));
-    // Graphic items are not part of the station yet: their records refuse the file like unknown ones.
+    if (typeName == QLatin1String(ItemTypeName::Graphic))
+        return std::make_unique<GraphicItem>();
     return nullptr;
 }
 

@@ -24,6 +24,9 @@ QString ImageErrorText(const TImageError& error, const QString& fileName, const 
     case TImageErrorKind::BarcodeNotEncodable:
         return TranslatedImageText(ImageErrorTexts::BarcodeNotEncodable)
             .arg(imageName, QString::number(error.ItemNumber), error.TypeName, error.Detail);
+    case TImageErrorKind::PictureTooLarge:
+        return TranslatedImageText(ImageErrorTexts::PictureTooLarge)
+            .arg(imageName, QString::number(error.ItemNumber), error.TypeName, error.Value);
     }
     return {};
 }

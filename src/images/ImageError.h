@@ -14,6 +14,7 @@ enum class TImageErrorKind
     DamagedFile,          // the file ends early or announces more than it holds
     NumberNotConvertible, // an item value is not a number the item can send
     BarcodeNotEncodable,  // a barcode item cannot be encoded; Detail says which rule refused
+    PictureTooLarge,      // a graphic's size does not fit the printer's 16-bit sizes; Value is the size
 };
 
 struct TImageError
@@ -41,6 +42,9 @@ inline constexpr const char* NumberNotConvertible = QT_TRANSLATE_NOOP(
     "TImageDownloadForm", "IMAGE %1, ITEM %2 (%3): '%4' IS NOT A VALID NUMBER, TRANSFER OF IMAGE ABORTED");
 inline constexpr const char* BarcodeNotEncodable = QT_TRANSLATE_NOOP(
     "TImageDownloadForm", "IMAGE %1, ITEM %2 (%3): BARCODE CANNOT BE ENCODED, %4, TRANSFER OF IMAGE ABORTED");
+inline constexpr const char* PictureTooLarge = QT_TRANSLATE_NOOP(
+    "TImageDownloadForm",
+    "IMAGE %1, ITEM %2 (%3): GRAPHIC OF %4 PIXELS IS LARGER THAN 65535 X 65535, TRANSFER OF IMAGE ABORTED");
 
 // The reasons of BarcodeNotEncodable: %1 is the symbology, %2 the refused value.
 inline constexpr const char* ModuleWidthOutOfRange =

@@ -68,10 +68,10 @@ private slots:
             << fields(2).String("01234567890").UInt32(0x150).UInt32(2).Bytes() << "UPC-A"
             << Hex("02 02 50 01 5C 01 12 12 11 30 31 32 33 34 35 36 37 38 39 30 35 00"
                    "4E 72 74 48 44 50 31 23 3D 13 19 0D 00 01");
-        QTest::newRow("UPC-E: module 6")
-            << fields(3).String("012345").UInt32(100).UInt32(6).Bytes() << "UPC-E"
-            << Hex("03 06 64 00 88 00 36 2A 32 30 31 32 33 34 35 37 00"
-                   "31 1D 3D 1B 19 27 00 00 00 00 00 00 00 01");
+        QTest::newRow("UPC-E: module 6, check digit of its UPC-A number 06543217")
+            << fields(3).String("654321").UInt32(100).UInt32(6).Bytes() << "UPC-E"
+            << Hex("03 06 64 00 88 00 36 2A 32 36 35 34 33 32 31 37 00"
+                   "19 1B 3D 1D 31 05 00 00 00 00 00 00 00 01");
         QTest::newRow("Code 128") << fields(4).String("AB1").UInt32(0x123).UInt32(4).Bytes() << "CODE128"
                                   << Hex("04 04 23 01 00 01 01 00 00 00 41 42 31 00");
         QTest::newRow("EAN-128: two elements, last value skipped")

@@ -68,11 +68,17 @@ QString TBinaryFileStream::ReadString(int maxLength)
     return data ? QString::fromLatin1(data, length) : QString();
 }
 
+QByteArrayView TBinaryFileStream::ReadBytes(qint64 count)
+{
+    const char* data = Take(count < 0 ? Remaining() + 1 : qsizetype(count));
+    return data ? QByteArrayView(data, qsizetype(count)) : QByteArrayView();
+}
+
 quint32 TBinaryFileStream::PeekLongWord(qsizetype offset)
 {
     const qsizetype start = m_position;
     if (offset < 0 || offset > Remaining()) {
-        Take(Remaining() + 1); // marks the stream damaged
+        MarkDamaged();
         return 0;
     }
     m_position += offset;

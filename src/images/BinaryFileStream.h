@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <optional>
@@ -28,6 +29,9 @@ public:
     // A count of zero or less reads no characters. With maxLength >= 1 at most maxLength characters
     // are read and the rest of the string stays unread.
     QString ReadString(int maxLength = 0);
+    // The next count bytes as they stand, valid while the stream lives. A negative count, or more
+    // than remain, damages the stream and gives no bytes.
+    QByteArrayView ReadBytes(qint64 count);
 
     // The uint32 at offset bytes after the position, the position unchanged.
     quint32 PeekLongWord(qsizetype offset);
@@ -35,6 +39,8 @@ public:
     qsizetype Position() const { return m_position; }
     qsizetype Remaining() const { return m_bytes.size() - m_position; }
     bool IsDamaged() const { return m_damaged; }
+    // For a value the reader finds impossible (a negative size): the file is damaged as if it ended.
+    void MarkDamaged() { Take(Remaining() + 1); }
 
 private:
     // The next count bytes, or nullptr (the stream damaged) when fewer remain.

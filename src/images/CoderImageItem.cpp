@@ -57,3 +57,23 @@ TImageError TCoderImageItem::NumberError(const QString& field, const QString& va
     error.Value = value;
     return error;
 }
+
+std::optional<TImageError>
+TCoderImageItem::ReadSubRecords(TXLMessage& message, const std::function<void(const TSubRecord&)>& onRecord)
+{
+    constexpr quint8 SubRecordMark = 30;
+    const QString countText = message.ReadString();
+    const std::optional<qint32> count = ItemPayload::DecimalInt32(countText);
+    if (!count)
+        return NumberError(QStringLiteral("count"), countText);
+    // The body's end reads as byte 0, so a count larger than the sub-records present stops there.
+    for (qint32 i = 0; i < *count; ++i) {
+        if (message.ReadU8() != SubRecordMark)
+            break;
+        TSubRecord record;
+        for (QString& text : record)
+            text = message.ReadString();
+        onRecord(record);
+    }
+    return std::nullopt;
+}

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -63,6 +65,14 @@ protected:
 
     // A NumberNotConvertible error about field of this item.
     static TImageError NumberError(const QString& field, const QString& value);
+
+    // The printer describes a multi-line text line by line and an EAN-128 barcode element by
+    // element: a decimal count, then up to that many sub-records, each the byte 30 and six texts. A
+    // sub-record without that byte ends the description. NumberNotConvertible when the count is not
+    // a decimal number.
+    using TSubRecord = std::array<QString, 6>;
+    static std::optional<TImageError> ReadSubRecords(TXLMessage& message,
+                                                     const std::function<void(const TSubRecord&)>& onRecord);
 };
 
 // An item created for a row of the printer's description of an image. Error set: the description

@@ -1,7 +1,13 @@
 #include "images/CoderImageItemList.h"
 
 #include "images/BinaryFileStream.h"
+#include "images/Code128Items.h"
+#include "images/Code39Items.h"
 #include "images/DateItems.h"
+#include "images/EAN128Items.h"
+#include "images/EANUPCItems.h"
+#include "images/GraphicItems.h"
+#include "images/ITFItems.h"
 #include "images/MemoItems.h"
 #include "images/NumberItems.h"
 #include "images/ShiftcodeItems.h"
@@ -13,14 +19,6 @@
 namespace {
 // FontNo, X, Y, Width, Height, Style and a reserved value: seven int32.
 constexpr qsizetype CommonPartSize = 28;
-
-// The symbology class for a barcode kind. The symbology classes are not part of the station yet,
-// so every barcode record refuses its file for now.
-std::unique_ptr<TCoderImageItem> CreateBarcodeItem(quint32 kind)
-{
-    Q_UNUSED(kind)
-    return nullptr;
-}
 
 // The item class for a record. A barcode record's class follows from the kind stored right after
 // its common part, read ahead without moving the stream.
@@ -40,7 +38,8 @@ std::unique_ptr<TCoderImageItem> CreateItem(const QString& typeName, TBinaryFile
         return std::make_unique<ShiftcodeItem>();
     if (typeName == QLatin1String(ItemTypeName::Barcode))
         return CreateBarcodeItem(stream.PeekLongWord(CommonPartSize));
-    // Graphic items are not part of the station yet: their records refuse the file like unknown ones.
+    if (typeName == QLatin1String(ItemTypeName::Graphic))
+        return std::make_unique<GraphicItem>();
     return nullptr;
 }
 
@@ -53,6 +52,29 @@ TImageError ItemError(TImageErrorKind kind, qsizetype itemNumber, const QString&
     return error;
 }
 } // namespace
+
+std::unique_ptr<BarcodeItem> CreateBarcodeItem(quint32 kind)
+{
+    switch (kind) {
+    case BarcodeKindCode::EAN8:
+        return std::make_unique<EAN8_Item>();
+    case BarcodeKindCode::EAN13:
+        return std::make_unique<EAN13_Item>();
+    case BarcodeKindCode::UPCA:
+        return std::make_unique<UPCA_Item>();
+    case BarcodeKindCode::UPCE:
+        return std::make_unique<UPCE_Item>();
+    case BarcodeKindCode::CODE128:
+        return std::make_unique<CODE128_Item>();
+    case BarcodeKindCode::EAN128:
+        return std::make_unique<EAN128_Item>();
+    case BarcodeKindCode::ITF:
+        return std::make_unique<ITF_Item>();
+    case BarcodeKindCode::Code39:
+        return std::make_unique<Code39_Item>();
+    }
+    return nullptr;
+}
 
 std::optional<TImageError> TCoderImageItemList::ReadItem(TBinaryFileStream& stream,
                                                          TDesignFileVersion version)

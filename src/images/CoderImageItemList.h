@@ -1,5 +1,6 @@
 #pragma once
 
+#include "images/BarcodeItems.h"
 #include "images/CoderImageItem.h"
 
 #include <QString>
@@ -19,6 +20,9 @@ inline constexpr char Shiftcode[] = "ShiftcodeItem";
 inline constexpr char Graphic[] = "GraphicItem";
 inline constexpr char Barcode[] = "BarcodeItem";
 } // namespace ItemTypeName
+
+// A new item of the symbology class of a barcode kind (BarcodeKindCode); none for another kind.
+std::unique_ptr<BarcodeItem> CreateBarcodeItem(quint32 kind);
 
 // The items of one image, in order, each under the type name it was read or created with
 // ("RTextItem" and "MemoItem" both hold a MemoItem and keep their own names). Names may repeat.

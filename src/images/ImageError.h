@@ -14,6 +14,7 @@ enum class TImageErrorKind
     DamagedFile,          // the file ends early or announces more than it holds
     NumberNotConvertible, // an item value is not a number the item can send
     BarcodeNotEncodable,  // a barcode item cannot be encoded; Detail says which rule refused
+    PictureTooLarge,      // a graphic's size does not fit the printer's 16-bit sizes; Value is the size
 };
 
 struct TImageError
@@ -23,7 +24,7 @@ struct TImageError
     QString TypeName;   // the item's type name as the file holds it
     QString Field;      // the item field whose value was refused
     QString Value;      // that value
-    QString Detail;     // FileUnreadable, BarcodeNotEncodable: the reason
+    QString Detail;     // FileUnreadable, BarcodeNotEncodable: the reason, in the current language
 };
 
 // The station's texts for these failures, translated in the context of the image transfer window.
@@ -41,7 +42,21 @@ inline constexpr const char* NumberNotConvertible = QT_TRANSLATE_NOOP(
     "TImageDownloadForm", "IMAGE %1, ITEM %2 (%3): '%4' IS NOT A VALID NUMBER, TRANSFER OF IMAGE ABORTED");
 inline constexpr const char* BarcodeNotEncodable = QT_TRANSLATE_NOOP(
     "TImageDownloadForm", "IMAGE %1, ITEM %2 (%3): BARCODE CANNOT BE ENCODED, %4, TRANSFER OF IMAGE ABORTED");
+inline constexpr const char* PictureTooLarge = QT_TRANSLATE_NOOP(
+    "TImageDownloadForm",
+    "IMAGE %1, ITEM %2 (%3): GRAPHIC OF %4 PIXELS IS LARGER THAN 65535 X 65535, TRANSFER OF IMAGE ABORTED");
+
+// The reasons of BarcodeNotEncodable: %1 is the symbology, %2 the refused value.
+inline constexpr const char* ModuleWidthOutOfRange =
+    QT_TRANSLATE_NOOP("TImageDownloadForm", "%1 MODULE WIDTH %2 IS NOT 2 TO 6");
+inline constexpr const char* DataNotDigits =
+    QT_TRANSLATE_NOOP("TImageDownloadForm", "%1 DATA '%2' HOLDS A CHARACTER OTHER THAN 0 TO 9");
+inline constexpr const char* DataTooShort =
+    QT_TRANSLATE_NOOP("TImageDownloadForm", "%1 DATA '%2' HAS FEWER THAN %3 DIGITS");
 } // namespace ImageErrorTexts
+
+// One of the texts above in the current language.
+QString TranslatedImageText(const char* text);
 
 // The message the operator sees, in the current language. fileName is shown as given.
 QString ImageErrorText(const TImageError& error, const QString& fileName, const QString& imageName);

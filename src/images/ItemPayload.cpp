@@ -8,6 +8,12 @@ void ItemPayload::WriteLE16(TXLMessage& message, qint64 value)
     message.WriteU8(LowByte(value >> 8));
 }
 
+void ItemPayload::WriteCountedString(TXLMessage& message, const QString& text)
+{
+    message.WriteU8(LowByte(text.size()));
+    message.WriteString(text);
+}
+
 std::optional<qint32> ItemPayload::DecimalInt32(const QString& text)
 {
     qsizetype i = 0;

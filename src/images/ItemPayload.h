@@ -19,6 +19,9 @@ inline quint8 LowByte(qint64 value)
 // The low byte of value, then its bits 8 to 15.
 void WriteLE16(TXLMessage& message, qint64 value);
 
+// The low byte of the text's length, then the text closed by 0x00.
+void WriteCountedString(TXLMessage& message, const QString& text);
+
 // An optional sign and one or more decimal digits, within the signed 32-bit range; nothing else
 // (no spaces, no other bases).
 std::optional<qint32> DecimalInt32(const QString& text);

@@ -5,10 +5,6 @@
 #include "images/ItemPayload.h"
 #include "images/ItemTable.h"
 
-namespace {
-constexpr quint8 LineRecordMark = 30;
-}
-
 MemoItem::MemoItem() : TCoderImageItem(ItemTypeCode::Memo, QStringLiteral("Multiline")) {}
 
 void MemoItem::ReadFromFile(TBinaryFileStream& stream, TDesignFileVersion version)
@@ -32,21 +28,11 @@ std::optional<TImageError> MemoItem::WriteToMessage(TXLMessage& message, const T
 
 std::optional<TImageError> MemoItem::ReadFromPrinter(TXLMessage& message, TItemTable& table, int)
 {
-    const QString countText = message.ReadString();
-    const std::optional<qint32> count = ItemPayload::DecimalInt32(countText);
-    if (!count)
-        return NumberError(QStringLiteral("count"), countText);
-    // The body's end reads as byte 0, so a count larger than the lines present stops there.
-    for (qint32 line = 0; line < *count; ++line) {
-        if (message.ReadU8() != LineRecordMark)
-            break;
-        const QString lineNumber = message.ReadString();
-        message.ReadString();
-        message.ReadString();
-        ItemData.Text2 = message.ReadString();
-        ItemData.Text3 = message.ReadString();
-        ItemData.Text4 = message.ReadString();
-        table.AddRow({lineNumber, TypeName, ItemData.Text4}, this);
-    }
-    return std::nullopt;
+    // Per line: its number, two texts not kept, then Text2 to Text4.
+    return ReadSubRecords(message, [&](const TSubRecord& line) {
+        ItemData.Text2 = line[3];
+        ItemData.Text3 = line[4];
+        ItemData.Text4 = line[5];
+        table.AddRow({line[0], TypeName, ItemData.Text4}, this);
+    });
 }

@@ -220,10 +220,6 @@ private slots:
         QTest::newRow("type name in other case") << TextRecord(lowerCase.Item("textitem"), "").Bytes() << 1;
         QTest::newRow("second record unknown") << secondUnknown.Bytes() << 2;
         QTest::newRow("barcode kind above 7") << barcode(8) << 1;
-        // Until the station has barcode and graphic items, their records refuse the file too.
-        QTest::newRow("barcode kind 1") << barcode(1) << 1;
-        QTest::newRow("graphic")
-            << FileWithItems(1).Item("GraphicItem", {.Width = 8, .Height = 1}).Byte(0xF0).Bytes() << 1;
     }
 
     void refusesUnknownItemsAndImagesWithoutItems()
@@ -254,10 +250,20 @@ private slots:
 
     void everyFileCutShortIsDamaged()
     {
-        TDesignFileWriter writer = FileWithItems(3);
+        TDesignFileWriter writer = FileWithItems(5);
         TextRecord(writer, "AB");
         DateRecord(writer).Byte(0).Byte(1);
         writer.Item("NumberItem").String("1").String("2").String("3").String("4").String("5").Byte(0).Byte(1);
+        writer.Item("BarcodeItem")
+            .UInt32(5)
+            .UInt32(1)
+            .String("01")
+            .Byte(0)
+            .String("123")
+            .UInt32(100)
+            .UInt32(3)
+            .UInt32(0);
+        writer.Item("GraphicItem", {.Width = 10, .Height = 3}).UInt32(0x00FF00FF);
         const QByteArray whole = writer.Bytes();
         TImageDesignFile complete;
         QVERIFY(!ReadFile(whole, complete));

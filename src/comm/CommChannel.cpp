@@ -143,8 +143,17 @@ void TCommChannel::OnRetryTimer()
     }
     TXLMessage& head = *m_sendQueue.front();
     if (m_currentPacket->ShrinkSize(head)) {
-        // The smaller packet goes out at the next expiry and is then resent like any other.
+        // The message starts again from its first byte, in smaller packets and under a new number.
+        // Rebuilding only this packet under its old number would corrupt the message whenever the
+        // printer did receive the larger packet and only its acknowledgements were lost: the printer
+        // takes the smaller one for a repeat and joins the rest of the message after the larger one.
+        const quint16 smallerFlags = m_currentPacket->Flags;
+        head.SetPosition(0);
+        m_currentPacket = std::make_unique<TXLPacket>(smallerFlags);
+        m_currentPacket->MessageNo = ++m_messageNo;
+        m_currentPacket->PacketNo = m_packetNo = 1;
         m_morePackets = m_currentPacket->BuildFromMessage(head);
+        // The smaller packet goes out at the next expiry and is then resent like any other.
         StartRetryTimer(m_currentPacket->Size());
         m_retryCount = 0;
         return;
@@ -183,6 +192,7 @@ void TCommChannel::OnAckReceived(quint8 messageNo, quint8 packetNo)
             m_views.ImageSent();
     }
     if (m_morePackets) {
+        m_retryCount = 0; // counts the resends of the packet awaiting acknowledgement
         m_currentPacket = std::make_unique<TXLPacket>(0);
         m_currentPacket->MessageNo = m_messageNo;
         m_currentPacket->PacketNo = ++m_packetNo;

@@ -97,13 +97,15 @@ private slots:
     {
         QTest::addColumn<int>("bodySize");
         QTest::addColumn<QList<int>>("sendsPerLength");
-        QTest::newRow("short message: no smaller size helps") << 40 << QList<int>{16};
-        QTest::newRow("full packet: every size tried") << 2000 << QList<int>{16, 15, 15, 15};
+        QTest::addColumn<int>("nextMessageNo"); // each smaller size restarts the message under a new number
+        QTest::newRow("short message: no smaller size helps") << 40 << QList<int>{16} << 2;
+        QTest::newRow("full packet: every size tried") << 2000 << QList<int>{16, 15, 15, 15} << 5;
     }
     void silenceShrinksThenGivesUp()
     {
         QFETCH(int, bodySize);
         QFETCH(QList<int>, sendsPerLength);
+        QFETCH(int, nextMessageNo);
         m_channel->QueueMessage(Message(XLSend::ImageData, bodySize));
         m_channel->QueueMessage(Message(XLSend::FlashWrite));
         int expiries = 0;
@@ -128,8 +130,20 @@ private slots:
         }
         QCOMPARE(sends, sendsPerLength);
         QCOMPARE(m_channel->SentData().last().MsgSub, XLSend::FlashWrite.Sub);
-        QCOMPARE(m_channel->SentData().last().MessageNo, quint8(2));
+        QCOMPARE(m_channel->SentData().last().MessageNo, quint8(nextMessageNo));
         QVERIFY(m_channel->Unanswered());
+    }
+
+    void resendsAreCountedForEachPacket()
+    {
+        m_channel->QueueMessage(Message(XLSend::ImageData, 2500));
+        for (int packet = 1; packet <= 3; ++packet) {
+            for (int i = 0; i < 10; ++i)
+                m_channel->OnRetryTimer();
+            QCOMPARE(m_channel->SentData().last().Length, packet < 3 ? quint16(1024) : quint16(461));
+            m_channel->AckCurrent();
+        }
+        QCOMPARE(m_channel->SentData().last().MessageNo, quint8(1));
     }
 
     void shrinkWaitsOneIntervalOfTheSmallerPacket()
@@ -146,6 +160,32 @@ private slots:
         QCOMPARE(smaller.Length, quint16(512));
         QCOMPARE(smaller.Flags & 0x3, 1);
         QCOMPARE(smaller.PacketNo, quint8(1));
+    }
+
+    // The printer may have the larger packet and have lost only its acknowledgements: a smaller packet
+    // under the old numbers would be taken for a repeat, and the rest joined after the larger one.
+    void shrinkingALaterPacketRestartsTheMessageUnderANewNumber()
+    {
+        QByteArray body(2500, Qt::Uninitialized);
+        for (int i = 0; i < body.size(); ++i)
+            body[i] = char(i % 251);
+        auto message = std::make_unique<TXLMessage>(XLSend::ImageData);
+        message->WriteBytes(body);
+        m_channel->QueueMessage(std::move(message));
+        m_channel->AckCurrent();
+        for (int i = 0; i < 17; ++i)
+            m_channel->OnRetryTimer(); // packet 2 never acknowledged; the 17th expiry sends it smaller
+        const TSentPacket restart = m_channel->SentData().last();
+        QCOMPARE(restart.MessageNo, quint8(2));
+        QCOMPARE(restart.PacketNo, quint8(1));
+        QCOMPARE(restart.Length, quint16(512));
+        QCOMPARE(restart.Bytes.mid(10, 509), body.first(509));
+        m_channel->AckUntilIdle();
+        QByteArray joined;
+        for (const TSentPacket& packet : m_channel->SentData())
+            if (packet.MessageNo == 2)
+                joined += packet.Bytes.mid(10, packet.Length - 3);
+        QCOMPARE(joined, body);
     }
 
     void aRepeatedMessageIsAcknowledgedAgainButHandledOnce()

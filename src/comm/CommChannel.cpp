@@ -85,8 +85,7 @@ void TCommChannel::SendWake()
 
 void TCommChannel::ResetReceiveState()
 {
-    m_receiveMessage = TXLMessage();
-    m_receiveOversized = false;
+    m_joiner.Reset();
 }
 
 void TCommChannel::SetSelected(bool selected)
@@ -167,14 +166,7 @@ void TCommChannel::OnRetryTimer()
 
 void TCommChannel::SendAck(const TXLPacket& received)
 {
-    TXLPacket ack(received.Flags);
-    ack.DestAddress = received.SourceAddress;
-    ack.SourceAddress = received.DestAddress;
-    ack.MessageNo = received.MessageNo;
-    ack.PacketNo = received.PacketNo;
-    TXLMessage empty;
-    ack.BuildFromMessage(empty);
-    SendPacket(ack);
+    SendPacket(TXLPacket::AcknowledgementOf(received));
 }
 
 void TCommChannel::OnAckReceived(quint8 messageNo, quint8 packetNo)
@@ -232,40 +224,7 @@ void TCommChannel::OnPacketReceived(std::unique_ptr<TXLPacket> packet)
         m_coder.Busy = false;
         SendNextMessage();
     }
-    TakeDataPacket(*packet);
-}
-
-void TCommChannel::TakeDataPacket(const TXLPacket& packet)
-{
-    TXLMessage& message = m_receiveMessage;
-    const bool startsMessage =
-        packet.MessageNo != message.MessageNo || packet.MsgId != message.Id || packet.MsgSub != message.Sub;
-    if (startsMessage) {
-        message.Clear();
-        message.Id = packet.MsgId;
-        message.Sub = packet.MsgSub;
-        message.MessageNo = packet.MessageNo;
-        message.NextPacketNo = 1;
-        m_receiveOversized = false;
-    } else if (packet.PacketNo != message.NextPacketNo) {
-        return; // a repeat, already taken
-    }
-    // The next number is advanced before the message is handled: a repeat arriving while a handler
-    // waits for the operator must not be taken a second time.
-    message.NextPacketNo = startsMessage ? 2 : quint8(message.NextPacketNo + 1);
-    const qsizetype pieceSize = qMax(0, int(packet.Length) - XLPayloadHeaderSize);
-    if (!m_receiveOversized && message.Size() + pieceSize > MaxReceivedMessageSize) {
-        qCWarning(lcComm) << m_name << "drops a received message larger than" << MaxReceivedMessageSize
-                          << "bytes";
-        m_receiveOversized = true;
-        message.Clear();
-        message.SetPosition(0);
-    }
-    if (!m_receiveOversized) {
-        message.SetPosition(message.Size());
-        packet.ReadPayload(message);
-    }
-    if (!packet.MoreFollow() && !m_receiveOversized)
+    if (m_joiner.Take(*packet))
         DeliverReceivedMessage();
 }
 
@@ -273,7 +232,7 @@ void TCommChannel::DeliverReceivedMessage()
 {
     const bool wasConnected = m_coder.Connected;
     ++m_handlingDepth;
-    m_coder.HandleMessage(m_receiveMessage);
+    m_coder.HandleMessage(m_joiner.Message());
     --m_handlingDepth;
     // A printer that reports itself disconnected ends the link: nothing queued for it is sent.
     if (wasConnected && !m_coder.Connected) {

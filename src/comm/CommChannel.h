@@ -2,6 +2,7 @@
 
 #include "coder/Coder.h"
 #include "comm/XLMessage.h"
+#include "comm/XLMessageJoiner.h"
 #include "comm/XLPackets.h"
 
 #include <QObject>
@@ -25,7 +26,7 @@ public:
     // Times a packet is resent before the channel tries a smaller packet size.
     static constexpr int MaxResends = 15;
     // A message being received may grow to this size; beyond it the message is dropped.
-    static constexpr qsizetype MaxReceivedMessageSize = 16 * 1024 * 1024;
+    static constexpr qsizetype MaxReceivedMessageSize = TXLMessageJoiner::MaxSize;
 
     TCommChannel(const QString& name, quint16 port, TStationViews& views, QObject* parent = nullptr);
     ~TCommChannel() override;
@@ -83,7 +84,6 @@ private:
     void SendCurrentPacket(qsizetype timedBytes);
     void FinishHeadMessage();
     void ClearSendQueue();
-    void TakeDataPacket(const TXLPacket& packet);
     void DeliverReceivedMessage();
 
     TStationViews& m_views;
@@ -99,8 +99,7 @@ private:
     quint8 m_packetNo = 0;
     bool m_morePackets = false;
     bool m_disconnectWhenIdle = false;
-    TXLMessage m_receiveMessage;
-    bool m_receiveOversized = false;
+    TXLMessageJoiner m_joiner;
     bool m_unanswered = true;
     int m_handlingDepth = 0;
 };

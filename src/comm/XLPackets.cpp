@@ -63,6 +63,18 @@ void TXLPacketStream::Write(const uchar* data, qsizetype count)
     m_bytes.append(char(m_crc & 0xFF));
 }
 
+TXLPacket TXLPacket::AcknowledgementOf(const TXLPacket& received)
+{
+    TXLPacket ack(received.Flags);
+    ack.DestAddress = received.SourceAddress;
+    ack.SourceAddress = received.DestAddress;
+    ack.MessageNo = received.MessageNo;
+    ack.PacketNo = received.PacketNo;
+    TXLMessage empty;
+    ack.BuildFromMessage(empty);
+    return ack;
+}
+
 void TXLPacket::WriteNumber(quint32 value, int width)
 {
     uchar bytes[4];

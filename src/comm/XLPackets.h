@@ -68,6 +68,9 @@ public:
     // A data packet that fills its size is followed by another packet of the same message.
     bool MoreFollow() const { return Length >= MaxLength(); }
 
+    // The acknowledgement of a received packet: its flags and numbers, its addresses swapped.
+    static TXLPacket AcknowledgementOf(const TXLPacket& received);
+
     void WriteHeader(quint16 length);
     // Fills this fresh packet with the next piece of the message; true when another packet follows.
     bool BuildFromMessage(TXLMessage& message);

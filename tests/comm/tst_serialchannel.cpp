@@ -13,16 +13,6 @@ QByteArray Wire(const TXLMessage& message, quint8 messageNo)
     return PacketsOf(message, messageNo).first();
 }
 
-QByteArray AckWire(quint8 messageNo, quint8 packetNo)
-{
-    TXLPacket ack;
-    ack.MessageNo = messageNo;
-    ack.PacketNo = packetNo;
-    TXLMessage empty;
-    ack.BuildFromMessage(empty);
-    return ack.Stream.Bytes();
-}
-
 TXLMessage StatusInfo(quint16 word)
 {
     TXLMessage message(XLReceive::StatusId, XLReceive::StatusInfo);

@@ -38,16 +38,6 @@ TXLMessage Message(TXLMessageKind kind, const QByteArray& body = {})
     return Message(kind.Id, kind.Sub, body);
 }
 
-QByteArray AckBytes(quint8 messageNo, quint8 packetNo)
-{
-    TXLPacket ack;
-    ack.MessageNo = messageNo;
-    ack.PacketNo = packetNo;
-    TXLMessage empty;
-    ack.BuildFromMessage(empty);
-    return ack.Stream.Bytes();
-}
-
 // "21/0008 00 01": Id, Sub and body of a message, for comparisons that show what differs.
 QString Describe(const TXLMessage& message)
 {
@@ -151,7 +141,7 @@ private:
         Packets.append({packet->Stream.Bytes(), packet->MessageNo, packet->PacketNo, packet->Length,
                         packet->MsgId, packet->MsgSub, packet->Flags});
         if (AutoAck && !packet->IsAcknowledgement()) {
-            const QByteArray ack = AckBytes(packet->MessageNo, packet->PacketNo);
+            const QByteArray ack = AckWire(packet->MessageNo, packet->PacketNo);
             QMetaObject::invokeMethod(
                 Link.get(), [this, ack] { SendWire(ack); }, Qt::QueuedConnection);
         }
@@ -399,11 +389,11 @@ private slots:
         QVERIFY(clock.elapsed() >= TPrinterLink::RetryInterval(m_station->Packets[0].Bytes.size()) - 20);
         QCOMPARE(m_station->Packets[1].Bytes, m_station->Packets[0].Bytes);
 
-        m_station->SendWire(AckBytes(1, 1));
+        m_station->SendWire(AckWire(1, 1));
         QCOMPARE(m_station->Packets.size(), 3);
         QCOMPARE(m_station->Packets[2].MessageNo, quint8(2));
         QCOMPARE(m_station->Packets[2].MsgSub, quint16(XLReceive::PositioningError));
-        m_station->SendWire(AckBytes(1, 1)); // late repeat of the first acknowledgement: ignored
+        m_station->SendWire(AckWire(1, 1)); // late repeat of the first acknowledgement: ignored
         QCOMPARE(m_station->Packets.size(), 3);
     }
 
@@ -432,7 +422,7 @@ private slots:
                 std::make_unique<TXLMessage>(XLReceive::StatusId, XLReceive::PrintStopped));
             const TSentPacket sent = m_station->Packets.last();
             numbers.append(sent.MessageNo);
-            m_station->SendWire(AckBytes(sent.MessageNo, sent.PacketNo));
+            m_station->SendWire(AckWire(sent.MessageNo, sent.PacketNo));
         }
         QCOMPARE(numbers.mid(253), (QList<quint8>{254, 255, 0, 1}));
     }
@@ -675,7 +665,7 @@ private slots:
         TSimPty pty(*m_printer);
         QVERIFY2(pty.Open(), qPrintable(pty.ErrorString()));
         const QByteArray request = PacketsOf(Message(XLSend::RequestStatus), 1).first();
-        const QByteArray answer = AckBytes(1, 1) + PacketsOf(StatusReply(), 1).first();
+        const QByteArray answer = AckWire(1, 1) + PacketsOf(StatusReply(), 1).first();
         for (int session = 1; session <= 2; ++session) {
             const int slave = ::open(qPrintable(pty.SlavePath()), O_RDWR | O_NOCTTY | O_NONBLOCK);
             QVERIFY(slave >= 0);

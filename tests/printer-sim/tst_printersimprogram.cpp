@@ -27,16 +27,6 @@ QRegularExpressionMatch StartAndWaitReady(QProcess& process, const QStringList& 
     return ready.match(QString::fromLatin1(process.readLine()));
 }
 
-QByteArray AckBytes(quint8 messageNo, quint8 packetNo)
-{
-    TXLPacket ack;
-    ack.MessageNo = messageNo;
-    ack.PacketNo = packetNo;
-    TXLMessage empty;
-    ack.BuildFromMessage(empty);
-    return ack.Stream.Bytes();
-}
-
 } // namespace
 
 class TestPrinterSimProgram : public QObject
@@ -68,7 +58,7 @@ private slots:
         packets[1]->ReadPayload(identity);
         identity.SetPosition(0);
         QCOMPARE(identity.ReadString(), QStringLiteral("LINE9"));
-        socket.write(AckBytes(packets[1]->MessageNo, packets[1]->PacketNo));
+        socket.write(AckWire(packets[1]->MessageNo, packets[1]->PacketNo));
 
         process.write("quit\n");
         QVERIFY(process.waitForFinished(10000));

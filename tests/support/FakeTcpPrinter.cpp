@@ -30,12 +30,7 @@ void TFakeTcpPrinter::OnPacket(std::unique_ptr<TXLPacket> packet)
     ReceivedBodies.append(body.Body());
     if (!Acknowledges)
         return;
-    TXLPacket ack(packet->Flags);
-    ack.MessageNo = packet->MessageNo;
-    ack.PacketNo = packet->PacketNo;
-    TXLMessage empty;
-    ack.BuildFromMessage(empty);
-    WriteWire(ack.Stream.Bytes());
+    WriteWire(TXLPacket::AcknowledgementOf(*packet).Stream.Bytes());
 }
 
 void TFakeTcpPrinter::Send(const TXLMessage& message, quint8 messageNo)

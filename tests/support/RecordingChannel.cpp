@@ -12,6 +12,14 @@ std::unique_ptr<TXLPacket> ReceivedPacket(const QByteArray& wire)
     return packet;
 }
 
+QByteArray AckWire(quint8 messageNo, quint8 packetNo)
+{
+    TXLPacket numbers;
+    numbers.MessageNo = messageNo;
+    numbers.PacketNo = packetNo;
+    return TXLPacket::AcknowledgementOf(numbers).Stream.Bytes();
+}
+
 QList<QByteArray> PacketsOf(const TXLMessage& message, quint8 messageNo, int sizeCode)
 {
     TXLMessage copy = message;
@@ -54,12 +62,7 @@ QList<TSentPacket> TRecordingChannel::SentAcknowledgements() const
 
 void TRecordingChannel::DeliverAck(quint8 messageNo, quint8 packetNo)
 {
-    TXLPacket ack;
-    ack.MessageNo = messageNo;
-    ack.PacketNo = packetNo;
-    TXLMessage empty;
-    ack.BuildFromMessage(empty);
-    OnPacketReceived(ReceivedPacket(ack.Stream.Bytes()));
+    OnPacketReceived(ReceivedPacket(AckWire(messageNo, packetNo)));
 }
 
 bool TRecordingChannel::AckCurrent()

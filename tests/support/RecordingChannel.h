@@ -21,6 +21,8 @@ struct TSentPacket
 
 // The packet a receiver makes of wire bytes without address bytes; null when the bytes are damaged.
 std::unique_ptr<TXLPacket> ReceivedPacket(const QByteArray& wire);
+// The wire bytes of an acknowledgement (no address bytes).
+QByteArray AckWire(quint8 messageNo, quint8 packetNo);
 // A message cut into packets as a sender with the given numbers and size code does, as wire bytes.
 QList<QByteArray> PacketsOf(const TXLMessage& message, quint8 messageNo, int sizeCode = 0);
 

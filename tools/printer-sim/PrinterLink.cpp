@@ -30,55 +30,21 @@ void TPrinterLink::OnPacket(std::unique_ptr<TXLPacket> packet)
     }
     if (!m_faults.Happens(m_faults.SkipAck))
         Acknowledge(*packet); // also a repeat: its first acknowledgement may have been lost
-    TakeDataPacket(*packet);
+    if (m_joiner.Take(*packet)) {
+        const TXLMessage& message = m_joiner.Message();
+        qCDebug(lcSim) << m_name << "received message" << message.MessageNo << Qt::hex << message.Id
+                       << message.Sub;
+        emit MessageReceived(message);
+    }
 }
 
 void TPrinterLink::Acknowledge(const TXLPacket& received)
 {
-    auto ack = std::make_shared<TXLPacket>(received.Flags);
-    ack->DestAddress = received.SourceAddress;
-    ack->SourceAddress = received.DestAddress;
-    ack->MessageNo = received.MessageNo;
-    ack->PacketNo = received.PacketNo;
-    TXLMessage empty;
-    ack->BuildFromMessage(empty);
+    auto ack = std::make_shared<TXLPacket>(TXLPacket::AcknowledgementOf(received));
     if (m_faults.AckDelayMs <= 0)
         Transmit(*ack);
     else
         QTimer::singleShot(m_faults.AckDelayMs, this, [this, ack] { Transmit(*ack); });
-}
-
-void TPrinterLink::TakeDataPacket(const TXLPacket& packet)
-{
-    TXLMessage& message = m_receiveMessage;
-    const bool startsMessage =
-        packet.MessageNo != message.MessageNo || packet.MsgId != message.Id || packet.MsgSub != message.Sub;
-    if (startsMessage) {
-        message.Clear();
-        message.Id = packet.MsgId;
-        message.Sub = packet.MsgSub;
-        message.MessageNo = packet.MessageNo;
-        message.NextPacketNo = 1;
-        m_receiveOversized = false;
-    } else if (packet.PacketNo != message.NextPacketNo) {
-        return; // a repeat, already taken
-    }
-    message.NextPacketNo = startsMessage ? 2 : quint8(message.NextPacketNo + 1);
-    const qsizetype pieceSize = qMax(0, int(packet.Length) - XLPayloadHeaderSize);
-    if (!m_receiveOversized && message.Size() + pieceSize > MaxReceivedMessageSize) {
-        m_receiveOversized = true;
-        message.Clear();
-    }
-    if (m_receiveOversized)
-        return;
-    message.SetPosition(message.Size());
-    packet.ReadPayload(message);
-    if (!packet.MoreFollow()) {
-        qCDebug(lcSim) << m_name << "received message" << message.MessageNo << Qt::hex << message.Id
-                       << message.Sub;
-        message.SetPosition(0);
-        emit MessageReceived(message);
-    }
 }
 
 void TPrinterLink::SendMessage(std::unique_ptr<TXLMessage> message)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "comm/XLMessage.h"
+#include "comm/XLMessageJoiner.h"
 #include "comm/XLPacketAssembler.h"
 #include "comm/XLPackets.h"
 
@@ -27,8 +28,6 @@ public:
 
     // Times an unacknowledged packet is resent before its message is given up.
     static constexpr int MaxResends = 15;
-    // A message being received may grow to this size; beyond it the message is dropped.
-    static constexpr qsizetype MaxReceivedMessageSize = 16 * 1024 * 1024;
 
     // port: the TCP port the station reaches this link on (0 for a pseudo-terminal); ports
     // 14000-14009 double 0xFF on the wire.
@@ -63,7 +62,6 @@ private:
     void OnPacket(std::unique_ptr<TXLPacket> packet);
     void Acknowledge(const TXLPacket& received);
     void OnAck(quint8 messageNo, quint8 packetNo);
-    void TakeDataPacket(const TXLPacket& packet);
     void SendNextMessage();
     void SendNextPacket();
     void Transmit(const TXLPacket& packet);
@@ -75,8 +73,7 @@ private:
     TXLPacketAssembler m_assembler;
     bool m_disconnected = false;
 
-    TXLMessage m_receiveMessage;
-    bool m_receiveOversized = false;
+    TXLMessageJoiner m_joiner;
 
     std::deque<std::unique_ptr<TXLMessage>> m_sendQueue;
     std::unique_ptr<TXLPacket> m_currentPacket;

@@ -250,6 +250,14 @@ private slots:
         QCOMPARE(m_views.Entries.first().Channel, a);
     }
 
+    void aDiscoveryCollectsRepliesForThreeSeconds()
+    {
+        m_manager->NetworkList().BuildList(); // to the loopback discard port: nothing answers
+        QVERIFY(m_manager->NetworkList().CollectTimer().isActive());
+        QCOMPARE(m_manager->NetworkList().CollectTimer().interval(), 3000);
+        QVERIFY(m_views.CallsStartingWith(QStringLiteral("ShowNoEthernetConnection")).isEmpty());
+    }
+
     void aDisabledManagerOnlyRestartsItsTimer()
     {
         m_manager->SetEnabled(false);

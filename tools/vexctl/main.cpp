@@ -21,7 +21,7 @@ Commands without a printer:
         message when the station would refuse the image.
   discover [--address ADDR[:PORT]] [--timeout MS] [--identify] [--json]
         One printer discovery (UDP): prints every printer port that answers, as
-        "10.0.0.7 Port 3000". --address overrides the settings' discovery address and
+        "192.0.2.7 Port 3000". --address overrides the settings' discovery address and
         port for this run; --timeout is how long replies are collected (default 3000 ms);
         --identify connects to each printer briefly and adds its name, model and version.
 

@@ -177,6 +177,7 @@ void TCommChannel::OnAckReceived(quint8 messageNo, quint8 packetNo)
     m_unanswered = false;
     m_retryTimer.stop();
     m_currentPacket.reset();
+    emit PacketAcknowledged();
     TXLMessage& head = *m_sendQueue.front();
     if (head.Is(XLSend::ImageData) && m_coder.Selected) {
         m_views.SetTransferProgress(head.Size() > 0 ? int(head.Position() * 100 / head.Size()) : 100);

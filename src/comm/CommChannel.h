@@ -69,6 +69,10 @@ public:
     // operator): the channel must not be destroyed then.
     bool IsHandlingMessage() const { return m_handlingDepth > 0; }
 
+signals:
+    // The printer acknowledged the packet that awaited acknowledgement: it is answering.
+    void PacketAcknowledged();
+
 protected:
     TStationViews& Views() { return m_views; }
     void StopRetryTimer() { m_retryTimer.stop(); }

@@ -43,13 +43,20 @@ void ImageData::WriteShifts(TXLMessage& message, const TImageDesignFile& image)
         message.WriteU8(shift->Code);
         message.WriteU8(quint8(start.Hour));
         message.WriteU8(quint8(start.Minute));
-        message.WriteU8(shift->Name.isEmpty() ? quint8(EmptyShiftLetter) : quint8(shift->Name.at(0).toLatin1()));
+        message.WriteU8(shift->Name.isEmpty() ? quint8(EmptyShiftLetter)
+                                              : quint8(shift->Name.at(0).toLatin1()));
     }
 }
 
 std::optional<TImageError> ImageData::WriteBody(TXLMessage& message, TImageDesignFile& image,
                                                 const TFontMap& fonts)
 {
+    if (image.Items.Count() > MaxItems) {
+        TImageError error;
+        error.Kind = TImageErrorKind::TooManyItems;
+        error.Value = QString::number(image.Items.Count());
+        return error;
+    }
     WriteImageHeader(message, image);
     return image.Items.WriteToMessage(message, fonts);
 }
@@ -71,8 +78,8 @@ std::optional<TImageError> TImageDownload::Begin(const QString& fileName)
 
 std::variant<std::unique_ptr<TXLMessage>, TImageError> TImageDownload::Finish(const TFontMap& fonts)
 {
-    for (auto stage : {&TImageDesignFile::ReadMonthNames, &TImageDesignFile::ReadShifts,
-                       &TImageDesignFile::ReadItems}) {
+    for (auto stage :
+         {&TImageDesignFile::ReadMonthNames, &TImageDesignFile::ReadShifts, &TImageDesignFile::ReadItems}) {
         if (std::optional<TImageError> error = (m_image.*stage)(*m_stream))
             return *error;
     }

@@ -25,7 +25,12 @@ void WriteImageHeader(TXLMessage& message, const TImageDesignFile& image);
 // One 0 byte for an image without shift items. Otherwise the number of entries before the first
 // one coded 7 (at most 25), then each as code, hour, minute and first letter of its name.
 void WriteShifts(TXLMessage& message, const TImageDesignFile& image);
-// The whole body. A refusal names the item that refused; the message is then incomplete.
+// The most items the body's one-byte item count can say.
+inline constexpr qsizetype MaxItems = 255;
+
+// The whole body. A refusal names the item that refused; the message is then incomplete. An image
+// of more than MaxItems items is refused whole: the printer would read a count that is not the
+// number of items that follow.
 std::optional<TImageError> WriteBody(TXLMessage& message, TImageDesignFile& image, const TFontMap& fonts);
 
 // Hour and minute of a time of day given as a fraction of a day, rounded to the nearest millisecond

@@ -1,6 +1,14 @@
 #include "images/ImageDeletion.h"
 
+#include "coder/Coder.h"
 #include "comm/MessageSink.h"
+
+QStringList TImageDeletion::Offered(const TCoder& coder)
+{
+    QStringList names = coder.Images;
+    names.removeAll(coder.ProtectedImage);
+    return names;
+}
 
 bool TImageDeletion::Start(QStringList names)
 {

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+class TCoder;
 class TMessageSink;
 
 // Deletes a set of images from the selected printer one at a time: each DeleteImage goes out when
@@ -11,6 +12,9 @@ class TImageDeletion
 {
 public:
     explicit TImageDeletion(TMessageSink& sink) : m_sink(sink) {}
+
+    // The names that may be chosen for deletion: the printer's images except its protected one.
+    static QStringList Offered(const TCoder& coder);
 
     // Starts deleting; false (nothing sent) when there is nothing to delete.
     bool Start(QStringList names);

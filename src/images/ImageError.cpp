@@ -27,6 +27,8 @@ QString ImageErrorText(const TImageError& error, const QString& fileName, const 
     case TImageErrorKind::PictureTooLarge:
         return TranslatedImageText(ImageErrorTexts::PictureTooLarge)
             .arg(imageName, QString::number(error.ItemNumber), error.TypeName, error.Value);
+    case TImageErrorKind::TooManyItems:
+        return TranslatedImageText(ImageErrorTexts::TooManyItems).arg(imageName, error.Value);
     }
     return {};
 }

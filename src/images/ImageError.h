@@ -15,6 +15,7 @@ enum class TImageErrorKind
     NumberNotConvertible, // an item value is not a number the item can send
     BarcodeNotEncodable,  // a barcode item cannot be encoded; Detail says which rule refused
     PictureTooLarge,      // a graphic's size does not fit the printer's 16-bit sizes; Value is the size
+    TooManyItems,         // more items than the image message's one-byte count can say; Value is the count
 };
 
 struct TImageError
@@ -45,6 +46,8 @@ inline constexpr const char* BarcodeNotEncodable = QT_TRANSLATE_NOOP(
 inline constexpr const char* PictureTooLarge = QT_TRANSLATE_NOOP(
     "TImageDownloadForm",
     "IMAGE %1, ITEM %2 (%3): GRAPHIC OF %4 PIXELS IS LARGER THAN 65535 X 65535, TRANSFER OF IMAGE ABORTED");
+inline constexpr const char* TooManyItems = QT_TRANSLATE_NOOP(
+    "TImageDownloadForm", "IMAGE %1 HAS %2 ITEMS, MORE THAN 255, TRANSFER OF IMAGE ABORTED");
 
 // The reasons of BarcodeNotEncodable: %1 is the symbology, %2 the refused value.
 inline constexpr const char* ModuleWidthOutOfRange =

@@ -16,13 +16,19 @@ void TTransferBatch::Start(const QStringList& files)
     m_files = files;
     m_index = 0;
     m_waiting = false;
+    m_nextRequested = false;
     TransferNextImage();
 }
 
 void TTransferBatch::TransferNextImage()
 {
-    if (m_files.isEmpty() || m_waiting)
+    if (m_files.isEmpty())
         return;
+    if (m_waiting) {
+        m_nextRequested = true;
+        return;
+    }
+    m_nextRequested = false;
     while (!m_waiting) {
         if (m_index >= m_files.size()) {
             m_host.CloseTransfer();
@@ -34,6 +40,13 @@ void TTransferBatch::TransferNextImage()
             ++m_index;
         }
     }
+}
+
+void TTransferBatch::ImageSent()
+{
+    m_waiting = false;
+    if (m_nextRequested)
+        TransferNextImage();
 }
 
 void TTransferBatch::Abort(const QString& text)

@@ -39,10 +39,12 @@ public:
     void SetSelectedCoder(TCoder* coder) { m_coder = coder; }
 
     void Start(const QStringList& files);
-    // The next file, when the printer has asked for it and the last image is sent.
+    // The printer asks for the next image. The next file goes once the last image is sent; a request
+    // that overtakes the acknowledgement of the image's last packet (that acknowledgement was lost and
+    // the packet is being resent) is kept until the acknowledgement comes.
     void TransferNextImage();
     // The printer acknowledged the last packet of the image being sent.
-    void ImageSent() { m_waiting = false; }
+    void ImageSent();
     // The printer refused an image ("Insufficient Memory..." or "Image Transfer Failed..."): the
     // batch ends; images already transferred are written to flash.
     void Abort(const QString& text);
@@ -63,4 +65,5 @@ private:
     QStringList m_files;
     int m_index = 0;
     bool m_waiting = false;
+    bool m_nextRequested = false; // the printer asked for the next image while this one was sent
 };

@@ -201,6 +201,7 @@ private slots:
 
     void staleAndForeignAcknowledgementsAreIgnored()
     {
+        QSignalSpy acknowledged(m_channel.get(), &TCommChannel::PacketAcknowledged);
         m_channel->QueueMessage(Message(XLSend::ImageData, 2500)); // three packets
         m_channel->AckCurrent();
         m_channel->AckCurrent();
@@ -208,9 +209,11 @@ private slots:
         m_channel->DeliverAck(1, 2); // packet 2 again while packet 3 is awaited
         m_channel->DeliverAck(2, 3); // another message's number
         QCOMPARE(m_channel->Sent.size(), sent);
+        QCOMPARE(acknowledged.size(), 2);
         QVERIFY(m_channel->RetryTimer().isActive());
         QVERIFY(m_channel->AckCurrent());
         QVERIFY(!m_channel->RetryTimer().isActive());
+        QCOMPARE(acknowledged.size(), 3);
     }
 
     void startPrintHoldsTheQueueUntilThePrinterSendsData()

@@ -157,6 +157,33 @@ private slots:
         QCOMPARE(int(std::get<TImageError>(result).Kind), kind);
     }
 
+    // The body's item count is one byte: beyond 255 the printer would read the wrong number.
+    void moreItemsThanTheCountByteCanSayAreRefused_data()
+    {
+        QTest::addColumn<int>("itemCount");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("255") << 255 << false;
+        QTest::newRow("256") << 256 << true;
+    }
+    void moreItemsThanTheCountByteCanSayAreRefused()
+    {
+        QFETCH(int, itemCount);
+        QFETCH(bool, refused);
+        TDesignFileWriter writer = TDesignFileWriter().Header("zorbe V3.1X000", "", "MANY").Shifts();
+        writer.ItemCount(quint32(itemCount));
+        for (int i = 0; i < itemCount; ++i)
+            writer.Item("ShiftcodeItem");
+        auto result = Build(writer);
+        if (refused) {
+            QVERIFY(std::holds_alternative<TImageError>(result));
+            QCOMPARE(ImageErrorText(std::get<TImageError>(result), QString(), QStringLiteral("MANY")),
+                     QStringLiteral("IMAGE MANY HAS 256 ITEMS, MORE THAN 255, TRANSFER OF IMAGE ABORTED"));
+        } else {
+            QVERIFY(std::holds_alternative<std::unique_ptr<TXLMessage>>(result));
+            QCOMPARE(quint8(std::get<std::unique_ptr<TXLMessage>>(result)->Body().at(6)), quint8(255));
+        }
+    }
+
     void theImageNameIsKnownBeforeTheItemsAreRead()
     {
         TImageDownload download;

@@ -1,4 +1,6 @@
+#include "RecordingChannel.h"
 #include "RecordingSink.h"
+#include "RecordingViews.h"
 #include "images/ImageDeletion.h"
 
 #include <QTest>
@@ -34,6 +36,15 @@ private slots:
         QVERIFY(!deletion.IsRunning());
     }
 
+    void theProtectedImageIsNeverOffered()
+    {
+        TRecordingViews views;
+        TRecordingChannel printer(QStringLiteral("p"), 1, views);
+        printer.Coder().Images = QStringList{"FIRST", "B", "A"};
+        printer.Coder().ProtectedImage = QStringLiteral("FIRST");
+        QCOMPARE(TImageDeletion::Offered(printer.Coder()), (QStringList{"B", "A"}));
+    }
+
     void nothingToDeleteSendsNothing()
     {
         TestSupport::TRecordingSink sink;
@@ -44,5 +55,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestImageDeletion)
+QTEST_GUILESS_MAIN(TestImageDeletion)
 #include "tst_imagedeletion.moc"

@@ -43,7 +43,8 @@ bool SendAndAwait(TConsoleStation& station, std::unique_ptr<TXLMessage> message)
     return station.AwaitQueueSent();
 }
 
-// The transfer on a console: files and refusals reported on standard error.
+// The transfer on a console: files and refusals reported on standard error, each refusal after
+// the name of its file.
 class TConsoleTransfer : public TTransferHost
 {
 public:
@@ -52,20 +53,22 @@ public:
 
     void ShowTransferFile(const QString& fileName, const QString& imageName) override
     {
+        m_fileName = fileName;
         if (!imageName.isEmpty())
             Err() << "sending " << fileName << " as image " << imageName << Qt::endl;
     }
     bool ConfirmOverwrite(const QString& imageName) override
     {
         if (!m_overwrite) {
-            Err() << "IMAGE " << imageName << " EXISTS, not overwritten (use --overwrite)" << Qt::endl;
+            Err() << m_fileName << ": IMAGE " << imageName << " EXISTS, not overwritten (use --overwrite)"
+                  << Qt::endl;
             ++Skipped;
         }
         return m_overwrite;
     }
     void ShowTransferError(const QString& text) override
     {
-        Err() << text << Qt::endl;
+        Err() << m_fileName << ": " << text << Qt::endl;
         ++Skipped;
     }
     void ImageBuilt(const QByteArray&) override {}
@@ -73,17 +76,25 @@ public:
 
 private:
     bool m_overwrite;
+    QString m_fileName;
 };
+
+int Refused(const TImageError& error, const QString& file, const QString& imageName)
+{
+    Err() << ImageErrorText(error, file, imageName) << Qt::endl;
+    return error.Kind == TImageErrorKind::FileUnreadable ? ExitCode::Usage : ExitCode::Refused;
+}
 
 } // namespace
 
 int Commands::Encode(const QString& file, const TFontMap& fonts, const QString& outputFile)
 {
-    auto result = TImageDownload::Build(file, fonts);
-    if (auto* error = std::get_if<TImageError>(&result)) {
-        Err() << ImageErrorText(*error, file, QString()) << Qt::endl;
-        return error->Kind == TImageErrorKind::FileUnreadable ? ExitCode::Usage : ExitCode::Refused;
-    }
+    TImageDownload download;
+    if (std::optional<TImageError> error = download.Begin(file))
+        return Refused(*error, file, download.ImageName());
+    auto result = download.Finish(fonts);
+    if (auto* error = std::get_if<TImageError>(&result))
+        return Refused(*error, file, download.ImageName());
     const QByteArray body = std::get<std::unique_ptr<TXLMessage>>(result)->Body();
     QFile output;
     const bool opened = outputFile.isEmpty()
@@ -105,11 +116,13 @@ int Commands::Status(TConsoleStation& station, const TOptions& options, QTextStr
     if (!station.Await([&station] { return station.Views().StatusReported; }))
         return NoAnswer(QStringLiteral("the status request"));
     const TCoder& coder = station.Printer()->Coder();
+    // As the main window's print lamp shows it: the printer's status word says whether it prints.
+    const bool printing = (coder.StatusWord & TCoder::PrintingBit) != 0;
     if (options.Json) {
         QJsonObject status = Identity(coder);
         status.insert(QStringLiteral("imageA"), coder.CurrentImageA);
         status.insert(QStringLiteral("imageB"), coder.CurrentImageB);
-        status.insert(QStringLiteral("printing"), coder.Printing);
+        status.insert(QStringLiteral("printing"), printing);
         status.insert(QStringLiteral("printCount"), coder.PrintCount);
         status.insert(QStringLiteral("statusWord"), coder.StatusWord);
         status.insert(QStringLiteral("freeMemory"), qint64(coder.FreeMemory));
@@ -124,7 +137,7 @@ int Commands::Status(TConsoleStation& station, const TOptions& options, QTextStr
         << "Model:         " << PrinterModels::Name(coder.Model) << " (" << coder.Model << ")" << Qt::endl
         << "Version:       " << coder.Version << Qt::endl
         << "Current image: " << images << Qt::endl
-        << "Printing:      " << (coder.Printing ? "yes" : "no") << Qt::endl
+        << "Printing:      " << (printing ? "yes" : "no") << Qt::endl
         << "Print count:   " << coder.PrintCount << Qt::endl
         << "Status word:   0x" << QStringLiteral("%1").arg(coder.StatusWord, 4, 16, QLatin1Char('0'))
         << Qt::endl
@@ -188,8 +201,23 @@ int Commands::Stop(TConsoleStation& station)
     return ExitCode::Ok;
 }
 
-int Commands::Delete(TConsoleStation& station, const QStringList& names)
+int Commands::Delete(TConsoleStation& station, QStringList names)
 {
+    // Only what the station offers for deletion: the printer's images but its protected one.
+    const TCoder& coder = station.Printer()->Coder();
+    const QStringList offered = TImageDeletion::Offered(coder);
+    names.removeDuplicates();
+    const qsizetype asked = names.size();
+    names.removeIf([&](const QString& name) {
+        if (offered.contains(name))
+            return false;
+        Err() << "IMAGE " << name << " not deleted: "
+              << (coder.HasImage(name) ? "it is the printer's protected image"
+                                       : "the printer does not hold it")
+              << Qt::endl;
+        return true;
+    });
+
     TImageDeletion deletion(station.Manager());
     TConsoleViews& views = station.Views();
     views.Deletion = &deletion;
@@ -198,7 +226,9 @@ int Commands::Delete(TConsoleStation& station, const QStringList& names)
     const bool done =
         !started || station.Await([&] { return !deletion.IsRunning() && views.FlashWriteDone; });
     views.Deletion = nullptr;
-    return done ? ExitCode::Ok : NoAnswer(QStringLiteral("the deletions"));
+    if (!done)
+        return NoAnswer(QStringLiteral("the deletions"));
+    return names.size() == asked ? ExitCode::Ok : ExitCode::Refused;
 }
 
 int Commands::Discover(TConsoleStation& station, int collectMs, bool identify, const TOptions& options,

@@ -21,7 +21,8 @@ int Images(TConsoleStation& station, const TOptions& options, QTextStream& out);
 int Send(TConsoleStation& station, const QStringList& files, const TFontMap& fonts, const TOptions& options);
 int Print(TConsoleStation& station, const QString& imageA, const QString& imageB);
 int Stop(TConsoleStation& station);
-int Delete(TConsoleStation& station, const QStringList& names);
+// Names the station would not offer for deletion are reported and passed over.
+int Delete(TConsoleStation& station, QStringList names);
 // One discovery; with identify each printer port found is connected briefly for its identity.
 int Discover(TConsoleStation& station, int collectMs, bool identify, const TOptions& options,
              QTextStream& out);

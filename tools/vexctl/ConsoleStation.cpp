@@ -33,12 +33,14 @@ bool TConsoleStation::Await(const std::function<bool()>& done, int timeoutMs)
     QTimer limit;
     limit.setSingleShot(true);
     QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    if (m_channel)
+        QObject::connect(m_channel, &TCommChannel::PacketAcknowledged, &limit, [&limit] { limit.start(); });
     limit.start(timeoutMs < 0 ? m_timeoutMs : timeoutMs);
     loop.exec();
     return done();
 }
 
-bool TConsoleStation::ConnectNetwork(const QString& hostAndPort, QString* error)
+int TConsoleStation::ConnectNetwork(const QString& hostAndPort, QString* error)
 {
     const QString host = hostAndPort.section(QLatin1Char(':'), 0, 0);
     const QString portText = hostAndPort.section(QLatin1Char(':'), 1);
@@ -46,38 +48,40 @@ bool TConsoleStation::ConnectNetwork(const QString& hostAndPort, QString* error)
     const quint16 port = portText.isEmpty() ? DefaultPrinterPort : portText.toUShort(&ok);
     if (host.isEmpty() || !ok || port == 0) {
         *error = QStringLiteral("not a printer address: %1 (HOST or HOST:PORT)").arg(hostAndPort);
-        return false;
+        return ExitCode::Usage;
     }
     TNetChannel* channel = m_manager.AddNetworkPrinter(host, port);
     if (!channel) {
         *error = QStringLiteral("no printer answers at %1").arg(TNetChannel::NameFor(host, port));
-        return false;
+        return ExitCode::NoAnswer;
     }
     channel->Close(); // the probe connection; connecting opens the link afresh
+    m_channel = channel;
     m_manager.ConnectPrinter(channel);
     return AwaitConnected(channel, error);
 }
 
-bool TConsoleStation::ConnectSerial(const QString& portOrDevice, QString* error)
+int TConsoleStation::ConnectSerial(const QString& portOrDevice, QString* error)
 {
     const int number = ComPortNames::NumberOf(portOrDevice);
     TSerialChannel* channel =
         m_manager.AddSerialPrinter(number > 0 ? ComPortNames::Name(number) : portOrDevice, number,
                                    number > 0 ? QString() : portOrDevice);
+    m_channel = channel;
     m_manager.ConnectPrinter(channel);
     if (!channel->IsPortOpen()) {
         *error = QStringLiteral("cannot open %1").arg(channel->Device());
-        return false;
+        return ExitCode::Usage;
     }
     return AwaitConnected(channel, error);
 }
 
-bool TConsoleStation::AwaitConnected(TCommChannel* channel, QString* error)
+int TConsoleStation::AwaitConnected(TCommChannel* channel, QString* error)
 {
     if (Await([this] { return m_manager.SelectedChannel() != nullptr && m_views.ImageListReceived; }))
-        return true;
+        return ExitCode::Ok;
     *error = QStringLiteral("the printer at %1 does not answer").arg(channel->Name());
-    return false;
+    return ExitCode::NoAnswer;
 }
 
 bool TConsoleStation::AwaitQueueSent()
@@ -90,8 +94,13 @@ void TConsoleStation::Disconnect()
 {
     TCommChannel* printer = Printer();
     if (!printer)
-        return;
+        return Abandon();
     m_manager.DisconnectAll();
     Await([printer] { return printer->QueuedMessages() == 0 && !printer->IsConnected(); });
+    m_manager.ShutdownChannels();
+}
+
+void TConsoleStation::Abandon()
+{
     m_manager.ShutdownChannels();
 }

@@ -26,24 +26,29 @@ public:
     TConnectionManager& Manager() { return m_manager; }
     TConsoleViews& Views() { return m_views; }
 
-    // Runs the event loop until done() holds or the time limit has passed; false on the limit.
+    // Runs the event loop until done() holds or the time limit has passed; false on the limit. The
+    // limit starts again whenever the printer acknowledges a packet, so a long transfer to a
+    // printer that keeps answering is not cut short.
     bool Await(const std::function<bool()>& done, int timeoutMs = -1);
 
     // "HOST[:PORT]" or a serial port "COMn" or device path; connects and waits for the printer's
-    // acknowledgement and its image list. On failure the error says why.
-    bool ConnectNetwork(const QString& hostAndPort, QString* error);
-    bool ConnectSerial(const QString& portOrDevice, QString* error);
+    // acknowledgement and its image list. Returns an exit code; on failure the error says why.
+    int ConnectNetwork(const QString& hostAndPort, QString* error);
+    int ConnectSerial(const QString& portOrDevice, QString* error);
     // Sends what is queued, then the disconnect request, and waits until the link is down.
     void Disconnect();
+    // Closes the link at once: for a printer that has stopped answering.
+    void Abandon();
 
     TCommChannel* Printer() const { return m_manager.SelectedChannel(); }
     // Waits until everything queued for the printer has been acknowledged.
     bool AwaitQueueSent();
 
 private:
-    bool AwaitConnected(TCommChannel* channel, QString* error);
+    int AwaitConnected(TCommChannel* channel, QString* error);
 
     TConsoleViews& m_views;
     int m_timeoutMs;
     TConnectionManager m_manager;
+    TCommChannel* m_channel = nullptr; // the printer's link, once it is being connected
 };

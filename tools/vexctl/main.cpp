@@ -35,14 +35,18 @@ or --serial COMn|DEVICE:
                     is reported and passed over; ends with the printer's flash write
   print IMAGE [IMAGE_B]   starts printing (IMAGE_B for the two-head model)
   stop              stops printing
-  delete NAME...    deletes images, one after another, then the flash write
+  delete NAME...    deletes images, one after another, then the flash write; the
+                    printer's protected image and names it does not hold are passed over
 The printer is connected first and disconnected cleanly at the end. Printer faults that
 arrive meanwhile are printed on standard error; operator requests are answered as closing
-their window without an entry would answer them, and reported there.
+their window without an entry would answer them, and reported there. --timeout is how
+long the printer may leave a packet or a request unanswered (default 10 s); a long
+transfer goes on as long as the printer keeps acknowledging.
 
-Exit codes: 0 done; 2 usage or a file that cannot be read or written; 3 an image refused
-(encode, or send with files passed over); 4 the printer ended a transfer (insufficient
-memory, transfer failed); 5 the printer does not answer within --timeout.)";
+Exit codes: 0 done; 2 usage, or a file or serial port that cannot be opened, read or
+written; 3 an image refused (encode; send with files passed over) or, for delete, names
+passed over; 4 the printer ended a transfer (insufficient memory, transfer failed); 5 the
+printer does not answer within --timeout.)";
 
 int Usage(const QString& problem)
 {
@@ -80,8 +84,8 @@ int main(int argc, char* argv[])
                                     QStringLiteral("COMn|DEVICE"));
     const QCommandLineOption timeout(
         QStringLiteral("timeout"),
-        QStringLiteral("Printer commands: seconds to wait for the printer (default "
-                       "10). discover: milliseconds to collect replies (default 3000)."),
+        QStringLiteral("Printer commands: seconds the printer may leave unanswered "
+                       "(default 10). discover: milliseconds to collect replies (default 3000)."),
         QStringLiteral("N"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Machine-readable output."));
     const QCommandLineOption overwrite(QStringLiteral("overwrite"),
@@ -139,11 +143,12 @@ int main(int argc, char* argv[])
 
     TConsoleStation station(views, timeoutSeconds * 1000);
     QString error;
-    const bool connected = parser.isSet(printer) ? station.ConnectNetwork(parser.value(printer), &error)
-                                                 : station.ConnectSerial(parser.value(serial), &error);
-    if (!connected) {
+    const int connected = parser.isSet(printer) ? station.ConnectNetwork(parser.value(printer), &error)
+                                                : station.ConnectSerial(parser.value(serial), &error);
+    if (connected != ExitCode::Ok) {
         QTextStream(stderr) << "vexctl: " << error << Qt::endl;
-        return ExitCode::NoAnswer;
+        station.Abandon();
+        return connected;
     }
     int result = ExitCode::Ok;
     if (command == QLatin1String("status"))
@@ -158,6 +163,10 @@ int main(int argc, char* argv[])
         result = Commands::Stop(station);
     else
         result = Commands::Delete(station, rest);
-    station.Disconnect();
+    // A printer that has stopped answering would not take the disconnect request either.
+    if (result == ExitCode::NoAnswer)
+        station.Abandon();
+    else
+        station.Disconnect();
     return result;
 }

@@ -1,0 +1,66 @@
+#include "VexctlRun.h"
+
+#include "DesignFileWriter.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+
+namespace {
+constexpr int LongestRunMs = 60000;
+}
+
+QString VexctlRun::SettingsFile(const QString& folder)
+{
+    return QDir(folder).filePath(QStringLiteral("settings.ini"));
+}
+
+void VexctlRun::Start(QProcess& process, const QString& folder, const QStringList& arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("VEX_SETTINGS_FILE"), SettingsFile(folder));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(VEX_CTL), arguments);
+}
+
+VexctlRun::TResult VexctlRun::Finish(QProcess& process)
+{
+    QElapsedTimer clock;
+    clock.start();
+    TResult result;
+    const bool ended = process.waitForFinished(LongestRunMs);
+    result.Ms = clock.elapsed();
+    result.Output = process.readAllStandardOutput();
+    result.Errors = QString::fromLocal8Bit(process.readAllStandardError());
+    if (ended && process.exitStatus() == QProcess::NormalExit)
+        result.ExitCode = process.exitCode();
+    else
+        process.kill();
+    return result;
+}
+
+VexctlRun::TResult VexctlRun::Run(const QString& folder, const QStringList& arguments)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QProcess process;
+    Start(process, folder, arguments);
+    TResult result = Finish(process);
+    result.Ms = clock.elapsed();
+    return result;
+}
+
+QByteArray VexctlRun::TextImage(const QByteArray& imageName, const QByteArray& text,
+                                const QByteArray& version)
+{
+    return TDesignFileWriter()
+        .Header(version, "", imageName)
+        .Shifts()
+        .ItemCount(1)
+        .Item("TextItem", {.X = 10})
+        .String(text)
+        .Byte(0)
+        .String("")
+        .UInt32(1)
+        .Bytes();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// The vexctl program run by a test: in a folder of the test's, with a settings file of its own
+// there ("settings.ini"), so that it never reads the user's settings.
+namespace VexctlRun {
+
+struct TResult
+{
+    int ExitCode = -1; // -1: it did not end in time, or crashed
+    QByteArray Output;
+    QString Errors;
+    qint64 Ms = 0; // how long it ran
+};
+
+QString SettingsFile(const QString& folder);
+
+void Start(QProcess& process, const QString& folder, const QStringList& arguments);
+// Waits for the end of a started run, at most a minute.
+TResult Finish(QProcess& process);
+TResult Run(const QString& folder, const QStringList& arguments);
+
+// A design file of one text item, the image's name and the text as given.
+QByteArray TextImage(const QByteArray& imageName, const QByteArray& text,
+                     const QByteArray& version = "zorbe V3.1X000");
+
+} // namespace VexctlRun

@@ -92,25 +92,17 @@ void TSerialChannel::OnStart(const QByteArray& bytes)
                         [this](const QByteArray& b) { OnHeader(b); });
 }
 
+// The header's address bytes (2k of them, first) are not kept: the checksum is tested, and the
+// acknowledgement built, with zero addresses.
 void TSerialChannel::OnHeader(const QByteArray& bytes)
 {
     const int k = m_flags >> 14;
-    auto number = [&bytes](int from, int width) {
-        quint32 value = 0;
-        for (int i = 0; i < width; ++i)
-            value = (value << 8) | quint8(bytes[from + i]);
-        return value;
-    };
-    m_destAddress = number(0, k);
-    m_sourceAddress = number(k, k);
     m_messageNo = quint8(bytes[2 * k]);
     m_packetNo = quint8(bytes[2 * k + 1]);
-    m_length = quint16(number(2 * k + 2, 2));
+    m_length = quint16((quint8(bytes[2 * k + 2]) << 8) | quint8(bytes[2 * k + 3]));
     m_triggers.ArmCount(m_length + 2, DataTimeoutTicks, [this](const QByteArray& b) { OnData(b); });
 }
 
-// The received addresses are not put into the packet: the checksum is tested, and the
-// acknowledgement built, with zero addresses.
 void TSerialChannel::OnData(const QByteArray& bytes)
 {
     auto packet = std::make_unique<TXLPacket>(m_flags);

@@ -48,8 +48,6 @@ private:
 
     // The header of the packet being received.
     quint16 m_flags = 0;
-    quint32 m_destAddress = 0;
-    quint32 m_sourceAddress = 0;
     quint8 m_messageNo = 0;
     quint8 m_packetNo = 0;
     quint16 m_length = 0;

@@ -122,12 +122,6 @@ void TConsoleViews::SetCoderStatus(quint16)
     emit Changed();
 }
 
-void TConsoleViews::ShowConnectionEntries(const QList<TConnectionEntry>& entries)
-{
-    Entries = entries;
-    emit Changed();
-}
-
 void TConsoleViews::ShowNoEthernetConnection()
 {
     Err() << QCoreApplication::translate("TConnectionManager", "No Ethernet Connection") << Qt::endl;

@@ -29,7 +29,6 @@ public:
     bool FlashWriteDone = false;
     bool StatusReported = false;
     QString TransferFailure;
-    QList<TConnectionEntry> Entries;
 
     void UpdateImageList(const QStringList& names) override;
     void PrintStarted(qint32 printCount) override;
@@ -50,7 +49,7 @@ public:
     void UpdateForm(const TCoder&) override { emit Changed(); }
     void SetCoderStatus(quint16 statusWord) override;
     void UpdateChannelIcons() override { emit Changed(); }
-    void ShowConnectionEntries(const QList<TConnectionEntry>& entries) override;
+    void ShowConnectionEntries(const QList<TConnectionEntry>&) override { emit Changed(); }
     void ShowNoEthernetConnection() override;
 
 signals:

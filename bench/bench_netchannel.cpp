@@ -5,7 +5,9 @@
 #include "BenchSupport.h"
 #include "SimPrinter.h"
 #include "SimTcpServer.h"
-#include "coder/StationViews.h"
+#include "images/FontUnit.h"
+#include "station/Station.h"
+#include "station/SilentViews.h"
 #include "comm/NetChannel.h"
 
 #include <QCoreApplication>
@@ -76,8 +78,13 @@ double StationSeconds()
         server->Listen(QHostAddress::LocalHost, 0);
         return server->Port();
     });
-    TNullStationViews views;
-    TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), views);
+    TSilentViews views;
+    const TFontMap fonts;
+    TDiscoveryAddress discovery;
+    discovery.Address = QHostAddress::LocalHost;
+    discovery.LocalPort = 0;
+    TStation station(views.Views(), fonts, discovery);
+    TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), station.PrinterFactory());
     channel.Close();
     channel.Connect();
     Await([&] { return channel.IsConnected() && channel.QueuedMessages() == 0; });

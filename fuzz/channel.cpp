@@ -1,8 +1,10 @@
 // Arbitrary packet sequences into a channel with its coder, mixed with the station's own actions:
 // queued messages, retry expiries, selection, connect and disconnect. The input is a series of
 // records; packets get a valid checksum so that they reach the channel.
-#include "coder/StationViews.h"
 #include "comm/CommChannel.h"
+#include "images/FontUnit.h"
+#include "station/SilentViews.h"
+#include "station/Station.h"
 #include "comm/XLPacketAssembler.h"
 
 #include <QCoreApplication>
@@ -69,6 +71,14 @@ void Act(SilentChannel& channel, quint8 action, Input& input)
     }
 }
 
+TDiscoveryAddress LoopbackDiscovery()
+{
+    TDiscoveryAddress discovery;
+    discovery.Address = QHostAddress::LocalHost;
+    discovery.LocalPort = 0;
+    return discovery;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
@@ -79,8 +89,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    TNullStationViews views;
-    SilentChannel channel(QStringLiteral("fuzz"), 3000, views);
+    static TSilentViews views;
+    static const TFontMap fonts;
+    static TStation station(views.Views(), fonts, LoopbackDiscovery());
+    SilentChannel channel(QStringLiteral("fuzz"), 3000, station.PrinterFactory());
     TXLPacketAssembler assembler(
         [&](std::unique_ptr<TXLPacket> packet) { channel.OnPacketReceived(std::move(packet)); });
     Input input(data, size);

@@ -1,6 +1,8 @@
 // Arbitrary datagrams into the network printer list, as if from a printer on loopback. The ports a
 // datagram names are replaced by one where nothing listens, so probes are refused at once.
-#include "comm/ConnectionManager.h"
+#include "images/FontUnit.h"
+#include "station/SilentViews.h"
+#include "station/Station.h"
 
 #include <QCoreApplication>
 #include <QTcpServer>
@@ -30,11 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             datagram[offset + 1] = char(closedPort >> 8);
         }
     }
-    TNullStationViews views;
+    TSilentViews views;
+    const TFontMap fonts;
     TDiscoveryAddress discovery;
     discovery.Address = QHostAddress::LocalHost;
     discovery.LocalPort = 0;
-    TConnectionManager manager(views, nullptr, discovery);
+    TStation station(views.Views(), fonts, discovery);
+    TConnectionManager& manager = station.Manager();
     manager.NetworkList().OnDiscoveryReply(datagram, QHostAddress(QHostAddress::LocalHost));
     manager.NetworkList().OnCollectTimer();
     return 0;

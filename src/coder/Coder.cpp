@@ -1,6 +1,6 @@
 #include "coder/Coder.h"
 
-#include "coder/StationViews.h"
+#include "coder/CoderEvents.h"
 #include "comm/CommChannel.h"
 #include "comm/XLMessage.h"
 #include "platform/Logging.h"
@@ -14,7 +14,37 @@ QString Tr(const char* text)
 }
 } // namespace
 
-TCoder::TCoder(TCommChannel& channel, TStationViews& views) : Channel(channel), m_views(views) {}
+TCoder::TCoder(TCommChannel& channel, TCoderEvents& events) : Channel(channel), m_events(events) {}
+
+TCoder& TCoder::Of(TCommChannel& channel)
+{
+    return dynamic_cast<TCoder&>(channel.Peer());
+}
+
+const TCoder& TCoder::Of(const TCommChannel& channel)
+{
+    return dynamic_cast<const TCoder&>(channel.Peer());
+}
+
+TLinkPeerFactory TCoder::Factory(TCoderEvents& events)
+{
+    return [&events](TCommChannel& channel) { return std::make_unique<TCoder>(channel, events); };
+}
+
+// The image transfer window follows the image message the selected printer acknowledges packet by
+// packet; once the printer has the whole of a Start message it generates the image and sends
+// nothing else until it reports.
+void TCoder::PacketAcknowledged(const TXLMessage& message, bool complete)
+{
+    if (message.Is(XLSend::ImageData) && Selected) {
+        const int percent = message.Size() > 0 ? int(message.Position() * 100 / message.Size()) : 100;
+        m_events.ImagePacketAcknowledged(percent, complete);
+    } else if (message.Is(XLSend::StartPrint) && complete) {
+        Busy = true;
+        if (Selected)
+            m_events.GeneratingImage();
+    }
+}
 
 int TCoder::StatusIcon() const
 {
@@ -56,10 +86,10 @@ void TCoder::HandleConnectAck(TXLMessage& message)
     PrinterName = message.ReadString();
     Connected = true;
     if (Selected)
-        m_views.UpdateForm(*this);
+        m_events.UpdateForm(*this);
     Queue(XLSend::RequestPrinterInfo);
     Queue(XLSend::RequestImageList);
-    m_views.ConnectAcknowledged(Channel);
+    m_events.ConnectAcknowledged(*this);
 }
 
 // The main and print windows show the selected printer only: current images reported by any other
@@ -70,8 +100,7 @@ void TCoder::ReadCurrentImages(TXLMessage& message)
     CurrentImageB = message.ReadString();
     if (!Selected)
         return;
-    m_views.SetCurrentImages(CurrentImageA, CurrentImageB);
-    m_views.PrintWindowSetCurrentImages(CurrentImageA, CurrentImageB, Model);
+    m_events.CurrentImagesChanged(*this);
 }
 
 void TCoder::HandleStatus(TXLMessage& message)
@@ -83,72 +112,72 @@ void TCoder::HandleStatus(TXLMessage& message)
         if (!Images.isEmpty())
             ProtectedImage = Images.first();
         if (Selected)
-            m_views.UpdateImageList(Images);
+            m_events.ImageListChanged(Images);
         break;
     }
     case MemoryInfo:
         FreeMemory = message.ReadU32();
         if (Selected)
-            m_views.SetFreeSpaceText(QString::number(FreeMemory) + Tr(" Bytes."));
+            m_events.FreeSpaceChanged(QString::number(FreeMemory) + Tr(" Bytes."));
         ReadCurrentImages(message);
         break;
     case FlashWriteStarted:
         if (Selected) {
-            m_views.ShowFlashWrite();
+            m_events.FlashWriteStarted();
             Busy = true;
         }
         break;
     case FlashWriteDone:
         if (Selected)
-            m_views.HideFlashWrite();
+            m_events.FlashWriteEnded();
         Queue(XLSend::RequestImageList);
         break;
     case PrintCountInfo:
         PrintCount = qint32(message.ReadU32());
         if (Selected)
-            m_views.SetPrintCountText(QString::number(PrintCount));
+            m_events.PrintCountChanged(QString::number(PrintCount));
         break;
     case PrintStarted:
         PrintCount = qint32(message.ReadU32());
         ReadCurrentImages(message);
         Printing = true;
         if (Selected)
-            m_views.PrintStarted(PrintCount);
+            m_events.PrintStarted(PrintCount);
         StatusWord |= PrintingBit;
-        m_views.UpdateChannelIcons();
+        m_events.StatusChanged(*this);
         break;
     case PrintStopped:
         Printing = false;
         if (Selected)
-            m_views.PrintStopped();
+            m_events.PrintStopped();
         StatusWord &= quint16(~PrintingBit);
-        m_views.UpdateChannelIcons();
+        m_events.StatusChanged(*this);
         break;
     case StatusInfo:
         StatusWord = message.ReadU16();
         if (Selected)
-            m_views.SetCoderStatus(StatusWord);
-        m_views.UpdateChannelIcons();
+            m_events.StatusWordChanged(StatusWord);
+        m_events.StatusChanged(*this);
         break;
     case ParameterData:
         if (Selected)
-            m_views.SetParameters(message);
+            m_events.ParametersReported(message);
         break;
     case NextImageRequest:
         if (Selected)
-            m_views.TransferNextImage();
+            m_events.NextImageRequested();
         break;
     case ImageDeleted:
         if (Selected)
-            m_views.DeletionReported(message.MessageNo);
+            m_events.ImageDeleted(message.MessageNo);
         break;
     case InsufficientMemory:
         if (Selected)
-            m_views.InsufficientMemory();
+            m_events.InsufficientMemory();
         break;
     case TransferFailed:
         if (Selected)
-            m_views.TransferFailed();
+            m_events.TransferFailed();
         break;
     case Identity:
         PrinterName = message.ReadString();
@@ -156,28 +185,28 @@ void TCoder::HandleStatus(TXLMessage& message)
         Version = message.ReadString();
         break;
     case PrintCycleTimeout:
-        m_views.ShowMessage(Tr("%1 - PRINT CYCLE TIMEOUT!").arg(PrinterName));
+        m_events.FaultReported(Tr("%1 - PRINT CYCLE TIMEOUT!").arg(PrinterName));
         break;
     case PositioningError:
-        m_views.ShowMessage(Tr("%1 - PRINTHEAD POSITIONING ERROR!").arg(PrinterName));
+        m_events.FaultReported(Tr("%1 - PRINTHEAD POSITIONING ERROR!").arg(PrinterName));
         break;
     case Disconnected:
         Connected = false;
         break;
     case MemoryWriteError:
         if (Selected)
-            m_views.HideFlashWrite();
-        m_views.ShowMessage(Tr("MEMORY WRITE ERROR!"));
+            m_events.FlashWriteEnded();
+        m_events.FaultReported(Tr("MEMORY WRITE ERROR!"));
         break;
     case ImageItems:
         if (Selected)
-            m_views.ShowImageItems(message);
+            m_events.ImageItemsReported(message);
         break;
     case VersionInfo:
         Version = message.ReadString();
         break;
     case RibbonFault:
-        m_views.ShowMessage(Tr("%1 - RIBBON FAULT!").arg(PrinterName));
+        m_events.FaultReported(Tr("%1 - RIBBON FAULT!").arg(PrinterName));
         break;
     case ClockInfo: {
         const quint16 year = message.ReadU16();
@@ -185,7 +214,7 @@ void TCoder::HandleStatus(TXLMessage& message)
         const quint8 day = message.ReadU8();
         const quint8 hour = message.ReadU8();
         const quint8 minute = message.ReadU8();
-        m_views.ShowPrinterClock(year, month, day, hour, minute);
+        m_events.ClockReported(year, month, day, hour, minute);
         break;
     }
     default:
@@ -204,7 +233,7 @@ void TCoder::HandleOperatorRequest(TXLMessage& message)
         const QString prompt = message.ReadString();
         const QString text = message.ReadString();
         const quint8 maxLength = message.ReadU8();
-        if (const auto answer = m_views.OperatorTextRequest(prompt, text, maxLength)) {
+        if (const auto answer = m_events.OperatorTextRequest(prompt, text, maxLength)) {
             auto reply = std::make_unique<TXLMessage>(XLSend::OperatorTextReply);
             reply->WriteString(*answer);
             Channel.QueueMessage(std::move(reply));
@@ -212,7 +241,7 @@ void TCoder::HandleOperatorRequest(TXLMessage& message)
         break;
     }
     case OperatorDateRequest:
-        if (const auto date = m_views.OperatorDateRequest()) {
+        if (const auto date = m_events.OperatorDateRequest()) {
             auto reply = std::make_unique<TXLMessage>(XLSend::OperatorDateReply);
             reply->WriteU8(quint8(date->day()));
             reply->WriteU8(quint8(date->month()));
@@ -226,7 +255,7 @@ void TCoder::HandleOperatorRequest(TXLMessage& message)
         const auto limitA = qint32(message.ReadU32());
         const auto limitB = qint32(message.ReadU32());
         const quint8 itemNumber = message.ReadU8();
-        if (const auto answer = m_views.OperatorNumericRequest(value, limitA, limitB, itemNumber)) {
+        if (const auto answer = m_events.OperatorNumericRequest(value, limitA, limitB, itemNumber)) {
             auto reply = std::make_unique<TXLMessage>(XLSend::OperatorNumericReply);
             reply->WriteU32(quint32(*answer));
             Channel.QueueMessage(std::move(reply));
@@ -240,14 +269,14 @@ void TCoder::HandleOperatorRequest(TXLMessage& message)
 
 void TCoder::Refresh()
 {
-    m_views.UpdateForm(*this);
-    m_views.SetCurrentImages(CurrentImageA, CurrentImageB);
-    m_views.SetCoderStatus(StatusWord);
+    m_events.UpdateForm(*this);
+    m_events.CurrentImagesChanged(*this);
+    m_events.StatusWordChanged(StatusWord);
     if (Printing) {
-        m_views.PrintStarted(PrintCount);
+        m_events.PrintStarted(PrintCount);
     } else {
-        m_views.PrintStopped();
-        m_views.SetPrintCountText(QString::number(PrintCount));
+        m_events.PrintStopped();
+        m_events.PrintCountChanged(QString::number(PrintCount));
     }
-    m_views.UpdateImageList(Images);
+    m_events.ImageListChanged(Images);
 }

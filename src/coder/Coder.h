@@ -1,23 +1,29 @@
 #pragma once
 
 #include "coder/PrinterModels.h"
+#include "comm/LinkPeer.h"
 
 #include <QString>
 #include <QStringList>
 
-class TCommChannel;
-class TStationViews;
+class TCoderEvents;
 class TXLMessage;
 struct TXLMessageKind;
 
 // What the station knows about one printer, and the interpreter of every message the printer sends.
-// Each channel owns one coder. When a message arrives the coder updates its fields and tells the
-// windows through the station views; what only concerns the printer shown in the main window happens
-// only while Selected is set.
-class TCoder
+// Each channel owns one coder, its peer. When a message arrives the coder updates its fields and
+// reports to the station; what only concerns the printer shown in the main window happens only while
+// Selected is set.
+class TCoder : public TLinkPeer
 {
 public:
-    TCoder(TCommChannel& channel, TStationViews& views);
+    TCoder(TCommChannel& channel, TCoderEvents& events);
+
+    // The coder of a channel the station made (every such channel's peer is a coder).
+    static TCoder& Of(TCommChannel& channel);
+    static const TCoder& Of(const TCommChannel& channel);
+    // A factory for channels whose coders report to the events.
+    static TLinkPeerFactory Factory(TCoderEvents& events);
 
     TCommChannel& Channel;
     quint8 Model = PrinterModels::NotReported;
@@ -39,9 +45,16 @@ public:
     static constexpr quint16 InkBit = 0x0001;
     static constexpr quint16 PrintingBit = 0x0100;
 
-    void HandleMessage(TXLMessage& message);
+    void HandleMessage(TXLMessage& message) override;
+    void PacketAcknowledged(const TXLMessage& message, bool complete) override;
+    bool IsConnected() const override { return Connected; }
+    void SetConnected(bool connected) override { Connected = connected; }
+    bool IsSelected() const override { return Selected; }
+    void SetSelected(bool selected) override { Selected = selected; }
+    bool IsBusy() const override { return Busy; }
+    void SetBusy(bool busy) override { Busy = busy; }
     // Pushes the whole state to the main and print windows.
-    void Refresh();
+    void Refresh() override;
     bool HasImage(const QString& name) const { return Images.contains(name); }
     // 0 neither bit, 1 only the ink bit, 2 only the printing bit, 3 both.
     int StatusIcon() const;
@@ -54,5 +67,5 @@ private:
     void ReadCurrentImages(TXLMessage& message);
     void Queue(TXLMessageKind kind);
 
-    TStationViews& m_views;
+    TCoderEvents& m_events;
 };

@@ -1,17 +1,36 @@
 #include "comm/CommChannel.h"
 
-#include "coder/StationViews.h"
 #include "platform/Logging.h"
+
+#include <atomic>
 
 namespace {
 int RetryInterval(qsizetype bytes)
 {
     return int(bytes * 100 / 96) + 250;
 }
+
+quint64 NextChannelId()
+{
+    static std::atomic<quint64> lastId = 0;
+    return ++lastId;
+}
 } // namespace
 
-TCommChannel::TCommChannel(const QString& name, quint16 port, TStationViews& views, QObject* parent)
-    : QObject(parent), m_views(views), m_name(name), m_port(port), m_coder(*this, views)
+TCommChannel::TCallScope::TCallScope(TCommChannel& channel) : m_channel(channel)
+{
+    ++m_channel.m_callDepth;
+}
+
+TCommChannel::TCallScope::~TCallScope()
+{
+    if (--m_channel.m_callDepth == 0)
+        emit m_channel.CallsReturned();
+}
+
+TCommChannel::TCommChannel(const QString& name, quint16 port, const TLinkPeerFactory& makePeer,
+                           QObject* parent)
+    : QObject(parent), m_id(NextChannelId()), m_name(name), m_port(port), m_peer(makePeer(*this))
 {
     m_retryTimer.setSingleShot(true);
     connect(&m_retryTimer, &QTimer::timeout, this, &TCommChannel::OnRetryTimer);
@@ -19,7 +38,7 @@ TCommChannel::TCommChannel(const QString& name, quint16 port, TStationViews& vie
 
 TCommChannel::~TCommChannel()
 {
-    Q_ASSERT_X(!IsHandlingMessage(), "~TCommChannel", "destroyed while a message handler waits");
+    Q_ASSERT_X(!IsInUse(), "~TCommChannel", "destroyed while one of its calls is on the stack");
     m_retryTimer.stop();
     m_sendQueue.clear();
     TCommChannel::Close();
@@ -29,15 +48,16 @@ void TCommChannel::SendPacket(const TXLPacket&) {}
 
 void TCommChannel::ConnectionLost()
 {
-    m_coder.Connected = false;
+    const TCallScope scope(*this);
+    m_peer->SetConnected(false);
     Close();
-    m_views.UpdateChannelIcons();
+    emit LinkLost();
 }
 
 void TCommChannel::Connect()
 {
     m_disconnectWhenIdle = false;
-    m_coder.Selected = true;
+    m_peer->SetSelected(true);
     QueueMessage(std::make_unique<TXLMessage>(XLSend::ConnectRequest));
 }
 
@@ -47,9 +67,10 @@ void TCommChannel::Connect()
 void TCommChannel::Close()
 {
     ClearSendQueue();
-    m_coder.Selected = false;
-    m_coder.Connected = false;
+    m_peer->SetSelected(false);
+    m_peer->SetConnected(false);
     m_disconnectWhenIdle = false;
+    ++m_linkSerial;
 }
 
 void TCommChannel::RequestStatus()
@@ -59,6 +80,7 @@ void TCommChannel::RequestStatus()
 
 void TCommChannel::QueueMessage(std::unique_ptr<TXLMessage> message)
 {
+    const TCallScope scope(*this);
     message->CutAtPosition();
     m_sendQueue.push_back(std::move(message));
     if (m_sendQueue.size() == 1)
@@ -90,9 +112,10 @@ void TCommChannel::ResetReceiveState()
 
 void TCommChannel::SetSelected(bool selected)
 {
-    m_coder.Selected = selected;
+    const TCallScope scope(*this);
+    m_peer->SetSelected(selected);
     if (selected)
-        m_coder.Refresh();
+        m_peer->Refresh();
 }
 
 void TCommChannel::StartRetryTimer(qsizetype bytes)
@@ -110,7 +133,7 @@ void TCommChannel::SendNextMessage()
 {
     // A packet still awaiting acknowledgement belongs to the head message, which is being sent;
     // starting it again would send the rest of it under a new number.
-    if (m_coder.Busy || m_currentPacket)
+    if (m_peer->IsBusy() || m_currentPacket)
         return;
     if (m_sendQueue.empty()) {
         if (m_disconnectWhenIdle)
@@ -118,6 +141,7 @@ void TCommChannel::SendNextMessage()
         return;
     }
     TXLMessage& head = *m_sendQueue.front();
+    ++m_messageSerial;
     m_retryCount = 0;
     ++m_messageNo;
     m_packetNo = 1;
@@ -131,6 +155,7 @@ void TCommChannel::SendNextMessage()
 
 void TCommChannel::OnRetryTimer()
 {
+    const TCallScope scope(*this);
     m_retryTimer.stop();
     if (!m_currentPacket || m_sendQueue.empty())
         return;
@@ -160,6 +185,7 @@ void TCommChannel::OnRetryTimer()
     qCDebug(lcComm) << m_name << "gives up message" << m_messageNo;
     m_currentPacket.reset();
     m_sendQueue.pop_front();
+    ++m_messageSerial;
     m_unanswered = true;
     SendNextMessage();
 }
@@ -176,15 +202,17 @@ void TCommChannel::OnAckReceived(quint8 messageNo, quint8 packetNo)
         return;
     m_unanswered = false;
     m_retryTimer.stop();
-    m_currentPacket.reset();
+    // The acknowledged packet stays current while the printer's state takes the acknowledgement: it
+    // may wait for the operator, and nothing may start the head message again meanwhile.
+    const quint64 message = m_messageSerial;
     emit PacketAcknowledged();
-    TXLMessage& head = *m_sendQueue.front();
-    if (head.Is(XLSend::ImageData) && m_coder.Selected) {
-        m_views.SetTransferProgress(head.Size() > 0 ? int(head.Position() * 100 / head.Size()) : 100);
-        if (!m_morePackets)
-            m_views.ImageSent();
-    }
+    if (message == m_messageSerial)
+        m_peer->PacketAcknowledged(*m_sendQueue.front(), !m_morePackets);
+    if (message != m_messageSerial)
+        return; // the link was closed or its queue emptied meanwhile
+    m_currentPacket.reset();
     if (m_morePackets) {
+        TXLMessage& head = *m_sendQueue.front();
         m_retryCount = 0; // counts the resends of the packet awaiting acknowledgement
         m_currentPacket = std::make_unique<TXLPacket>(0);
         m_currentPacket->MessageNo = m_messageNo;
@@ -198,17 +226,14 @@ void TCommChannel::OnAckReceived(quint8 messageNo, quint8 packetNo)
 
 void TCommChannel::FinishHeadMessage()
 {
-    if (m_sendQueue.front()->Is(XLSend::StartPrint)) {
-        // The printer now generates the image; it sends nothing else until it reports.
-        m_coder.Busy = true;
-        m_views.GeneratingImage();
-    }
     m_sendQueue.pop_front();
+    ++m_messageSerial;
     SendNextMessage();
 }
 
 void TCommChannel::ClearSendQueue()
 {
+    ++m_messageSerial;
     m_retryTimer.stop();
     m_currentPacket.reset();
     m_sendQueue.clear();
@@ -216,13 +241,14 @@ void TCommChannel::ClearSendQueue()
 
 void TCommChannel::OnPacketReceived(std::unique_ptr<TXLPacket> packet)
 {
+    const TCallScope scope(*this);
     if (packet->IsAcknowledgement()) {
         OnAckReceived(packet->MessageNo, packet->PacketNo);
         return;
     }
     SendAck(*packet); // also for a repeat: its first acknowledgement may have been lost
-    if (m_coder.Busy) {
-        m_coder.Busy = false;
+    if (m_peer->IsBusy()) {
+        m_peer->SetBusy(false);
         SendNextMessage();
     }
     if (m_joiner.Take(*packet))
@@ -231,13 +257,16 @@ void TCommChannel::OnPacketReceived(std::unique_ptr<TXLPacket> packet)
 
 void TCommChannel::DeliverReceivedMessage()
 {
-    const bool wasConnected = m_coder.Connected;
-    ++m_handlingDepth;
-    m_coder.HandleMessage(m_joiner.Message());
-    --m_handlingDepth;
+    // A copy: on a serial link the next message may be joined while this one waits for the operator.
+    TXLMessage message = m_joiner.Message();
+    const bool wasConnected = m_peer->IsConnected();
+    const quint64 link = m_linkSerial;
+    m_peer->HandleMessage(message);
+    if (link != m_linkSerial)
+        return; // the link was closed while the message was handled
     // A printer that reports itself disconnected ends the link: nothing queued for it is sent.
-    if (wasConnected && !m_coder.Connected) {
+    if (wasConnected && !m_peer->IsConnected()) {
         ClearSendQueue();
-        m_views.PrinterDisconnected(*this);
+        emit PrinterEndedConnection();
     }
 }

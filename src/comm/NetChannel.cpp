@@ -1,14 +1,13 @@
 #include "comm/NetChannel.h"
 
-#include "coder/StationViews.h"
-
 QString TNetChannel::NameFor(const QString& host, quint16 port)
 {
     return host + QLatin1String(" Port ") + QString::number(port);
 }
 
-TNetChannel::TNetChannel(const QString& host, quint16 port, TStationViews& views, QObject* parent)
-    : TCommChannel(NameFor(host, port), port, views, parent), m_host(host), m_client(new TXLClient(*this))
+TNetChannel::TNetChannel(const QString& host, quint16 port, const TLinkPeerFactory& makePeer,
+                         QObject* parent)
+    : TCommChannel(NameFor(host, port), port, makePeer, parent), m_host(host), m_client(new TXLClient(*this))
 {
     SetOnline(true);
     // The probe connection is closed again when this first runs out.

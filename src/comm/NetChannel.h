@@ -16,7 +16,7 @@ public:
     static constexpr int ProbeLinkMs = 2000;
     static constexpr int LinkLostMs = 20;
 
-    TNetChannel(const QString& host, quint16 port, TStationViews& views, QObject* parent = nullptr);
+    TNetChannel(const QString& host, quint16 port, const TLinkPeerFactory& makePeer, QObject* parent = nullptr);
     ~TNetChannel() override;
 
     void SendPacket(const TXLPacket& packet) override;
@@ -24,6 +24,7 @@ public:
     void Connect() override;
     void Close() override;
     void RequestStatus() override;
+    TLinkAddress Address() const override { return {TLinkAddress::Kind::Network, m_host, Port()}; }
 
     const QString& Host() const { return m_host; }
     // The TCP connection could be opened when the channel was created.

@@ -1,12 +1,11 @@
 #include "comm/SerialChannel.h"
 
-#include "coder/StationViews.h"
 #include "platform/ComPortNames.h"
 #include "platform/Logging.h"
 
-TSerialChannel::TSerialChannel(const QString& name, int comNumber, TStationViews& views, QObject* parent,
-                               const QString& device)
-    : TCommChannel(name, quint16(comNumber), views, parent),
+TSerialChannel::TSerialChannel(const QString& name, int comNumber, const TLinkPeerFactory& makePeer,
+                               QObject* parent, const QString& device)
+    : TCommChannel(name, quint16(comNumber), makePeer, parent),
       m_device(device.isEmpty() ? ComPortNames::Device(comNumber) : device)
 {
     m_port.setPortName(m_device);
@@ -57,7 +56,7 @@ void TSerialChannel::SetOnline(bool online)
         RequestStatus();
     } else {
         Close();
-        Views().RefreshListView();
+        emit WentOffline();
     }
 }
 

@@ -22,8 +22,8 @@ public:
     static constexpr int DataTimeoutTicks = 40;
 
     // The device is the one the port number maps to, unless one is given.
-    TSerialChannel(const QString& name, int comNumber, TStationViews& views, QObject* parent = nullptr,
-                   const QString& device = {});
+    TSerialChannel(const QString& name, int comNumber, const TLinkPeerFactory& makePeer,
+                   QObject* parent = nullptr, const QString& device = {});
     ~TSerialChannel() override;
 
     void SendPacket(const TXLPacket& packet) override;

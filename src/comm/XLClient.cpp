@@ -7,8 +7,9 @@
 
 TXLClient::TXLClient(TNetChannel& channel)
     : QObject(&channel), m_channel(channel), m_assembler([this](std::unique_ptr<TXLPacket> packet) {
-          // A packet completed after the connection was closed belongs to no link any more.
-          if (IsOpen())
+          // A packet completed after the connection was closed belongs to no link any more, also
+          // when a new connection has been opened meanwhile.
+          if (IsOpen() && m_connectionSerial == m_chunkSerial)
               m_channel.OnPacketReceived(std::move(packet));
       })
 {
@@ -44,6 +45,7 @@ bool TXLClient::IsConnecting() const
 
 bool TXLClient::Connect(int timeoutMs)
 {
+    ++m_connectionSerial;
     m_assembler.Reset();
     m_socket.connectToHost(m_host, m_port);
     if (!m_socket.waitForConnected(timeoutMs)) {
@@ -56,6 +58,7 @@ bool TXLClient::Connect(int timeoutMs)
 
 void TXLClient::ConnectInBackground(std::function<void()> onConnected)
 {
+    ++m_connectionSerial;
     m_assembler.Reset();
     m_onConnected = std::move(onConnected);
     m_socket.connectToHost(m_host, m_port);
@@ -63,6 +66,7 @@ void TXLClient::ConnectInBackground(std::function<void()> onConnected)
 
 void TXLClient::Disconnect()
 {
+    ++m_connectionSerial;
     m_onConnected = nullptr;
     m_socket.abort();
     m_assembler.Reset();

@@ -40,7 +40,11 @@ public:
     // Writes the bytes in one write; nothing happens on a connection that is not open.
     void Write(const QByteArray& bytes);
     // The TCP packet assembler, in the station's thread.
-    void ProcessBytes(QByteArrayView chunk) { m_assembler.ProcessBytes(chunk); }
+    void ProcessBytes(QByteArrayView chunk)
+    {
+        m_chunkSerial = m_connectionSerial;
+        m_assembler.ProcessBytes(chunk);
+    }
 
 private:
     void OnReadyRead();
@@ -51,5 +55,9 @@ private:
     QString m_host;
     quint16 m_port = 0;
     bool m_processing = false;
+    // Counts the connections opened and closed: packets of a chunk read from an earlier connection
+    // are not delivered to a later one.
+    quint64 m_connectionSerial = 0;
+    quint64 m_chunkSerial = 0;
     std::function<void()> m_onConnected;
 };

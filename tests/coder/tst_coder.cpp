@@ -1,6 +1,7 @@
 #include "RecordingChannel.h"
 #include "RecordingViews.h"
 #include "TestSupport.h"
+#include "coder/Coder.h"
 
 #include <QTest>
 
@@ -29,10 +30,10 @@ class TestCoder : public QObject
 {
     Q_OBJECT
 
-    TRecordingViews m_views;
+    TRecordingCoderEvents m_views;
     std::unique_ptr<TRecordingChannel> m_channel;
 
-    TCoder& Coder() { return m_channel->Coder(); }
+    TCoder& Coder() { return TCoder::Of(*m_channel); }
     void Deliver(const TXLMessage& message)
     {
         static quint8 messageNo = 0;
@@ -42,8 +43,8 @@ class TestCoder : public QObject
 private slots:
     void init()
     {
-        m_views = TRecordingViews();
-        m_channel = std::make_unique<TRecordingChannel>(QStringLiteral("printer"), 1, m_views);
+        m_views = TRecordingCoderEvents();
+        m_channel = std::make_unique<TRecordingChannel>(QStringLiteral("printer"), 1, TCoder::Factory(m_views));
     }
 
     void aFreshCoderIsAnUnknownPrinter()
@@ -69,8 +70,8 @@ private slots:
         QCOMPARE(Coder().PrinterName, QStringLiteral("LINE3"));
         QVERIFY(Coder().Connected);
         QCOMPARE(Coder().DisplayName(), QStringLiteral("Cygnus - LINE3"));
-        QCOMPARE(m_views.Calls, (QStringList{"SetCurrentImages A,B", "PrintWindowSetCurrentImages A,B 4",
-                                             "UpdateForm LINE3", "ConnectAcknowledged printer"}));
+        QCOMPARE(m_views.Calls, (QStringList{"CurrentImagesChanged A,B 4", "UpdateForm LINE3",
+                                             "ConnectAcknowledged printer"}));
         m_channel->AckUntilIdle();
         const QList<TSentPacket> sent = m_channel->SentData();
         QCOMPARE(sent.size(), 2);
@@ -117,42 +118,41 @@ private slots:
         QTest::addColumn<QStringList>("selectedCalls");
         QTest::addColumn<QStringList>("otherCalls");
         const QStringList none;
-        QTest::newRow("image list") << 1 << QByteArray("X\0", 2) << QStringList{"UpdateImageList X"} << none;
+        QTest::newRow("image list") << 1 << QByteArray("X\0", 2) << QStringList{"ImageListChanged X"} << none;
         QTest::newRow("memory info") << 2
                                      << QByteArray("\0\0\x04\xD2"
                                                    "A\0\0",
                                                    7)
-                                     << QStringList{"SetFreeSpaceText 1234 Bytes.", "SetCurrentImages A,",
-                                                    "PrintWindowSetCurrentImages A, 6"}
+                                     << QStringList{"FreeSpaceChanged 1234 Bytes.", "CurrentImagesChanged A, 6"}
                                      << none;
-        QTest::newRow("flash write started") << 3 << QByteArray() << QStringList{"ShowFlashWrite"} << none;
-        QTest::newRow("flash write done") << 4 << QByteArray() << QStringList{"HideFlashWrite"} << none;
-        QTest::newRow("print count") << 5 << Hex("00 00 00 07") << QStringList{"SetPrintCountText 7"} << none;
+        QTest::newRow("flash write started") << 3 << QByteArray() << QStringList{"FlashWriteStarted"} << none;
+        QTest::newRow("flash write done") << 4 << QByteArray() << QStringList{"FlashWriteEnded"} << none;
+        QTest::newRow("print count") << 5 << Hex("00 00 00 07") << QStringList{"PrintCountChanged 7"} << none;
         QTest::newRow("status") << 8 << Hex("01 01")
-                                << QStringList{"SetCoderStatus 0x0101", "UpdateChannelIcons"}
-                                << QStringList{"UpdateChannelIcons"};
-        QTest::newRow("parameters") << 9 << Hex("00 01") << QStringList{"SetParameters 2"} << none;
-        QTest::newRow("next image") << 10 << QByteArray() << QStringList{"TransferNextImage"} << none;
+                                << QStringList{"StatusWordChanged 0x0101", "StatusChanged printer"}
+                                << QStringList{"StatusChanged printer"};
+        QTest::newRow("parameters") << 9 << Hex("00 01") << QStringList{"ParametersReported 2"} << none;
+        QTest::newRow("next image") << 10 << QByteArray() << QStringList{"NextImageRequested"} << none;
         QTest::newRow("insufficient memory")
             << 12 << QByteArray() << QStringList{"InsufficientMemory"} << none;
         QTest::newRow("transfer failed") << 13 << QByteArray() << QStringList{"TransferFailed"} << none;
         QTest::newRow("print cycle timeout")
-            << 15 << QByteArray() << QStringList{"ShowMessage Unknown Printer - PRINT CYCLE TIMEOUT!"}
-            << QStringList{"ShowMessage Unknown Printer - PRINT CYCLE TIMEOUT!"};
+            << 15 << QByteArray() << QStringList{"FaultReported Unknown Printer - PRINT CYCLE TIMEOUT!"}
+            << QStringList{"FaultReported Unknown Printer - PRINT CYCLE TIMEOUT!"};
         QTest::newRow("positioning error")
-            << 16 << QByteArray() << QStringList{"ShowMessage Unknown Printer - PRINTHEAD POSITIONING ERROR!"}
-            << QStringList{"ShowMessage Unknown Printer - PRINTHEAD POSITIONING ERROR!"};
+            << 16 << QByteArray() << QStringList{"FaultReported Unknown Printer - PRINTHEAD POSITIONING ERROR!"}
+            << QStringList{"FaultReported Unknown Printer - PRINTHEAD POSITIONING ERROR!"};
         QTest::newRow("memory write error")
-            << 18 << QByteArray() << QStringList{"HideFlashWrite", "ShowMessage MEMORY WRITE ERROR!"}
-            << QStringList{"ShowMessage MEMORY WRITE ERROR!"};
-        QTest::newRow("image items") << 19 << QByteArray("IMG\0", 4) << QStringList{"ShowImageItems 4"}
+            << 18 << QByteArray() << QStringList{"FlashWriteEnded", "FaultReported MEMORY WRITE ERROR!"}
+            << QStringList{"FaultReported MEMORY WRITE ERROR!"};
+        QTest::newRow("image items") << 19 << QByteArray("IMG\0", 4) << QStringList{"ImageItemsReported 4"}
                                      << none;
         QTest::newRow("ribbon fault")
-            << 21 << QByteArray() << QStringList{"ShowMessage Unknown Printer - RIBBON FAULT!"}
-            << QStringList{"ShowMessage Unknown Printer - RIBBON FAULT!"};
+            << 21 << QByteArray() << QStringList{"FaultReported Unknown Printer - RIBBON FAULT!"}
+            << QStringList{"FaultReported Unknown Printer - RIBBON FAULT!"};
         QTest::newRow("clock") << 23 << Hex("07 E8 03 05 0E 07")
-                               << QStringList{"ShowPrinterClock 2024-3-5 14:7"}
-                               << QStringList{"ShowPrinterClock 2024-3-5 14:7"};
+                               << QStringList{"ClockReported 2024-3-5 14:7"}
+                               << QStringList{"ClockReported 2024-3-5 14:7"};
         QTest::newRow("unknown sub") << 22 << QByteArray() << none << none;
     }
     void effectsForSelectedAndOtherPrinters()
@@ -250,11 +250,11 @@ private slots:
     {
         QTest::addColumn<bool>("printing");
         QTest::addColumn<QStringList>("calls");
-        const QStringList head{"UpdateForm Unknown Printer", "SetCurrentImages A,B", "SetCoderStatus 0x0001"};
-        QTest::newRow("printing") << true << head + QStringList{"PrintStarted 12", "UpdateImageList A,B,C"};
+        const QStringList head{"UpdateForm Unknown Printer", "CurrentImagesChanged A,B 6", "StatusWordChanged 0x0001"};
+        QTest::newRow("printing") << true << head + QStringList{"PrintStarted 12", "ImageListChanged A,B,C"};
         QTest::newRow("stopped") << false
-                                 << head + QStringList{"PrintStopped", "SetPrintCountText 12",
-                                                       "UpdateImageList A,B,C"};
+                                 << head + QStringList{"PrintStopped", "PrintCountChanged 12",
+                                                       "ImageListChanged A,B,C"};
     }
     void refreshPushesTheWholeState()
     {

@@ -1,6 +1,7 @@
 // The station's network and serial channels against the printer simulator, over loopback TCP and a
 // pseudo-terminal.
 #include "RecordingViews.h"
+#include "coder/Coder.h"
 #include "SimulatorProcess.h"
 #include "comm/NetChannel.h"
 #include "comm/SerialChannel.h"
@@ -16,19 +17,19 @@ struct TLink
     TSimulatorProcess Printer;
     std::unique_ptr<TCommChannel> Channel;
 
-    bool Open(const QString& medium, TStationViews& views, const QStringList& arguments)
+    bool Open(const QString& medium, TCoderEvents& events, const QStringList& arguments)
     {
         if (medium == QLatin1String("tcp")) {
             if (!Printer.Start(QStringList{"--tcp", "0", "--no-discovery"} + arguments))
                 return false;
             auto channel =
-                std::make_unique<TNetChannel>(QStringLiteral("127.0.0.1"), Printer.TcpPort(), views);
+                std::make_unique<TNetChannel>(QStringLiteral("127.0.0.1"), Printer.TcpPort(), TCoder::Factory(events));
             channel->Close(); // ends the probe; the connection is opened afresh
             Channel = std::move(channel);
         } else {
             if (!Printer.Start(QStringList{"--pty"} + arguments))
                 return false;
-            Channel = std::make_unique<TSerialChannel>(QStringLiteral("COM9"), 9, views, nullptr,
+            Channel = std::make_unique<TSerialChannel>(QStringLiteral("COM9"), 9, TCoder::Factory(events), nullptr,
                                                        Printer.PtyDevice());
         }
         Channel->Connect();
@@ -42,7 +43,7 @@ class TestChannelSimulator : public QObject
 {
     Q_OBJECT
 
-    TRecordingViews m_views;
+    TRecordingCoderEvents m_views;
 
     void AddMediaRows()
     {
@@ -52,7 +53,7 @@ class TestChannelSimulator : public QObject
     }
 
 private slots:
-    void init() { m_views = TRecordingViews(); }
+    void init() { m_views = TRecordingCoderEvents(); }
 
     void connectingFillsThePrintersState_data() { AddMediaRows(); }
     void connectingFillsThePrintersState()
@@ -61,7 +62,7 @@ private slots:
         TLink link;
         QVERIFY2(link.Open(medium, m_views, {"--model", "3", "--name", "LINE9", "--version", "2.5"}),
                  qPrintable(link.Printer.ErrorOutput()));
-        const TCoder& coder = link.Channel->Coder();
+        const TCoder& coder = TCoder::Of(*link.Channel);
         QTRY_COMPARE(coder.Images, (QStringList{"Telvos", "DEMO"}));
         QVERIFY(coder.Connected);
         QCOMPARE(coder.Model, quint8(3));

@@ -1,6 +1,7 @@
 #include "RecordingChannel.h"
 #include "RecordingViews.h"
 #include "TestSupport.h"
+#include "coder/Coder.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -34,14 +35,14 @@ class TestCommChannel : public QObject
 {
     Q_OBJECT
 
-    TRecordingViews m_views;
+    TRecordingCoderEvents m_views;
     std::unique_ptr<TRecordingChannel> m_channel;
 
 private slots:
     void init()
     {
         m_views.Calls.clear();
-        m_channel = std::make_unique<TRecordingChannel>(QStringLiteral("test"), 1, m_views);
+        m_channel = std::make_unique<TRecordingChannel>(QStringLiteral("test"), 1, TCoder::Factory(m_views));
     }
 
     void secondMessageWaitsForTheLastAcknowledgementOfTheFirst()
@@ -195,8 +196,8 @@ private slots:
         m_channel->OnPacketReceived(ReceivedPacket(wire)); // our acknowledgement was lost
         QCOMPARE(m_channel->SentAcknowledgements().size(), 2);
         QCOMPARE(m_channel->SentAcknowledgements().first().Bytes, Hex("01 00 00 09 01 00 00 C4 47"));
-        QCOMPARE(m_views.CallsStartingWith(QStringLiteral("UpdateChannelIcons")).size(), 1);
-        QCOMPARE(m_channel->Coder().StatusWord, quint16(1));
+        QCOMPARE(m_views.CallsStartingWith(QStringLiteral("StatusChanged")).size(), 1);
+        QCOMPARE(TCoder::Of(*m_channel).StatusWord, quint16(1));
     }
 
     void staleAndForeignAcknowledgementsAreIgnored()
@@ -223,11 +224,11 @@ private slots:
         m_channel->QueueMessage(Message(XLSend::StartPrint, 8));
         m_channel->QueueMessage(Message(XLSend::StopPrint));
         m_channel->AckCurrent();
-        QVERIFY(m_channel->Coder().Busy);
+        QVERIFY(TCoder::Of(*m_channel).Busy);
         QCOMPARE(m_views.Calls, QStringList{QStringLiteral("GeneratingImage")});
         QCOMPARE(m_channel->SentData().size(), 1);
         m_channel->DeliverMessage(Status(0x0100), 1);
-        QVERIFY(!m_channel->Coder().Busy);
+        QVERIFY(!TCoder::Of(*m_channel).Busy);
         QCOMPARE(m_channel->SentData().last().MsgSub, XLSend::StopPrint.Sub);
     }
 
@@ -236,7 +237,7 @@ private slots:
         m_channel->SetSelected(true);
         m_channel->QueueMessage(Message(XLSend::ImageData, 2500));
         m_channel->DeliverMessage(TXLMessage(XLReceive::StatusId, XLReceive::FlashWriteStarted), 1);
-        QVERIFY(m_channel->Coder().Busy);
+        QVERIFY(TCoder::Of(*m_channel).Busy);
         m_channel->DeliverMessage(Status(0), 2); // releases the hold while packet 1 is in flight
         QCOMPARE(m_channel->SentData().size(), 1);
         m_channel->AckUntilIdle();
@@ -251,6 +252,7 @@ private slots:
         m_channel->SetConnected(true);
         m_channel->QueueMessage(Message(XLSend::StopPrint));
         m_channel->QueueMessage(Message(XLSend::FlashWrite));
+        QSignalSpy lost(m_channel.get(), &TCommChannel::LinkLost);
         m_channel->SendDisconnect();
         m_channel->AckUntilIdle();
         QList<quint16> subs;
@@ -259,7 +261,7 @@ private slots:
         QCOMPARE(subs, (QList<quint16>{XLSend::StopPrint.Sub, XLSend::FlashWrite.Sub,
                                        XLSend::DisconnectRequest.Sub}));
         QVERIFY(!m_channel->IsConnected());
-        QCOMPARE(m_views.Calls, QStringList{QStringLiteral("UpdateChannelIcons")});
+        QCOMPARE(lost.size(), 1);
     }
 
     void closingDropsWhatWasQueuedSoTheNextLinkStartsClean()
@@ -291,10 +293,11 @@ private slots:
         m_channel->SetConnected(true);
         m_channel->QueueMessage(Message(XLSend::ImageData, 2500));
         m_channel->QueueMessage(Message(XLSend::FlashWrite));
+        QSignalSpy ended(m_channel.get(), &TCommChannel::PrinterEndedConnection);
         m_channel->DeliverMessage(TXLMessage(XLSend::DisconnectRequest), 4); // the printer's notice
         QCOMPARE(m_channel->QueuedMessages(), 0);
         QVERIFY(!m_channel->RetryTimer().isActive());
-        QCOMPARE(m_views.CallsStartingWith(QStringLiteral("PrinterDisconnected")).size(), 1);
+        QCOMPARE(ended.size(), 1);
     }
 
     void imageProgressFollowsTheAcknowledgementsOfTheSelectedPrinter()
@@ -303,8 +306,8 @@ private slots:
         m_views.Calls.clear();
         m_channel->QueueMessage(Message(XLSend::ImageData, 2042)); // 1021 + 1021 + an empty last packet
         m_channel->AckUntilIdle();
-        QCOMPARE(m_views.Calls, (QStringList{"SetTransferProgress 50", "SetTransferProgress 100",
-                                             "SetTransferProgress 100", "ImageSent"}));
+        QCOMPARE(m_views.Calls, (QStringList{"ImagePacketAcknowledged 50", "ImagePacketAcknowledged 100",
+                                             "ImagePacketAcknowledged 100 complete"}));
     }
 
     void anOversizedReceivedMessageIsAcknowledgedAndDropped()
@@ -315,7 +318,7 @@ private slots:
         QCOMPARE(m_channel->SentAcknowledgements().size(), PacketsOf(huge, 1).size());
         QVERIFY(m_views.Calls.isEmpty());
         m_channel->DeliverMessage(Status(0x0001), 2);
-        QCOMPARE(m_views.Calls, QStringList{QStringLiteral("UpdateChannelIcons")});
+        QCOMPARE(m_views.Calls, QStringList{QStringLiteral("StatusChanged test")});
     }
 };
 

@@ -1,10 +1,12 @@
 #include "FakeTcpPrinter.h"
 #include "RecordingChannel.h"
 #include "RecordingViews.h"
+#include "coder/Coder.h"
 #include "comm/NetChannel.h"
 
 #include <QEventLoop>
 #include <QTcpServer>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -29,15 +31,15 @@ class TestNetChannel : public QObject
 {
     Q_OBJECT
 
-    TRecordingViews m_views;
+    TRecordingCoderEvents m_views;
 
 private slots:
-    void init() { m_views = TRecordingViews(); }
+    void init() { m_views = TRecordingCoderEvents(); }
 
     void theProbeOpensTheLinkAndSendsWakeAndStatusRequest()
     {
         TFakeTcpPrinter printer;
-        TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), m_views);
+        TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), TCoder::Factory(m_views));
         QCOMPARE(channel.Name(), QStringLiteral("127.0.0.1 Port %1").arg(printer.Port()));
         QVERIFY(channel.Probed());
         QVERIFY(channel.IsOnline());
@@ -46,14 +48,14 @@ private slots:
         QCOMPARE(printer.Received[0].MsgId, XLSend::Wake.Id);
         QCOMPARE(printer.Received[1].MsgSub, XLSend::RequestStatus.Sub);
         printer.Send(StatusInfo(0x0001), 1);
-        QTRY_COMPARE(channel.Coder().StatusWord, quint16(1));
+        QTRY_COMPARE(TCoder::Of(channel).StatusWord, quint16(1));
         QVERIFY(!channel.Unanswered());
         QVERIFY(channel.LinkTimer().isActive()); // the probe closes when it runs out
     }
 
     void aRefusedProbeIsNotProbed()
     {
-        TNetChannel channel(QStringLiteral("127.0.0.1"), UnusedPort(), m_views);
+        TNetChannel channel(QStringLiteral("127.0.0.1"), UnusedPort(), TCoder::Factory(m_views));
         QVERIFY(!channel.Probed());
         QVERIFY(!channel.IsLinkOpen());
         channel.RequestStatus(); // on a closed connection: nothing queued
@@ -63,11 +65,11 @@ private slots:
     void connectDuringTheProbeDoesNothingAndAfterItConnects()
     {
         TFakeTcpPrinter printer;
-        TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), m_views);
+        TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), TCoder::Factory(m_views));
         channel.Connect();
         QTRY_COMPARE(printer.Received.size(), 2);
         QCOMPARE(printer.Connections, 1);
-        QVERIFY(!channel.Coder().Selected);
+        QVERIFY(!TCoder::Of(channel).Selected);
 
         channel.Close();
         channel.Connect();
@@ -75,13 +77,13 @@ private slots:
         QCOMPARE(printer.Connections, 2);
         QCOMPARE(printer.Received[2].MsgSub, XLSend::ConnectRequest.Sub);
         QCOMPARE(printer.Received[2].MsgId, XLSend::ConnectRequest.Id);
-        QVERIFY(channel.Coder().Selected);
+        QVERIFY(TCoder::Of(channel).Selected);
     }
 
     void aNewConnectionsFirstMessageIsNotTakenForARepeat()
     {
         TFakeTcpPrinter printer;
-        TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), m_views);
+        TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), TCoder::Factory(m_views));
         TXLMessage connectAck(XLReceive::ConnectionId, 0x0101);
         connectAck.WriteBytes(QByteArray("\0\0\0\0P\0", 6));
         for (int connection = 1; connection <= 2; ++connection) {
@@ -100,7 +102,7 @@ private slots:
             printer = std::make_unique<TFakeTcpPrinter>(port);
         if (!printer->IsListening())
             QSKIP("every port of 14000-14009 is in use on this machine");
-        TNetChannel channel(QStringLiteral("127.0.0.1"), printer->Port(), m_views);
+        TNetChannel channel(QStringLiteral("127.0.0.1"), printer->Port(), TCoder::Factory(m_views));
         QTRY_COMPARE(printer->Received.size(), 2);
         auto reply = std::make_unique<TXLMessage>(XLSend::StartPrint);
         reply->WriteBytes(QByteArray("\xFF\x41\xFF\xFF", 4));
@@ -112,7 +114,7 @@ private slots:
         TXLMessage list(XLReceive::StatusId, XLReceive::ImageList);
         list.WriteBytes(QByteArray("\xFF\xFF\0", 3));
         printer->Send(list, 1);
-        QTRY_COMPARE(channel.Coder().Images, QStringList{QString::fromLatin1("\xFF\xFF")});
+        QTRY_COMPARE(TCoder::Of(channel).Images, QStringList{QString::fromLatin1("\xFF\xFF")});
     }
 
     // An operator request waits in a nested event loop: meanwhile timers run and other printers are
@@ -121,8 +123,8 @@ private slots:
     {
         TFakeTcpPrinter printerA;
         TFakeTcpPrinter printerB;
-        TNetChannel channelA(QStringLiteral("127.0.0.1"), printerA.Port(), m_views);
-        TNetChannel channelB(QStringLiteral("127.0.0.1"), printerB.Port(), m_views);
+        TNetChannel channelA(QStringLiteral("127.0.0.1"), printerA.Port(), TCoder::Factory(m_views));
+        TNetChannel channelB(QStringLiteral("127.0.0.1"), printerB.Port(), TCoder::Factory(m_views));
         QTRY_VERIFY(printerA.Socket() && printerB.Socket());
 
         QStringList events;
@@ -135,8 +137,8 @@ private slots:
             QTimer::singleShot(400, &dialog, &QEventLoop::quit);
             dialog.exec();
             events << QStringLiteral("A status %1, B status %2")
-                          .arg(channelA.Coder().StatusWord, 0, 16)
-                          .arg(channelB.Coder().StatusWord, 0, 16);
+                          .arg(TCoder::Of(channelA).StatusWord, 0, 16)
+                          .arg(TCoder::Of(channelB).StatusWord, 0, 16);
             events << QStringLiteral("dialog closes");
             return text;
         };
@@ -145,14 +147,14 @@ private slots:
         request.WriteString(QStringLiteral("L1"));
         request.WriteU8(8);
         printerA.Send(request, 1);
-        QTRY_COMPARE(channelA.Coder().StatusWord, quint16(0x0101));
+        QTRY_COMPARE(TCoder::Of(channelA).StatusWord, quint16(0x0101));
         QCOMPARE(events, (QStringList{"dialog opens", "timer", "A status 0, B status 100", "dialog closes"}));
     }
 
     void writingToAConnectionThePeerClosedIsHarmless()
     {
         TFakeTcpPrinter printer;
-        TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), m_views);
+        TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), TCoder::Factory(m_views));
         QTRY_COMPARE(printer.Received.size(), 2);
         printer.Socket()->close();
         QTest::qWait(50);
@@ -167,14 +169,15 @@ private slots:
     void aLostLinkClosesTwentyMillisecondsLater()
     {
         TFakeTcpPrinter printer;
-        TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), m_views);
+        TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), TCoder::Factory(m_views));
         channel.SetConnected(true);
+        QSignalSpy lost(&channel, &TCommChannel::LinkLost);
         channel.Abort();
         QCOMPARE(channel.LinkTimer().interval(), 20);
         QVERIFY(channel.IsLinkOpen());
         QTRY_VERIFY(!channel.IsLinkOpen());
         QVERIFY(!channel.IsConnected());
-        QCOMPARE(m_views.Calls.last(), QStringLiteral("UpdateChannelIcons"));
+        QCOMPARE(lost.size(), 1);
     }
 };
 

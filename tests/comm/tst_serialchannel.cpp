@@ -1,9 +1,11 @@
 #include "PseudoTerminal.h"
 #include "RecordingChannel.h"
 #include "RecordingViews.h"
+#include "coder/Coder.h"
 #include "comm/SerialChannel.h"
 #include "platform/SettingsStore.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -27,7 +29,7 @@ class TestSerialChannel : public QObject
     Q_OBJECT
 
     std::unique_ptr<TPseudoTerminal> m_printer;
-    TRecordingViews m_views;
+    TRecordingCoderEvents m_views;
     std::unique_ptr<TSerialChannel> m_channel;
 
     // Waits for the station's packets of the given total size on the printer's side.
@@ -40,8 +42,8 @@ private slots:
         QVERIFY(m_printer->IsValid());
         // The station finds its COM7 on the pseudo-terminal through the port name mapping.
         SettingsStore::SetValue(QStringLiteral("ComPortDevices/COM7"), m_printer->Device());
-        m_views = TRecordingViews();
-        m_channel = std::make_unique<TSerialChannel>(QStringLiteral("COM7"), 7, m_views);
+        m_views = TRecordingCoderEvents();
+        m_channel = std::make_unique<TSerialChannel>(QStringLiteral("COM7"), 7, TCoder::Factory(m_views));
     }
     void cleanup() { m_channel.reset(); }
 
@@ -81,14 +83,14 @@ private slots:
         QTest::qWait(silenceMs);
         m_printer->Write(Wire(StatusInfo(0x0101), 1));
         QTest::qWait(200);
-        QCOMPARE(m_channel->Coder().StatusWord == 0x0101, handled);
+        QCOMPARE(TCoder::Of(*m_channel).StatusWord == 0x0101, handled);
     }
 
     void noiseBeforeTheStartByteIsSkipped()
     {
         m_channel->SetOnline(true);
         m_printer->Write(QByteArray("\x55\xAA\x7E\x00", 4) + Wire(StatusInfo(0x0100), 1));
-        QTRY_COMPARE(m_channel->Coder().StatusWord, quint16(0x0100));
+        QTRY_COMPARE(TCoder::Of(*m_channel).StatusWord, quint16(0x0100));
         StationSent(20); // wake and its neighbours, then the acknowledgement
     }
 
@@ -101,14 +103,14 @@ private slots:
         const QByteArray wire = Wire(list, 1);
         QCOMPARE(wire.size(), 7 + 300 + 2);
         m_printer->Write(wire);
-        QTRY_COMPARE(m_channel->Coder().Images, QStringList{QString::fromLatin1(name)});
+        QTRY_COMPARE(TCoder::Of(*m_channel).Images, QStringList{QString::fromLatin1(name)});
     }
 
     void connectShowsASilentPrinterConnectedUntilClosed()
     {
         m_channel->Connect();
         QVERIFY(m_channel->IsConnected());
-        QVERIFY(m_channel->Coder().Selected);
+        QVERIFY(TCoder::Of(*m_channel).Selected);
         QCOMPARE(StationSent(10), Wire(TXLMessage(XLSend::ConnectRequest), 1));
         QTest::qWait(300);
         QVERIFY(m_channel->IsConnected());
@@ -119,11 +121,12 @@ private slots:
 
     void goingOfflineClosesThePortAndRefreshesTheList()
     {
+        QSignalSpy offline(m_channel.get(), &TCommChannel::WentOffline);
         m_channel->SetOnline(true);
         m_channel->SetOnline(false);
         QVERIFY(!m_channel->IsPortOpen());
         QVERIFY(!m_channel->IsOnline());
-        QCOMPARE(m_views.Calls.last(), QStringLiteral("RefreshListView"));
+        QCOMPARE(offline.size(), 1);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "PrinterLink.h"
 #include "RecordingChannel.h"
 #include "RecordingViews.h"
+#include "coder/Coder.h"
 #include "SimCommands.h"
 #include "SimMessageLog.h"
 #include "SimPrinter.h"
@@ -158,8 +159,8 @@ public:
 class TSocketChannel : public TCommChannel
 {
 public:
-    TSocketChannel(quint16 port, TStationViews& views)
-        : TCommChannel(QStringLiteral("sim"), port, views),
+    TSocketChannel(quint16 port, TCoderEvents& events)
+        : TCommChannel(QStringLiteral("sim"), port, TCoder::Factory(events)),
           m_assembler([this](std::unique_ptr<TXLPacket> packet) { OnPacketReceived(std::move(packet)); },
                       port)
     {
@@ -205,13 +206,13 @@ private slots:
     {
         TSimTcpServer server(*m_printer);
         QVERIFY(server.Listen(QHostAddress::LocalHost, 0));
-        TRecordingViews views;
+        TRecordingCoderEvents views;
         TSocketChannel channel(server.Port(), views);
         QVERIFY(channel.WaitConnected());
 
         channel.Connect();
 
-        const TCoder& coder = channel.Coder();
+        const TCoder& coder = TCoder::Of(channel);
         QTRY_COMPARE(coder.Images, QStringList({"Telvos", "DEMO"}));
         QVERIFY(coder.Connected);
         QCOMPARE(coder.Model, quint8(3));
@@ -228,7 +229,7 @@ private slots:
         const QByteArray body = image->Body();
         channel.QueueMessage(std::move(image));
 
-        QTRY_VERIFY(views.Calls.contains("TransferNextImage"));
+        QTRY_VERIFY(views.Calls.contains("NextImageRequested"));
         QVERIFY(m_printer->State().FindImage("LABEL1"));
         QCOMPARE(m_printer->State().FindImage("LABEL1")->Body, body);
     }

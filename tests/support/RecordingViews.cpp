@@ -9,190 +9,308 @@ QString Hex4(quint16 value)
 {
     return QStringLiteral("0x%1").arg(value, 4, 16, QLatin1Char('0'));
 }
-} // namespace
 
-QStringList TRecordingViews::CallsStartingWith(const QString& prefix) const
+QStringList StartingWith(const QStringList& calls, const QString& prefix)
 {
     QStringList found;
-    for (const QString& call : Calls)
+    for (const QString& call : calls)
         if (call.startsWith(prefix))
             found.append(call);
     return found;
 }
 
-void TRecordingViews::UpdateForm(const TCoder& coder)
+QString Clock(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute)
+{
+    return QStringLiteral("%1-%2-%3 %4:%5").arg(year).arg(month).arg(day).arg(hour).arg(minute);
+}
+} // namespace
+
+// The printer's reports.
+
+QStringList TRecordingCoderEvents::CallsStartingWith(const QString& prefix) const
+{
+    return StartingWith(Calls, prefix);
+}
+void TRecordingCoderEvents::UpdateForm(const TCoder& coder)
 {
     Calls << QStringLiteral("UpdateForm %1").arg(coder.PrinterName);
 }
-void TRecordingViews::SetCurrentImages(const QString& imageA, const QString& imageB)
+void TRecordingCoderEvents::CurrentImagesChanged(const TCoder& coder)
 {
-    Calls << QStringLiteral("SetCurrentImages %1,%2").arg(imageA, imageB);
+    Calls << QStringLiteral("CurrentImagesChanged %1,%2 %3")
+                 .arg(coder.CurrentImageA, coder.CurrentImageB)
+                 .arg(coder.Model);
 }
-void TRecordingViews::SetCoderStatus(quint16 statusWord)
+void TRecordingCoderEvents::StatusWordChanged(quint16 statusWord)
 {
-    Calls << QStringLiteral("SetCoderStatus %1").arg(Hex4(statusWord));
+    Calls << QStringLiteral("StatusWordChanged %1").arg(Hex4(statusWord));
 }
-void TRecordingViews::PrintStarted(qint32 printCount)
+void TRecordingCoderEvents::PrintStarted(qint32 printCount)
 {
     Calls << QStringLiteral("PrintStarted %1").arg(printCount);
 }
-void TRecordingViews::PrintStopped()
+void TRecordingCoderEvents::PrintStopped()
 {
     Calls << QStringLiteral("PrintStopped");
 }
-void TRecordingViews::SetPrintCountText(const QString& text)
+void TRecordingCoderEvents::PrintCountChanged(const QString& text)
 {
-    Calls << QStringLiteral("SetPrintCountText %1").arg(text);
+    Calls << QStringLiteral("PrintCountChanged %1").arg(text);
 }
-void TRecordingViews::SetFreeSpaceText(const QString& text)
+void TRecordingCoderEvents::FreeSpaceChanged(const QString& text)
 {
-    Calls << QStringLiteral("SetFreeSpaceText %1").arg(text);
+    Calls << QStringLiteral("FreeSpaceChanged %1").arg(text);
 }
-void TRecordingViews::GeneratingImage()
+void TRecordingCoderEvents::ImageListChanged(const QStringList& names)
 {
-    Calls << QStringLiteral("GeneratingImage");
+    Calls << QStringLiteral("ImageListChanged %1").arg(names.join(QLatin1Char(',')));
 }
-void TRecordingViews::ImageSent()
+void TRecordingCoderEvents::ImagePacketAcknowledged(int percent, bool imageComplete)
 {
-    Calls << QStringLiteral("ImageSent");
+    Calls << QStringLiteral("ImagePacketAcknowledged %1%2").arg(percent).arg(imageComplete ? " complete" : "");
 }
-void TRecordingViews::TransferNextImage()
+void TRecordingCoderEvents::NextImageRequested()
 {
-    Calls << QStringLiteral("TransferNextImage");
+    Calls << QStringLiteral("NextImageRequested");
 }
-void TRecordingViews::InsufficientMemory()
+void TRecordingCoderEvents::InsufficientMemory()
 {
     Calls << QStringLiteral("InsufficientMemory");
 }
-void TRecordingViews::TransferFailed()
+void TRecordingCoderEvents::TransferFailed()
 {
     Calls << QStringLiteral("TransferFailed");
 }
+void TRecordingCoderEvents::GeneratingImage()
+{
+    Calls << QStringLiteral("GeneratingImage");
+}
+void TRecordingCoderEvents::ImageDeleted(quint8 reportNo)
+{
+    Calls << QStringLiteral("ImageDeleted %1").arg(reportNo);
+}
+void TRecordingCoderEvents::ImageItemsReported(const TXLMessage& report)
+{
+    Calls << QStringLiteral("ImageItemsReported %1").arg(report.Size());
+}
+void TRecordingCoderEvents::ParametersReported(const TXLMessage& parameterData)
+{
+    Calls << QStringLiteral("ParametersReported %1").arg(parameterData.Size());
+}
+void TRecordingCoderEvents::FlashWriteStarted()
+{
+    Calls << QStringLiteral("FlashWriteStarted");
+}
+void TRecordingCoderEvents::FlashWriteEnded()
+{
+    Calls << QStringLiteral("FlashWriteEnded");
+}
+void TRecordingCoderEvents::StatusChanged(const TCoder& coder)
+{
+    Calls << QStringLiteral("StatusChanged %1").arg(coder.Channel.Name());
+}
+void TRecordingCoderEvents::ConnectAcknowledged(TCoder& coder)
+{
+    Calls << QStringLiteral("ConnectAcknowledged %1").arg(coder.Channel.Name());
+}
+void TRecordingCoderEvents::FaultReported(const QString& text)
+{
+    Calls << QStringLiteral("FaultReported %1").arg(text);
+}
+void TRecordingCoderEvents::ClockReported(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute)
+{
+    Calls << QStringLiteral("ClockReported ") + Clock(year, month, day, hour, minute);
+}
+std::optional<QString> TRecordingCoderEvents::OperatorTextRequest(const QString& prompt, const QString& text,
+                                                                  quint8 maxLength)
+{
+    Calls << QStringLiteral("OperatorTextRequest %1,%2,%3").arg(prompt, text).arg(maxLength);
+    return Text(prompt, text, maxLength);
+}
+std::optional<QDate> TRecordingCoderEvents::OperatorDateRequest()
+{
+    Calls << QStringLiteral("OperatorDateRequest");
+    return DateAnswer;
+}
+std::optional<qint32> TRecordingCoderEvents::OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
+                                                                    quint8 itemNumber)
+{
+    Calls << QStringLiteral("OperatorNumericRequest %1,%2,%3,%4").arg(value).arg(limitA).arg(limitB).arg(itemNumber);
+    return Number(value, limitA, limitB, itemNumber);
+}
+
+// The windows.
+
+void TRecordingViews::Record(const QString& line)
+{
+    Calls << line;
+    if (OnCall)
+        OnCall(line);
+}
+QStringList TRecordingViews::CallsStartingWith(const QString& prefix) const
+{
+    return StartingWith(Calls, prefix);
+}
+void TRecordingViews::UpdateForm(const TCoder& coder)
+{
+    Record(QStringLiteral("UpdateForm %1").arg(coder.PrinterName));
+}
+void TRecordingViews::SetCurrentImages(const QString& imageA, const QString& imageB)
+{
+    Record(QStringLiteral("SetCurrentImages %1,%2").arg(imageA, imageB));
+}
+void TRecordingViews::SetCoderStatus(quint16 statusWord)
+{
+    Record(QStringLiteral("SetCoderStatus %1").arg(Hex4(statusWord)));
+}
+void TRecordingViews::PrintStarted(qint32 printCount)
+{
+    Record(QStringLiteral("PrintStarted %1").arg(printCount));
+}
+void TRecordingViews::PrintStopped()
+{
+    Record(QStringLiteral("PrintStopped"));
+}
+void TRecordingViews::SetPrintCountText(const QString& text)
+{
+    Record(QStringLiteral("SetPrintCountText %1").arg(text));
+}
+void TRecordingViews::SetFreeSpaceText(const QString& text)
+{
+    Record(QStringLiteral("SetFreeSpaceText %1").arg(text));
+}
+void TRecordingViews::GeneratingImage(const QString& imageA, const QString& imageB)
+{
+    Record(QStringLiteral("GeneratingImage %1,%2").arg(imageA, imageB));
+}
 void TRecordingViews::ShowDisconnected()
 {
-    Calls << QStringLiteral("ShowDisconnected");
+    Record(QStringLiteral("ShowDisconnected"));
 }
 void TRecordingViews::ClearComPortMenu()
 {
-    Calls << QStringLiteral("ClearComPortMenu");
+    Record(QStringLiteral("ClearComPortMenu"));
 }
 void TRecordingViews::AddToComPortMenu(const QString& portName, bool checked)
 {
-    Calls << QStringLiteral("AddToComPortMenu %1 %2").arg(portName).arg(checked);
+    Record(QStringLiteral("AddToComPortMenu %1 %2").arg(portName).arg(checked));
+}
+void TRecordingViews::EntryAdded(const TConnectionEntry& entry)
+{
+    Entries.append(entry);
+    Record(QStringLiteral("EntryAdded %1 %2").arg(entry.Caption).arg(entry.Icon));
+}
+void TRecordingViews::EntryChanged(const TConnectionEntry& entry)
+{
+    for (TConnectionEntry& shown : Entries)
+        if (shown.Id == entry.Id)
+            shown = entry;
+    Record(QStringLiteral("EntryChanged %1 %2").arg(entry.Caption).arg(entry.Icon));
+}
+void TRecordingViews::EntryRemoved(quint64 id)
+{
+    Entries.removeIf([id](const TConnectionEntry& entry) { return entry.Id == id; });
+    Record(QStringLiteral("EntryRemoved"));
+}
+void TRecordingViews::SetEnabled(bool enabled)
+{
+    Record(QStringLiteral("SetEnabled %1").arg(enabled));
+}
+void TRecordingViews::ShowNoEthernetConnection()
+{
+    Record(QStringLiteral("ShowNoEthernetConnection"));
 }
 void TRecordingViews::UpdateImageList(const QStringList& names)
 {
-    Calls << QStringLiteral("UpdateImageList %1").arg(names.join(QLatin1Char(',')));
+    Record(QStringLiteral("UpdateImageList %1").arg(names.join(QLatin1Char(','))));
 }
-void TRecordingViews::PrintWindowSetCurrentImages(const QString& imageA, const QString& imageB, quint8 model)
+void TRecordingViews::SetCurrentImages(const QString& imageA, const QString& imageB, quint8 model)
 {
-    Calls << QStringLiteral("PrintWindowSetCurrentImages %1,%2 %3").arg(imageA, imageB).arg(model);
+    Record(QStringLiteral("PrintWindowSetCurrentImages %1,%2 %3").arg(imageA, imageB).arg(model));
 }
 void TRecordingViews::HidePrintWindow()
 {
-    Calls << QStringLiteral("HidePrintWindow");
+    Record(QStringLiteral("HidePrintWindow"));
+}
+void TRecordingViews::ShowTransferFile(const QString& fileName, const QString& imageName)
+{
+    Record(QStringLiteral("ShowTransferFile %1 %2").arg(fileName, imageName));
 }
 void TRecordingViews::SetTransferProgress(int percent)
 {
-    Calls << QStringLiteral("SetTransferProgress %1").arg(percent);
+    Record(QStringLiteral("SetTransferProgress %1").arg(percent));
 }
-void TRecordingViews::HideImageTransfer()
+bool TRecordingViews::ConfirmOverwrite(const QString& imageName)
 {
-    Calls << QStringLiteral("HideImageTransfer");
+    Record(QStringLiteral("ConfirmOverwrite %1").arg(imageName));
+    return Overwrite;
 }
-void TRecordingViews::DeletionReported(quint8 reportNo)
+void TRecordingViews::ShowFileRefused(const QString& text)
 {
-    Calls << QStringLiteral("DeletionReported %1").arg(reportNo);
+    Record(QStringLiteral("ShowFileRefused %1").arg(text));
+}
+void TRecordingViews::HideTransfer()
+{
+    Record(QStringLiteral("HideTransfer"));
+}
+void TRecordingViews::ShowBatchAborted(const QString& text)
+{
+    Record(QStringLiteral("ShowBatchAborted %1").arg(text));
+}
+void TRecordingViews::CloseTransfer()
+{
+    Record(QStringLiteral("CloseTransfer"));
 }
 void TRecordingViews::HideImageDelete()
 {
-    Calls << QStringLiteral("HideImageDelete");
+    Record(QStringLiteral("HideImageDelete"));
 }
 void TRecordingViews::ShowImageItems(const TXLMessage& report)
 {
-    Calls << QStringLiteral("ShowImageItems %1").arg(report.Size());
+    Record(QStringLiteral("ShowImageItems %1").arg(report.Size()));
 }
 void TRecordingViews::SetParameters(const TXLMessage& parameterData)
 {
-    Calls << QStringLiteral("SetParameters %1").arg(parameterData.Size());
+    Record(QStringLiteral("SetParameters %1").arg(parameterData.Size()));
 }
 void TRecordingViews::HideParameters()
 {
-    Calls << QStringLiteral("HideParameters");
+    Record(QStringLiteral("HideParameters"));
 }
 void TRecordingViews::ShowPrinterClock(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute)
 {
-    Calls << QStringLiteral("ShowPrinterClock %1-%2-%3 %4:%5")
-                 .arg(year)
-                 .arg(month)
-                 .arg(day)
-                 .arg(hour)
-                 .arg(minute);
+    Record(QStringLiteral("ShowPrinterClock ") + Clock(year, month, day, hour, minute));
 }
 void TRecordingViews::ShowFlashWrite()
 {
-    Calls << QStringLiteral("ShowFlashWrite");
+    Record(QStringLiteral("ShowFlashWrite"));
 }
 void TRecordingViews::HideFlashWrite()
 {
-    Calls << QStringLiteral("HideFlashWrite");
+    Record(QStringLiteral("HideFlashWrite"));
 }
 void TRecordingViews::ShowMessage(const QString& text)
 {
-    Calls << QStringLiteral("ShowMessage %1").arg(text);
+    Record(QStringLiteral("ShowMessage %1").arg(text));
 }
 std::optional<QString> TRecordingViews::OperatorTextRequest(const QString& prompt, const QString& text,
                                                             quint8 maxLength)
 {
-    Calls << QStringLiteral("OperatorTextRequest %1,%2,%3").arg(prompt, text).arg(maxLength);
-    return TextAnswer ? TextAnswer(prompt, text, maxLength)
-                      : TNullStationViews::OperatorTextRequest(prompt, text, maxLength);
+    Record(QStringLiteral("OperatorTextRequest %1,%2,%3").arg(prompt, text).arg(maxLength));
+    return Text(prompt, text, maxLength);
 }
 std::optional<QDate> TRecordingViews::OperatorDateRequest()
 {
-    Calls << QStringLiteral("OperatorDateRequest");
+    Record(QStringLiteral("OperatorDateRequest"));
     return DateAnswer;
 }
 std::optional<qint32> TRecordingViews::OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
                                                               quint8 itemNumber)
 {
-    Calls << QStringLiteral("OperatorNumericRequest %1,%2,%3,%4")
-                 .arg(value)
-                 .arg(limitA)
-                 .arg(limitB)
-                 .arg(itemNumber);
-    return NumericAnswer ? NumericAnswer(value, limitA, limitB, itemNumber) : value;
+    Record(QStringLiteral("OperatorNumericRequest %1,%2,%3,%4").arg(value).arg(limitA).arg(limitB).arg(itemNumber));
+    return Number(value, limitA, limitB, itemNumber);
 }
 void TRecordingViews::CloseOperatorRequests()
 {
-    Calls << QStringLiteral("CloseOperatorRequests");
-}
-void TRecordingViews::UpdateChannelIcons()
-{
-    Calls << QStringLiteral("UpdateChannelIcons");
-}
-void TRecordingViews::ConnectAcknowledged(TCommChannel& channel)
-{
-    Calls << QStringLiteral("ConnectAcknowledged %1").arg(channel.Name());
-}
-void TRecordingViews::PrinterDisconnected(TCommChannel& channel)
-{
-    Calls << QStringLiteral("PrinterDisconnected %1").arg(channel.Name());
-}
-void TRecordingViews::RefreshListView()
-{
-    Calls << QStringLiteral("RefreshListView");
-}
-void TRecordingViews::SetConnectionManagerEnabled(bool enabled)
-{
-    Calls << QStringLiteral("SetConnectionManagerEnabled %1").arg(enabled);
-}
-void TRecordingViews::ShowConnectionEntries(const QList<TConnectionEntry>& entries)
-{
-    Entries = entries;
-    Calls << QStringLiteral("ShowConnectionEntries %1").arg(entries.size());
-}
-void TRecordingViews::ShowNoEthernetConnection()
-{
-    Calls << QStringLiteral("ShowNoEthernetConnection");
+    Record(QStringLiteral("CloseOperatorRequests"));
 }

@@ -1,23 +1,86 @@
 #pragma once
 
-#include "coder/StationViews.h"
+#include "coder/CoderEvents.h"
+#include "station/StationViews.h"
 
+#include <QList>
 #include <QStringList>
 
 #include <functional>
 
-// Station views that write down every call, one line each ("SetCoderStatus 0x0101"), and answer
-// operator requests at once with what the test set (by default as closing the window would).
-class TRecordingViews : public TNullStationViews
+// What tests answer to operator requests: by default what closing the window without an entry
+// answers (the printer's text and value, a fixed date); a test may set its own answers, or none.
+struct TRecordedAnswers
 {
-public:
-    QStringList Calls;
-    // Called for every operator request; returns the answer. Defaults: as closing the window.
     std::function<std::optional<QString>(const QString&, const QString&, quint8)> TextAnswer;
     std::function<std::optional<qint32>(qint32, qint32, qint32, quint8)> NumericAnswer;
     std::optional<QDate> DateAnswer = QDate(2024, 3, 5);
 
-    // Calls whose line starts with the prefix.
+    std::optional<QString> Text(const QString& prompt, const QString& text, quint8 maxLength) const
+    {
+        return TextAnswer ? TextAnswer(prompt, text, maxLength) : std::optional<QString>(text);
+    }
+    std::optional<qint32> Number(qint32 value, qint32 limitA, qint32 limitB, quint8 itemNumber) const
+    {
+        return NumericAnswer ? NumericAnswer(value, limitA, limitB, itemNumber) : std::optional<qint32>(value);
+    }
+};
+
+// A printer's reports written down, one line each ("StatusWordChanged 0x0101").
+class TRecordingCoderEvents : public TCoderEvents, public TRecordedAnswers
+{
+public:
+    QStringList Calls;
+    QStringList CallsStartingWith(const QString& prefix) const;
+
+    void UpdateForm(const TCoder& coder) override;
+    void CurrentImagesChanged(const TCoder& coder) override;
+    void StatusWordChanged(quint16 statusWord) override;
+    void PrintStarted(qint32 printCount) override;
+    void PrintStopped() override;
+    void PrintCountChanged(const QString& text) override;
+    void FreeSpaceChanged(const QString& text) override;
+    void ImageListChanged(const QStringList& names) override;
+    void ImagePacketAcknowledged(int percent, bool imageComplete) override;
+    void NextImageRequested() override;
+    void InsufficientMemory() override;
+    void TransferFailed() override;
+    void GeneratingImage() override;
+    void ImageDeleted(quint8 reportNo) override;
+    void ImageItemsReported(const TXLMessage& report) override;
+    void ParametersReported(const TXLMessage& parameterData) override;
+    void FlashWriteStarted() override;
+    void FlashWriteEnded() override;
+    void StatusChanged(const TCoder& coder) override;
+    void ConnectAcknowledged(TCoder& coder) override;
+    void FaultReported(const QString& text) override;
+    void ClockReported(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute) override;
+    std::optional<QString> OperatorTextRequest(const QString& prompt, const QString& text,
+                                               quint8 maxLength) override;
+    std::optional<QDate> OperatorDateRequest() override;
+    std::optional<qint32> OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
+                                                 quint8 itemNumber) override;
+};
+
+// Every window as the station sees it, each call written down, one line each ("SetCoderStatus
+// 0x0101"). A test may hook a call to act while it is on the stack, as a modal box would.
+class TRecordingViews : public TMainWindowView,
+                        public TConnectionsView,
+                        public TPrintWindowView,
+                        public TImageTransferView,
+                        public TImageDialogsView,
+                        public TParametersView,
+                        public TOperatorView,
+                        public TRecordedAnswers
+{
+public:
+    QStringList Calls;
+    QList<TConnectionEntry> Entries; // the list as the connections window shows it
+    bool Overwrite = true;           // the answer to the overwrite question
+    // Runs inside every call, after it was written down, with the call's line.
+    std::function<void(const QString&)> OnCall;
+
+    TStationViews Views() { return {*this, *this, *this, *this, *this, *this, *this}; }
     QStringList CallsStartingWith(const QString& prefix) const;
 
     void UpdateForm(const TCoder& coder) override;
@@ -27,27 +90,38 @@ public:
     void PrintStopped() override;
     void SetPrintCountText(const QString& text) override;
     void SetFreeSpaceText(const QString& text) override;
-    void GeneratingImage() override;
-    void ImageSent() override;
-    void TransferNextImage() override;
-    void InsufficientMemory() override;
-    void TransferFailed() override;
+    void GeneratingImage(const QString& imageA, const QString& imageB) override;
     void ShowDisconnected() override;
     void ClearComPortMenu() override;
     void AddToComPortMenu(const QString& portName, bool checked) override;
+
+    void EntryAdded(const TConnectionEntry& entry) override;
+    void EntryChanged(const TConnectionEntry& entry) override;
+    void EntryRemoved(quint64 id) override;
+    void SetEnabled(bool enabled) override;
+    void ShowNoEthernetConnection() override;
+
     void UpdateImageList(const QStringList& names) override;
-    void PrintWindowSetCurrentImages(const QString& imageA, const QString& imageB, quint8 model) override;
+    void SetCurrentImages(const QString& imageA, const QString& imageB, quint8 model) override;
     void HidePrintWindow() override;
+
+    void ShowTransferFile(const QString& fileName, const QString& imageName) override;
     void SetTransferProgress(int percent) override;
-    void HideImageTransfer() override;
-    void DeletionReported(quint8 reportNo) override;
+    bool ConfirmOverwrite(const QString& imageName) override;
+    void ShowFileRefused(const QString& text) override;
+    void HideTransfer() override;
+    void ShowBatchAborted(const QString& text) override;
+    void CloseTransfer() override;
+
     void HideImageDelete() override;
     void ShowImageItems(const TXLMessage& report) override;
+
     void SetParameters(const TXLMessage& parameterData) override;
     void HideParameters() override;
     void ShowPrinterClock(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute) override;
     void ShowFlashWrite() override;
     void HideFlashWrite() override;
+
     void ShowMessage(const QString& text) override;
     std::optional<QString> OperatorTextRequest(const QString& prompt, const QString& text,
                                                quint8 maxLength) override;
@@ -55,13 +129,7 @@ public:
     std::optional<qint32> OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
                                                  quint8 itemNumber) override;
     void CloseOperatorRequests() override;
-    void UpdateChannelIcons() override;
-    void ConnectAcknowledged(TCommChannel& channel) override;
-    void PrinterDisconnected(TCommChannel& channel) override;
-    void RefreshListView() override;
-    void SetConnectionManagerEnabled(bool enabled) override;
-    void ShowConnectionEntries(const QList<TConnectionEntry>& entries) override;
-    void ShowNoEthernetConnection() override;
 
-    QList<TConnectionEntry> Entries; // as last shown
+private:
+    void Record(const QString& line);
 };

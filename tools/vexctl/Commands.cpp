@@ -1,12 +1,11 @@
 #include "Commands.h"
 
 #include "ConsoleStation.h"
+#include "coder/Coder.h"
 #include "comm/CommChannel.h"
 #include "comm/NetChannel.h"
 #include "images/FontUnit.h"
 #include "images/ImageData.h"
-#include "images/ImageDeletion.h"
-#include "images/TransferBatch.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -42,42 +41,6 @@ bool SendAndAwait(TConsoleStation& station, std::unique_ptr<TXLMessage> message)
     station.Manager().SendToSelected(std::move(message));
     return station.AwaitQueueSent();
 }
-
-// The transfer on a console: files and refusals reported on standard error, each refusal after
-// the name of its file.
-class TConsoleTransfer : public TTransferHost
-{
-public:
-    explicit TConsoleTransfer(bool overwrite) : m_overwrite(overwrite) {}
-    int Skipped = 0;
-
-    void ShowTransferFile(const QString& fileName, const QString& imageName) override
-    {
-        m_fileName = fileName;
-        if (!imageName.isEmpty())
-            Err() << "sending " << fileName << " as image " << imageName << Qt::endl;
-    }
-    bool ConfirmOverwrite(const QString& imageName) override
-    {
-        if (!m_overwrite) {
-            Err() << m_fileName << ": IMAGE " << imageName << " EXISTS, not overwritten (use --overwrite)"
-                  << Qt::endl;
-            ++Skipped;
-        }
-        return m_overwrite;
-    }
-    void ShowTransferError(const QString& text) override
-    {
-        Err() << m_fileName << ": " << text << Qt::endl;
-        ++Skipped;
-    }
-    void ImageBuilt(const QByteArray&) override {}
-    void CloseTransfer() override {}
-
-private:
-    bool m_overwrite;
-    QString m_fileName;
-};
 
 int Refused(const TImageError& error, const QString& file, const QString& imageName)
 {
@@ -115,7 +78,7 @@ int Commands::Status(TConsoleStation& station, const TOptions& options, QTextStr
     station.Manager().SendToSelected(std::make_unique<TXLMessage>(XLSend::RequestStatus));
     if (!station.Await([&station] { return station.Views().StatusReported; }))
         return NoAnswer(QStringLiteral("the status request"));
-    const TCoder& coder = station.Printer()->Coder();
+    const TCoder& coder = TCoder::Of(*station.Printer());
     // As the main window's print lamp shows it: the printer's status word says whether it prints.
     const bool printing = (coder.StatusWord & TCoder::PrintingBit) != 0;
     if (options.Json) {
@@ -148,7 +111,7 @@ int Commands::Status(TConsoleStation& station, const TOptions& options, QTextStr
 
 int Commands::Images(TConsoleStation& station, const TOptions& options, QTextStream& out)
 {
-    const QStringList& images = station.Printer()->Coder().Images;
+    const QStringList& images = TCoder::Of(*station.Printer()).Images;
     if (options.Json)
         out << QJsonDocument(QJsonArray::fromStringList(images)).toJson(QJsonDocument::Compact) << Qt::endl;
     else
@@ -157,36 +120,30 @@ int Commands::Images(TConsoleStation& station, const TOptions& options, QTextStr
     return ExitCode::Ok;
 }
 
-int Commands::Send(TConsoleStation& station, const QStringList& files, const TFontMap& fonts,
-                   const TOptions& options)
+int Commands::Send(TConsoleStation& station, const QStringList& files, const TOptions& options)
 {
-    TConsoleTransfer host(options.Overwrite);
-    TTransferBatch batch(host, station.Manager(), fonts);
     TConsoleViews& views = station.Views();
-    views.Batch = &batch;
+    views.Overwrite = options.Overwrite;
+    views.Skipped = 0;
     views.FlashWriteDone = false;
-    batch.SetSelectedCoder(&station.Printer()->Coder());
+    TTransferBatch& batch = station.Station().Batch();
     batch.Start(files);
     // The batch ends with the flash write, or with the printer's refusal.
     const bool ended = station.Await(
         [&] { return !batch.IsRunning() && (views.FlashWriteDone || !views.TransferFailure.isEmpty()); });
     if (!views.TransferFailure.isEmpty() && batch.Index() > 1)
         station.Await([&] { return views.FlashWriteDone; });
-    views.Batch = nullptr;
     if (!views.TransferFailure.isEmpty())
         return ExitCode::TransferAborted;
     if (!ended)
         return NoAnswer(QStringLiteral("during the transfer"));
-    return host.Skipped > 0 ? ExitCode::Refused : ExitCode::Ok;
+    return views.Skipped > 0 ? ExitCode::Refused : ExitCode::Ok;
 }
 
 int Commands::Print(TConsoleStation& station, const QString& imageA, const QString& imageB)
 {
-    auto message = std::make_unique<TXLMessage>(XLSend::StartPrint);
-    message->WriteString(imageA);
-    message->WriteString(imageB);
     station.Views().PrintStartedReported = false;
-    station.Manager().SendToSelected(std::move(message));
+    station.Station().StartPrint(imageA, imageB);
     if (!station.Await([&station] { return station.Views().PrintStartedReported; }))
         return NoAnswer(QStringLiteral("that printing started"));
     return ExitCode::Ok;
@@ -204,7 +161,7 @@ int Commands::Stop(TConsoleStation& station)
 int Commands::Delete(TConsoleStation& station, QStringList names)
 {
     // Only what the station offers for deletion: the printer's images but its protected one.
-    const TCoder& coder = station.Printer()->Coder();
+    const TCoder& coder = TCoder::Of(*station.Printer());
     const QStringList offered = TImageDeletion::Offered(coder);
     names.removeDuplicates();
     const qsizetype asked = names.size();
@@ -218,14 +175,12 @@ int Commands::Delete(TConsoleStation& station, QStringList names)
         return true;
     });
 
-    TImageDeletion deletion(station.Manager());
+    TImageDeletion& deletion = station.Station().Deletion();
     TConsoleViews& views = station.Views();
-    views.Deletion = &deletion;
     views.FlashWriteDone = false;
     const bool started = deletion.Start(names);
     const bool done =
         !started || station.Await([&] { return !deletion.IsRunning() && views.FlashWriteDone; });
-    views.Deletion = nullptr;
     if (!done)
         return NoAnswer(QStringLiteral("the deletions"));
     return names.size() == asked ? ExitCode::Ok : ExitCode::Refused;
@@ -245,9 +200,9 @@ int Commands::Discover(TConsoleStation& station, int collectMs, bool identify, c
         if (identify) {
             channel->Close();
             station.Views().ImageListReceived = false;
-            station.Manager().ConnectPrinter(channel);
+            station.Manager().ConnectPrinter(channel->Id());
             if (station.Await([&] { return channel->IsConnected() && station.Views().ImageListReceived; })) {
-                const QJsonObject identity = Identity(channel->Coder());
+                const QJsonObject identity = Identity(TCoder::Of(*channel));
                 for (auto it = identity.begin(); it != identity.end(); ++it)
                     printer.insert(it.key(), it.value());
             }

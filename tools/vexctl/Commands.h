@@ -18,7 +18,7 @@ struct TOptions
 int Encode(const QString& file, const TFontMap& fonts, const QString& outputFile);
 int Status(TConsoleStation& station, const TOptions& options, QTextStream& out);
 int Images(TConsoleStation& station, const TOptions& options, QTextStream& out);
-int Send(TConsoleStation& station, const QStringList& files, const TFontMap& fonts, const TOptions& options);
+int Send(TConsoleStation& station, const QStringList& files, const TOptions& options);
 int Print(TConsoleStation& station, const QString& imageA, const QString& imageB);
 int Stop(TConsoleStation& station);
 // Names the station would not offer for deletion are reported and passed over.

@@ -12,8 +12,9 @@ constexpr quint16 DefaultPrinterPort = 3000;
 constexpr int ConditionCheckMs = 20;
 } // namespace
 
-TConsoleStation::TConsoleStation(TConsoleViews& views, int timeoutMs, const TDiscoveryAddress& discovery)
-    : m_views(views), m_timeoutMs(timeoutMs), m_manager(views, nullptr, discovery)
+TConsoleStation::TConsoleStation(TConsoleViews& views, const TFontMap& fonts, int timeoutMs,
+                                 const TDiscoveryAddress& discovery)
+    : m_views(views), m_timeoutMs(timeoutMs), m_station(views.Views(), fonts, discovery)
 {}
 
 bool TConsoleStation::Await(const std::function<bool()>& done, int timeoutMs)
@@ -50,14 +51,14 @@ int TConsoleStation::ConnectNetwork(const QString& hostAndPort, QString* error)
         *error = QStringLiteral("not a printer address: %1 (HOST or HOST:PORT)").arg(hostAndPort);
         return ExitCode::Usage;
     }
-    TNetChannel* channel = m_manager.AddNetworkPrinter(host, port);
+    TNetChannel* channel = Manager().AddNetworkPrinter(host, port);
     if (!channel) {
         *error = QStringLiteral("no printer answers at %1").arg(TNetChannel::NameFor(host, port));
         return ExitCode::NoAnswer;
     }
     channel->Close(); // the probe connection; connecting opens the link afresh
     m_channel = channel;
-    m_manager.ConnectPrinter(channel);
+    Manager().ConnectPrinter(channel->Id());
     return AwaitConnected(channel, error);
 }
 
@@ -65,10 +66,10 @@ int TConsoleStation::ConnectSerial(const QString& portOrDevice, QString* error)
 {
     const int number = ComPortNames::NumberOf(portOrDevice);
     TSerialChannel* channel =
-        m_manager.AddSerialPrinter(number > 0 ? ComPortNames::Name(number) : portOrDevice, number,
+        Manager().AddSerialPrinter(number > 0 ? ComPortNames::Name(number) : portOrDevice, number,
                                    number > 0 ? QString() : portOrDevice);
     m_channel = channel;
-    m_manager.ConnectPrinter(channel);
+    Manager().ConnectPrinter(channel->Id());
     if (!channel->IsPortOpen()) {
         *error = QStringLiteral("cannot open %1").arg(channel->Device());
         return ExitCode::Usage;
@@ -78,7 +79,7 @@ int TConsoleStation::ConnectSerial(const QString& portOrDevice, QString* error)
 
 int TConsoleStation::AwaitConnected(TCommChannel* channel, QString* error)
 {
-    if (Await([this] { return m_manager.SelectedChannel() != nullptr && m_views.ImageListReceived; }))
+    if (Await([this] { return Manager().SelectedChannel() != nullptr && m_views.ImageListReceived; }))
         return ExitCode::Ok;
     *error = QStringLiteral("the printer at %1 does not answer").arg(channel->Name());
     return ExitCode::NoAnswer;
@@ -95,12 +96,12 @@ void TConsoleStation::Disconnect()
     TCommChannel* printer = Printer();
     if (!printer)
         return Abandon();
-    m_manager.DisconnectAll();
+    Manager().DisconnectAll();
     Await([printer] { return printer->QueuedMessages() == 0 && !printer->IsConnected(); });
-    m_manager.ShutdownChannels();
+    Manager().ShutdownChannels();
 }
 
 void TConsoleStation::Abandon()
 {
-    m_manager.ShutdownChannels();
+    Manager().ShutdownChannels();
 }

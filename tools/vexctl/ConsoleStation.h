@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ConsoleViews.h"
-#include "comm/ConnectionManager.h"
+#include "station/Station.h"
 
 #include <functional>
 
@@ -16,14 +16,16 @@ inline constexpr int TransferAborted = 4; // the printer ended a transfer
 inline constexpr int NoAnswer = 5;        // the printer does not answer in time
 } // namespace ExitCode
 
-// The station without windows: the connection manager with console views, one printer connected
-// and selected, and waits for the printer's reports with a time limit.
+// The station without windows: the station's logic with console views, one printer connected and
+// selected, and waits for the printer's reports with a time limit.
 class TConsoleStation
 {
 public:
-    TConsoleStation(TConsoleViews& views, int timeoutMs, const TDiscoveryAddress& discovery = {});
+    TConsoleStation(TConsoleViews& views, const TFontMap& fonts, int timeoutMs,
+                    const TDiscoveryAddress& discovery = {});
 
-    TConnectionManager& Manager() { return m_manager; }
+    TStation& Station() { return m_station; }
+    TConnectionManager& Manager() { return m_station.Manager(); }
     TConsoleViews& Views() { return m_views; }
 
     // Runs the event loop until done() holds or the time limit has passed; false on the limit. The
@@ -40,7 +42,7 @@ public:
     // Closes the link at once: for a printer that has stopped answering.
     void Abandon();
 
-    TCommChannel* Printer() const { return m_manager.SelectedChannel(); }
+    TCommChannel* Printer() { return Manager().SelectedChannel(); }
     // Waits until everything queued for the printer has been acknowledged.
     bool AwaitQueueSent();
 
@@ -49,6 +51,6 @@ private:
 
     TConsoleViews& m_views;
     int m_timeoutMs;
-    TConnectionManager m_manager;
+    TStation m_station;
     TCommChannel* m_channel = nullptr; // the printer's link, once it is being connected
 };

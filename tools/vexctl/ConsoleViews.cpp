@@ -1,7 +1,6 @@
 #include "ConsoleViews.h"
 
-#include "images/ImageDeletion.h"
-#include "images/TransferBatch.h"
+#include "platform/StationClock.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -16,9 +15,9 @@ QTextStream& Err()
 
 TConsoleViews::TConsoleViews(bool progressBar) : m_progressBar(progressBar) {}
 
-void TConsoleViews::UpdateImageList(const QStringList&)
+void TConsoleViews::SetCoderStatus(quint16)
 {
-    ImageListReceived = true;
+    StatusReported = true;
     emit Changed();
 }
 
@@ -34,6 +33,25 @@ void TConsoleViews::PrintStopped()
     emit Changed();
 }
 
+void TConsoleViews::ShowNoEthernetConnection()
+{
+    Err() << QCoreApplication::translate("TConnectionManager", "No Ethernet Connection") << Qt::endl;
+}
+
+void TConsoleViews::UpdateImageList(const QStringList&)
+{
+    ImageListReceived = true;
+    emit Changed();
+}
+
+void TConsoleViews::ShowTransferFile(const QString& fileName, const QString& imageName)
+{
+    m_fileName = fileName;
+    m_lastPercent = -1;
+    if (!imageName.isEmpty())
+        Err() << "sending " << fileName << " as image " << imageName << Qt::endl;
+}
+
 void TConsoleViews::SetTransferProgress(int percent)
 {
     if (!m_progressBar || percent == m_lastPercent)
@@ -44,43 +62,26 @@ void TConsoleViews::SetTransferProgress(int percent)
           << percent << "%" << (percent >= 100 ? "\n" : "") << Qt::flush;
 }
 
-void TConsoleViews::ImageSent()
+bool TConsoleViews::ConfirmOverwrite(const QString& imageName)
 {
-    m_lastPercent = -1;
-    if (Batch)
-        Batch->ImageSent();
-    emit Changed();
+    if (!Overwrite) {
+        Err() << m_fileName << ": IMAGE " << imageName << " EXISTS, not overwritten (use --overwrite)"
+              << Qt::endl;
+        ++Skipped;
+    }
+    return Overwrite;
 }
 
-void TConsoleViews::TransferNextImage()
+void TConsoleViews::ShowFileRefused(const QString& text)
 {
-    if (Batch)
-        Batch->TransferNextImage();
-    emit Changed();
+    Err() << m_fileName << ": " << text << Qt::endl;
+    ++Skipped;
 }
 
-void TConsoleViews::InsufficientMemory()
+void TConsoleViews::ShowBatchAborted(const QString& text)
 {
-    TransferFailure =
-        QCoreApplication::translate("TVexMainForm", "Insufficient Memory to Store Image. Transfer Aborted");
-    if (Batch)
-        Batch->Abort(TransferFailure);
-    emit Changed();
-}
-
-void TConsoleViews::TransferFailed()
-{
-    TransferFailure =
-        QCoreApplication::translate("TVexMainForm", "Image Transfer Failed. Operation Aborted.");
-    if (Batch)
-        Batch->Abort(TransferFailure);
-    emit Changed();
-}
-
-void TConsoleViews::DeletionReported(quint8 reportNo)
-{
-    if (Deletion)
-        Deletion->DeletionReported(reportNo);
+    TransferFailure = text;
+    Err() << text << Qt::endl;
     emit Changed();
 }
 
@@ -95,34 +96,21 @@ void TConsoleViews::ShowMessage(const QString& text)
     Err() << text << Qt::endl;
 }
 
-std::optional<QString> TConsoleViews::OperatorTextRequest(const QString& prompt, const QString& text,
-                                                          quint8 maxLength)
+std::optional<QString> TConsoleViews::OperatorTextRequest(const QString& prompt, const QString& text, quint8)
 {
     Err() << "operator request \"" << prompt << "\" answered with \"" << text << "\"" << Qt::endl;
-    return TNullStationViews::OperatorTextRequest(prompt, text, maxLength);
+    return text;
 }
 
 std::optional<QDate> TConsoleViews::OperatorDateRequest()
 {
-    const std::optional<QDate> date = TNullStationViews::OperatorDateRequest();
-    Err() << "operator date request answered with " << date->toString(Qt::ISODate) << Qt::endl;
-    return date;
+    const QDate today = StationClock::Now().date();
+    Err() << "operator date request answered with " << today.toString(Qt::ISODate) << Qt::endl;
+    return today;
 }
 
-std::optional<qint32> TConsoleViews::OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
-                                                            quint8 itemNumber)
+std::optional<qint32> TConsoleViews::OperatorNumericRequest(qint32 value, qint32, qint32, quint8 itemNumber)
 {
     Err() << "operator numeric request for item " << itemNumber << " answered with " << value << Qt::endl;
-    return TNullStationViews::OperatorNumericRequest(value, limitA, limitB, itemNumber);
-}
-
-void TConsoleViews::SetCoderStatus(quint16)
-{
-    StatusReported = true;
-    emit Changed();
-}
-
-void TConsoleViews::ShowNoEthernetConnection()
-{
-    Err() << QCoreApplication::translate("TConnectionManager", "No Ethernet Connection") << Qt::endl;
+    return value;
 }

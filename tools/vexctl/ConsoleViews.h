@@ -1,26 +1,34 @@
 #pragma once
 
-#include "coder/StationViews.h"
+#include "station/StationViews.h"
 
 #include <QObject>
 
-#include <functional>
-
-class TImageDeletion;
-class TTransferBatch;
-
-// The station's views on a console: printer faults and operator requests go to standard error,
-// a transfer's progress is drawn as a bar there when it is a terminal, and every report from the
-// printer is announced so that the command waiting for it can go on.
-class TConsoleViews : public QObject, public TNullStationViews
+// The station's views on a console: printer faults, refused files and operator requests go to
+// standard error, a transfer's progress is drawn as a bar there when it is a terminal, and every
+// report from the printer is announced so that the command waiting for it can go on.
+//
+// Operator requests are answered as closing their window without an entry answers them: with the
+// printer's own text or value, or today's date; each answer is reported.
+class TConsoleViews : public QObject,
+                      public TMainWindowView,
+                      public TConnectionsView,
+                      public TPrintWindowView,
+                      public TImageTransferView,
+                      public TImageDialogsView,
+                      public TParametersView,
+                      public TOperatorView
 {
     Q_OBJECT
 
 public:
     explicit TConsoleViews(bool progressBar);
 
-    TTransferBatch* Batch = nullptr;
-    TImageDeletion* Deletion = nullptr;
+    TStationViews Views() { return {*this, *this, *this, *this, *this, *this, *this}; }
+
+    // How a transfer treats images the printer holds already, and what it passed over.
+    bool Overwrite = false;
+    int Skipped = 0;
 
     // What the printer has reported so far.
     bool ImageListReceived = false;
@@ -30,27 +38,59 @@ public:
     bool StatusReported = false;
     QString TransferFailure;
 
-    void UpdateImageList(const QStringList& names) override;
+    // Main window.
+    void UpdateForm(const TCoder&) override { emit Changed(); }
+    void SetCurrentImages(const QString&, const QString&) override {}
+    void SetCoderStatus(quint16 statusWord) override;
     void PrintStarted(qint32 printCount) override;
     void PrintStopped() override;
+    void SetPrintCountText(const QString&) override {}
+    void SetFreeSpaceText(const QString&) override {}
+    void GeneratingImage(const QString&, const QString&) override {}
+    void ShowDisconnected() override {}
+    void ClearComPortMenu() override {}
+    void AddToComPortMenu(const QString&, bool) override {}
+
+    // Connections window.
+    void EntryAdded(const TConnectionEntry&) override { emit Changed(); }
+    void EntryChanged(const TConnectionEntry&) override { emit Changed(); }
+    void EntryRemoved(quint64) override { emit Changed(); }
+    void SetEnabled(bool) override {}
+    void ShowNoEthernetConnection() override;
+
+    // Print window.
+    void UpdateImageList(const QStringList& names) override;
+    void SetCurrentImages(const QString&, const QString&, quint8) override {}
+    void HidePrintWindow() override {}
+
+    // Image transfer.
+    void ShowTransferFile(const QString& fileName, const QString& imageName) override;
     void SetTransferProgress(int percent) override;
-    void ImageSent() override;
-    void TransferNextImage() override;
-    void InsufficientMemory() override;
-    void TransferFailed() override;
-    void DeletionReported(quint8 reportNo) override;
+    bool ConfirmOverwrite(const QString& imageName) override;
+    void ShowFileRefused(const QString& text) override;
+    void HideTransfer() override {}
+    void ShowBatchAborted(const QString& text) override;
+    void CloseTransfer() override { emit Changed(); }
+
+    // Image dialogs.
+    void HideImageDelete() override {}
+    void ShowImageItems(const TXLMessage&) override {}
+
+    // Parameters, clock, flash write.
+    void SetParameters(const TXLMessage&) override {}
+    void HideParameters() override {}
+    void ShowPrinterClock(quint16, quint8, quint8, quint8, quint8) override {}
+    void ShowFlashWrite() override {}
     void HideFlashWrite() override;
+
+    // Message window and operator requests.
     void ShowMessage(const QString& text) override;
     std::optional<QString> OperatorTextRequest(const QString& prompt, const QString& text,
                                                quint8 maxLength) override;
     std::optional<QDate> OperatorDateRequest() override;
     std::optional<qint32> OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
                                                  quint8 itemNumber) override;
-    void UpdateForm(const TCoder&) override { emit Changed(); }
-    void SetCoderStatus(quint16 statusWord) override;
-    void UpdateChannelIcons() override { emit Changed(); }
-    void ShowConnectionEntries(const QList<TConnectionEntry>&) override { emit Changed(); }
-    void ShowNoEthernetConnection() override;
+    void CloseOperatorRequests() override {}
 
 signals:
     // Something was reported; a command waiting for a report checks whether it has come.
@@ -59,4 +99,5 @@ signals:
 private:
     bool m_progressBar;
     int m_lastPercent = -1;
+    QString m_fileName;
 };

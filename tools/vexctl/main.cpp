@@ -124,7 +124,7 @@ int main(int argc, char* argv[])
     TConsoleViews views(isatty(STDERR_FILENO) != 0);
     if (command == QLatin1String("discover")) {
         const int collectMs = parser.isSet(timeout) ? parser.value(timeout).toInt() : 3000;
-        TConsoleStation station(views, collectMs + 10000, DiscoveryFrom(parser.value(address)));
+        TConsoleStation station(views, fonts, collectMs + 10000, DiscoveryFrom(parser.value(address)));
         return Commands::Discover(station, collectMs, parser.isSet(identify), options, out);
     }
 
@@ -141,7 +141,7 @@ int main(int argc, char* argv[])
     if (command == QLatin1String("print") && (rest.isEmpty() || rest.size() > 2))
         return Usage(QStringLiteral("print takes IMAGE [IMAGE_B]"));
 
-    TConsoleStation station(views, timeoutSeconds * 1000);
+    TConsoleStation station(views, fonts, timeoutSeconds * 1000);
     QString error;
     const int connected = parser.isSet(printer) ? station.ConnectNetwork(parser.value(printer), &error)
                                                 : station.ConnectSerial(parser.value(serial), &error);
@@ -156,7 +156,7 @@ int main(int argc, char* argv[])
     else if (command == QLatin1String("images"))
         result = Commands::Images(station, options, out);
     else if (command == QLatin1String("send"))
-        result = Commands::Send(station, rest, fonts, options);
+        result = Commands::Send(station, rest, options);
     else if (command == QLatin1String("print"))
         result = Commands::Print(station, rest.value(0), rest.value(1));
     else if (command == QLatin1String("stop"))

@@ -1,5 +1,5 @@
-#include "parameters/NumberEdit.h"
-#include "parameters/SystemBeep.h"
+#include "widgets/NumberEdit.h"
+#include "widgets/SystemBeep.h"
 
 #include <QClipboard>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "parameters/SystemBeep.h"
+#include "widgets/SystemBeep.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
-#include "comm/SerialList.h"
+#include "station/SerialList.h"
 
-#include "comm/ConnectionManager.h"
+#include "station/ConnectionManager.h"
 #include "comm/SerialChannel.h"
 #include "platform/ComPortNames.h"
 
@@ -30,10 +30,10 @@ int TSerialList::IndexOf(const QString& name) const
     return -1;
 }
 
+// The menu is told after the list has its new state: telling it may wait for the operator.
 void TSerialList::BuildList()
 {
-    TStationViews& views = m_manager.Windows();
-    views.ClearComPortMenu();
+    QList<std::pair<QString, bool>> menu;
     for (int n = ComPortNames::FirstPort; n <= ComPortNames::LastPort; ++n) {
         const QString name = ComPortNames::Name(n);
         const int index = IndexOf(name);
@@ -47,8 +47,12 @@ void TSerialList::BuildList()
             channel = m_manager.CreateSerialChannel(name, n);
             Insert(channel);
         }
-        views.AddToComPortMenu(name, channel->IsOnline());
+        menu.append({name, channel->IsOnline()});
     }
+    TMainWindowView& mainWindow = m_manager.Views().Main;
+    mainWindow.ClearComPortMenu();
+    for (const auto& [name, online] : menu)
+        mainWindow.AddToComPortMenu(name, online);
 }
 
 void TSerialList::Insert(TSerialChannel* channel)

@@ -1,4 +1,4 @@
-#include "images/ImageDeletion.h"
+#include "station/ImageDeletion.h"
 
 #include "coder/Coder.h"
 #include "comm/MessageSink.h"

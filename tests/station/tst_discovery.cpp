@@ -3,7 +3,9 @@
 #include "FakeTcpPrinter.h"
 #include "RecordingViews.h"
 #include "SimulatorProcess.h"
-#include "comm/ConnectionManager.h"
+#include "coder/Coder.h"
+#include "images/FontUnit.h"
+#include "station/Station.h"
 #include "comm/NetChannel.h"
 #include "platform/SettingsStore.h"
 
@@ -50,7 +52,9 @@ class TestDiscovery : public QObject
 
     quint16 m_discoveryPort = 0;
     TRecordingViews m_views;
-    std::unique_ptr<TConnectionManager> m_manager;
+    TFontMap m_fonts;
+    std::unique_ptr<TStation> m_station;
+    TConnectionManager* m_manager = nullptr;
     std::vector<std::unique_ptr<TSimulatorProcess>> m_printers;
 
     TSimulatorProcess& StartPrinter(const QStringList& arguments)
@@ -96,12 +100,13 @@ private slots:
         SettingsStore::SetValue(QLatin1String(SettingsStore::DiscoveryPort), m_discoveryPort);
         SettingsStore::SetValue(QLatin1String(SettingsStore::DiscoveryLocalPort), 0);
         m_views = TRecordingViews();
-        m_manager = std::make_unique<TConnectionManager>(m_views);
+        m_station = std::make_unique<TStation>(m_views.Views(), m_fonts);
+        m_manager = &m_station->Manager();
         m_manager->NetworkList().SetCollectMs(CollectMs);
     }
     void cleanup()
     {
-        m_manager.reset();
+        m_station.reset();
         m_printers.clear();
     }
 
@@ -155,7 +160,7 @@ private slots:
             TNetChannel* channel =
                 m_manager->NetworkList().At(m_manager->NetworkList().IndexOf(NameOf(*printer)));
             QTRY_VERIFY(!channel->LinkTimer().isActive()); // the probe link is closed after its time
-            m_manager->ConnectPrinter(channel);
+            m_manager->ConnectPrinter(channel->Id());
             QTRY_COMPARE(m_manager->SelectedChannel(), channel);
         }
         QCOMPARE(m_manager->SelectedPrinterName(), QStringLiteral("B"));
@@ -166,7 +171,7 @@ private slots:
         QCOMPARE(Found(), QStringList{NameOf(a)});
         QCOMPARE(m_manager->ConnectedList().size(), 1);
         QCOMPARE(m_manager->SelectedPrinterName(), QStringLiteral("A"));
-        QVERIFY(m_manager->SelectedChannel()->Coder().Selected);
+        QVERIFY(TCoder::Of(*m_manager->SelectedChannel()).Selected);
         QVERIFY(m_views.Calls.contains(QStringLiteral("ShowDisconnected")));
     }
 

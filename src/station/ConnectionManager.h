@@ -1,23 +1,39 @@
 #pragma once
 
-#include "coder/ForwardingStationViews.h"
+#include "comm/LinkPeer.h"
 #include "comm/MessageSink.h"
-#include "comm/NetworkList.h"
-#include "comm/SerialList.h"
+#include "station/NetworkList.h"
+#include "station/SerialList.h"
+#include "station/StationViews.h"
 
 #include <QList>
 #include <QObject>
 #include <QTimer>
 
+#include <optional>
+
+class TCoderEvents;
 class TCommChannel;
 class TNetChannel;
 class TSerialChannel;
 
+// What the properties dialog shows of a printer.
+struct TPrinterProperties
+{
+    QString PrinterName;
+    // The model's name and the firmware's version, or "Disconnected" when the printer never said.
+    QString FirmwareVersion;
+    TLinkAddress Address;
+};
+
 // Owns every printer link: one serial channel per COM port present, one network channel per printer
 // port that answers discovery. Keeps the printers whose connection was acknowledged, in the order of
 // acknowledgement, and designates at most one of them as the selected printer, to which every window
-// sends. The "Connections" window is a view of it: it is told the list entries and calls the
-// operations below for the operator's clicks.
+// sends. The "Connections" window is a view of it: it is told each change of the list and calls the
+// operations below, naming a printer by its channel's id, for the operator's clicks.
+//
+// Every call into a view may wait for the operator, in which printers go on talking: the manager
+// finishes its own changes before it calls out, and looks again afterwards.
 class TConnectionManager : public QObject, public TMessageSink
 {
     Q_OBJECT
@@ -25,8 +41,9 @@ class TConnectionManager : public QObject, public TMessageSink
 public:
     static constexpr int RefreshMs = 30000;
 
-    explicit TConnectionManager(TStationViews& windows, QObject* parent = nullptr,
-                                const TDiscoveryAddress& discovery = TDiscoveryAddress::FromSettings());
+    TConnectionManager(const TStationViews& views, TCoderEvents& coderEvents,
+                       const TDiscoveryAddress& discovery = TDiscoveryAddress::FromSettings(),
+                       QObject* parent = nullptr);
     ~TConnectionManager() override;
 
     // Probes the COM ports and starts a discovery, unless another window has disabled the manager;
@@ -38,16 +55,17 @@ public:
     void SetSerialChannel(int index, bool online);
     QString GetSerialChannelName(int index) const;
 
-    // Reports from the links and their printers.
+    // Reports from the printers.
     void ConnectAcknowledged(TCommChannel& channel);
     void PrinterDisconnected(TCommChannel& channel);
     void UpdateChannelIcons();
     void RefreshListView();
 
     // The operator's actions in the "Connections" window.
-    void SelectPrinter(TCommChannel* channel);
-    void ConnectPrinter(TCommChannel* channel);
-    void DisconnectPrinter(TCommChannel* channel);
+    void SelectPrinter(quint64 id);
+    void ConnectPrinter(quint64 id);
+    void DisconnectPrinter(quint64 id);
+    std::optional<TPrinterProperties> PropertiesOf(quint64 id) const;
     void DisconnectAt(int position);
     void DisconnectAll();
     void ShutdownChannels();
@@ -57,7 +75,8 @@ public:
     TNetChannel* AddNetworkPrinter(const QString& host, quint16 port);
     TSerialChannel* AddSerialPrinter(const QString& name, int portNumber, const QString& device = {});
 
-    // Windows that work with the selected printer disable the manager meanwhile.
+    // Windows that work with the selected printer disable the "Connections" window meanwhile; the
+    // manager keeps that state, and a disabled manager does not rebuild its lists.
     void SetEnabled(bool enabled);
     bool IsEnabled() const { return m_enabled; }
 
@@ -67,40 +86,32 @@ public:
     int SelectedIndex() const { return m_selectedIndex; }
     const QList<TConnectionEntry>& Entries() const { return m_entries; }
     const QTimer& RefreshTimer() const { return m_refreshTimer; }
+    // The listed channel with that id, or null.
+    TCommChannel* FindChannel(quint64 id) const;
 
-    // For the two lists: windows, new channels, and channels taken off a list. A channel taken off is
-    // closed, and released once nothing refers to it any more.
-    TStationViews& Windows() { return m_windows; }
-    TSerialChannel* CreateSerialChannel(const QString& name, int portNumber);
+    // For the two lists: the views, new channels, and channels taken off a list. A channel taken off
+    // is closed, and released once nothing refers to it and none of its calls is on the stack.
+    const TStationViews& Views() const { return m_views; }
+    TSerialChannel* CreateSerialChannel(const QString& name, int portNumber, const QString& device = {});
     TNetChannel* CreateNetChannel(const QString& host, quint16 port);
     void Retire(TCommChannel* channel);
 
+signals:
+    // The selected printer is another one, or none.
+    void SelectionChanged();
+
 private:
-    // The views the channels and their coders talk to: the manager's own reports are taken here,
-    // everything else goes to the windows.
-    class TChannelViews : public TForwardingStationViews
-    {
-    public:
-        TChannelViews(TConnectionManager& manager, TStationViews& windows)
-            : TForwardingStationViews(windows), m_manager(manager)
-        {}
-        void UpdateChannelIcons() override { m_manager.UpdateChannelIcons(); }
-        void ConnectAcknowledged(TCommChannel& channel) override { m_manager.ConnectAcknowledged(channel); }
-        void PrinterDisconnected(TCommChannel& channel) override { m_manager.PrinterDisconnected(channel); }
-        void RefreshListView() override { m_manager.RefreshListView(); }
-
-    private:
-        TConnectionManager& m_manager;
-    };
-
+    void Watch(TCommChannel* channel);
     bool IsListed(const TCommChannel* channel) const;
-    bool HasEntry(const TCommChannel* channel) const;
+    bool HasEntry(quint64 id) const;
+    TConnectionEntry EntryFor(const TCommChannel& channel) const;
     void RemoveFromConnected(int position);
+    void SelectAgain(TCommChannel* previous);
     void PruneConnected();
     void ReleaseRetired();
 
-    TStationViews& m_windows;
-    TChannelViews m_channelViews;
+    const TStationViews m_views;
+    TCoderEvents& m_coderEvents;
     TSerialList m_serialList;
     TNetworkList* m_networkList; // a child
     QList<TCommChannel*> m_connected;

@@ -1,7 +1,8 @@
 #include "RecordingChannel.h"
 #include "RecordingSink.h"
 #include "RecordingViews.h"
-#include "images/ImageDeletion.h"
+#include "coder/Coder.h"
+#include "station/ImageDeletion.h"
 
 #include <QTest>
 
@@ -38,11 +39,11 @@ private slots:
 
     void theProtectedImageIsNeverOffered()
     {
-        TRecordingViews views;
-        TRecordingChannel printer(QStringLiteral("p"), 1, views);
-        printer.Coder().Images = QStringList{"FIRST", "B", "A"};
-        printer.Coder().ProtectedImage = QStringLiteral("FIRST");
-        QCOMPARE(TImageDeletion::Offered(printer.Coder()), (QStringList{"B", "A"}));
+        TRecordingCoderEvents events;
+        TRecordingChannel printer(QStringLiteral("p"), 1, TCoder::Factory(events));
+        TCoder::Of(printer).Images = QStringList{"FIRST", "B", "A"};
+        TCoder::Of(printer).ProtectedImage = QStringLiteral("FIRST");
+        QCOMPARE(TImageDeletion::Offered(TCoder::Of(printer)), (QStringList{"B", "A"}));
     }
 
     void nothingToDeleteSendsNothing()

@@ -1,7 +1,7 @@
-#include "parameters/NumberEdit.h"
+#include "widgets/NumberEdit.h"
 
 #include "parameters/NumberMaskUtils.h"
-#include "parameters/SystemBeep.h"
+#include "widgets/SystemBeep.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

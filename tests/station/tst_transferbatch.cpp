@@ -2,46 +2,22 @@
 #include "RecordingChannel.h"
 #include "RecordingSink.h"
 #include "RecordingViews.h"
+#include "coder/Coder.h"
 #include "images/FontUnit.h"
-#include "images/TransferBatch.h"
+#include "station/TransferBatch.h"
 
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-class TRecordingHost : public TTransferHost
-{
-public:
-    QStringList Events;
-    bool Overwrite = true;
-
-    void ShowTransferFile(const QString& fileName, const QString& imageName) override
-    {
-        if (!imageName.isEmpty())
-            Events << QStringLiteral("file %1 %2").arg(fileName, imageName);
-    }
-    bool ConfirmOverwrite(const QString& imageName) override
-    {
-        Events << QStringLiteral("overwrite %1?").arg(imageName);
-        return Overwrite;
-    }
-    void ShowTransferError(const QString& text) override { Events << QStringLiteral("error ") + text; }
-    void ImageBuilt(const QByteArray&) override {}
-    void CloseTransfer() override { Events << QStringLiteral("close"); }
-};
-
-} // namespace
 
 class TestTransferBatch : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    TRecordingHost m_host;
+    TRecordingViews m_host; // the transfer window and its boxes
     TestSupport::TRecordingSink m_sink;
     TFontMap m_fonts;
-    TRecordingViews m_views;
+    TRecordingCoderEvents m_events;
     std::unique_ptr<TRecordingChannel> m_printer;
     std::unique_ptr<TTransferBatch> m_batch;
 
@@ -70,13 +46,12 @@ class TestTransferBatch : public QObject
 private slots:
     void init()
     {
-        m_host = TRecordingHost();
+        m_host = TRecordingViews();
         m_sink.Messages.clear();
-        m_views = TRecordingViews();
-        m_printer = std::make_unique<TRecordingChannel>(QStringLiteral("p"), 1, m_views);
-        m_printer->Coder().Images = QStringList{"Telvos", "HELD"};
-        m_batch = std::make_unique<TTransferBatch>(m_host, m_sink, m_fonts);
-        m_batch->SetSelectedCoder(&m_printer->Coder());
+        m_printer = std::make_unique<TRecordingChannel>(QStringLiteral("p"), 1, TCoder::Factory(m_events));
+        TCoder::Of(*m_printer).Images = QStringList{"Telvos", "HELD"};
+        m_batch = std::make_unique<TTransferBatch>(m_host, m_sink, m_fonts,
+                                                   [this] { return &TCoder::Of(*m_printer); });
     }
 
     void aSkippedFileInTheMiddleIsPassedOverWhenTheNextImageIsAskedFor()
@@ -88,13 +63,13 @@ private slots:
         QCOMPARE(Sent().size(), 1); // the printer has not asked yet
         m_batch->TransferNextImage();
         QCOMPARE(Sent(), (QStringList{"ImageData ONE", "ImageData THREE"}));
-        QVERIFY(m_host.Events.contains(QStringLiteral("error INVALID FILE TYPE, TRANSFER OF IMAGE ABORTED")));
+        QVERIFY(m_host.Calls.contains(QStringLiteral("ShowFileRefused INVALID FILE TYPE, TRANSFER OF IMAGE ABORTED")));
         m_batch->ImageSent();
         m_batch->TransferNextImage();
         QCOMPARE(Sent().last(), QStringLiteral("FlashWrite"));
-        QCOMPARE(m_host.Events.last(), QStringLiteral("close"));
+        QCOMPARE(m_host.Calls.last(), QStringLiteral("CloseTransfer"));
         QVERIFY(!m_batch->IsRunning());
-        QVERIFY(m_printer->Coder().HasImage(QStringLiteral("THREE")));
+        QVERIFY(TCoder::Of(*m_printer).HasImage(QStringLiteral("THREE")));
     }
 
     // The printer took the image's last packet but its acknowledgement was lost: the packet is
@@ -116,7 +91,8 @@ private slots:
     {
         m_host.Overwrite = false;
         m_batch->Start({File("held.Vega", "HELD")});
-        QCOMPARE(m_host.Events, (QStringList{"file held.vega HELD", "overwrite HELD?", "close"}));
+        QCOMPARE(m_host.Calls, (QStringList{"ShowTransferFile held.vega ", "ShowTransferFile held.vega HELD",
+                                            "ConfirmOverwrite HELD", "HideTransfer", "CloseTransfer"}));
         QCOMPARE(Sent(), QStringList{"FlashWrite"});
     }
 
@@ -124,7 +100,7 @@ private slots:
     {
         m_batch->Start({File("bad.Vega", "BAD", "zorbe V3.1X000", "12x"), File("good.Vega", "GOOD")});
         QCOMPARE(Sent(), QStringList{"ImageData GOOD"});
-        QVERIFY(m_host.Events.filter(QStringLiteral("'12x' IS NOT A VALID NUMBER")).size() == 1);
+        QVERIFY(m_host.Calls.filter(QStringLiteral("'12x' IS NOT A VALID NUMBER")).size() == 1);
     }
 
     void aFailureReportWritesToFlashOnlyAfterTheFirstFile_data()
@@ -145,7 +121,7 @@ private slots:
         }
         m_batch->Abort(QStringLiteral("Insufficient Memory to Store Image. Transfer Aborted"));
         QCOMPARE(Sent(), sent);
-        QCOMPARE(m_host.Events.last(), QStringLiteral("close"));
+        QCOMPARE(m_host.Calls.last(), QStringLiteral("ShowBatchAborted Insufficient Memory to Store Image. Transfer Aborted"));
         m_batch->Abort(QStringLiteral("again")); // a report after the batch ended is ignored
         QCOMPARE(Sent(), sent);
     }
@@ -154,7 +130,7 @@ private slots:
     {
         m_batch->Start({m_dir.filePath(QStringLiteral("missing.Vega")), File("x.Vega", "X", "other")});
         QCOMPARE(Sent(), QStringList{"FlashWrite"});
-        QCOMPARE(m_host.Events.filter(QStringLiteral("error")).size(), 2);
+        QCOMPARE(m_host.CallsStartingWith(QStringLiteral("ShowFileRefused")).size(), 2);
     }
 };
 

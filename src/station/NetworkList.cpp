@@ -1,6 +1,6 @@
-#include "comm/NetworkList.h"
+#include "station/NetworkList.h"
 
-#include "comm/ConnectionManager.h"
+#include "station/ConnectionManager.h"
 #include "comm/NetChannel.h"
 #include "platform/Logging.h"
 #include "platform/SettingsStore.h"
@@ -68,7 +68,7 @@ void TNetworkList::BuildList()
     m_foundNames.clear();
     m_collectTimer.start(m_collectMs); // replies are collected from now on; they do not extend the time
     if (m_listener && !SendRequest())
-        m_manager.Windows().ShowNoEthernetConnection();
+        m_manager.Views().Connections.ShowNoEthernetConnection();
 }
 
 bool TNetworkList::SendRequest()

@@ -1,0 +1,373 @@
+#include "station/ConnectionManager.h"
+
+#include "coder/Coder.h"
+#include "comm/NetChannel.h"
+#include "comm/SerialChannel.h"
+
+#include <QCoreApplication>
+
+TConnectionManager::TConnectionManager(const TStationViews& views, TCoderEvents& coderEvents,
+                                       const TDiscoveryAddress& discovery, QObject* parent)
+    : QObject(parent), m_views(views), m_coderEvents(coderEvents), m_serialList(*this),
+      m_networkList(new TNetworkList(*this, discovery))
+{
+    m_refreshTimer.setSingleShot(true);
+    connect(&m_refreshTimer, &QTimer::timeout, this, &TConnectionManager::BuildChannelLists);
+}
+
+TConnectionManager::~TConnectionManager()
+{
+    m_refreshTimer.stop();
+    qDeleteAll(m_retired);
+    qDeleteAll(m_serialList.Channels());
+    qDeleteAll(m_networkList->Channels());
+}
+
+void TConnectionManager::Watch(TCommChannel* channel)
+{
+    connect(channel, &TCommChannel::LinkLost, this, &TConnectionManager::UpdateChannelIcons);
+    connect(channel, &TCommChannel::PrinterEndedConnection, this,
+            [this, channel] { PrinterDisconnected(*channel); });
+    connect(channel, &TCommChannel::WentOffline, this, &TConnectionManager::RefreshListView);
+}
+
+TSerialChannel* TConnectionManager::CreateSerialChannel(const QString& name, int portNumber,
+                                                        const QString& device)
+{
+    auto* channel = new TSerialChannel(name, portNumber, TCoder::Factory(m_coderEvents), this, device);
+    Watch(channel);
+    return channel;
+}
+
+TNetChannel* TConnectionManager::CreateNetChannel(const QString& host, quint16 port)
+{
+    auto* channel = new TNetChannel(host, port, TCoder::Factory(m_coderEvents), this);
+    Watch(channel);
+    return channel;
+}
+
+TNetChannel* TConnectionManager::AddNetworkPrinter(const QString& host, quint16 port)
+{
+    return m_networkList->Add(host, port);
+}
+
+TSerialChannel* TConnectionManager::AddSerialPrinter(const QString& name, int portNumber,
+                                                     const QString& device)
+{
+    TSerialChannel* channel = CreateSerialChannel(name, portNumber, device);
+    m_serialList.Insert(channel);
+    return channel;
+}
+
+void TConnectionManager::Retire(TCommChannel* channel)
+{
+    channel->Close();
+    m_retired.append(channel);
+    // A channel retired while one of its calls waits is released once that call has returned, from
+    // the event loop.
+    connect(channel, &TCommChannel::CallsReturned, this, &TConnectionManager::ReleaseRetired,
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+}
+
+// Released only when neither the connected printers nor the list view refer to a channel any more,
+// and never while one of its calls is on the stack (an operator request may be waiting).
+void TConnectionManager::ReleaseRetired()
+{
+    for (int i = int(m_retired.size()) - 1; i >= 0; --i) {
+        TCommChannel* channel = m_retired[i];
+        if (m_connected.contains(channel) || HasEntry(channel->Id()) || channel->IsInUse())
+            continue;
+        m_retired.removeAt(i);
+        channel->deleteLater();
+    }
+}
+
+bool TConnectionManager::IsListed(const TCommChannel* channel) const
+{
+    return m_serialList.Channels().contains(channel) || m_networkList->Channels().contains(channel);
+}
+
+TCommChannel* TConnectionManager::FindChannel(quint64 id) const
+{
+    for (TSerialChannel* channel : m_serialList.Channels())
+        if (channel->Id() == id)
+            return channel;
+    for (TNetChannel* channel : m_networkList->Channels())
+        if (channel->Id() == id)
+            return channel;
+    return nullptr;
+}
+
+bool TConnectionManager::HasEntry(quint64 id) const
+{
+    return std::any_of(m_entries.begin(), m_entries.end(),
+                       [id](const TConnectionEntry& entry) { return entry.Id == id; });
+}
+
+TConnectionEntry TConnectionManager::EntryFor(const TCommChannel& channel) const
+{
+    const TCoder& coder = TCoder::Of(channel);
+    return {channel.Id(), coder.DisplayName(), channel.IsConnected() ? coder.StatusIcon() : 4};
+}
+
+void TConnectionManager::BuildChannelLists()
+{
+    if (m_enabled) {
+        m_refreshTimer.stop();
+        m_serialList.BuildList();
+        m_networkList->BuildList();
+    }
+    m_refreshTimer.start(RefreshMs);
+}
+
+TCommChannel* TConnectionManager::SelectedChannel() const
+{
+    return m_connected.value(m_selectedIndex, nullptr);
+}
+
+void TConnectionManager::SendToSelected(std::unique_ptr<TXLMessage> message)
+{
+    if (TCommChannel* channel = SelectedChannel())
+        channel->QueueMessage(std::move(message));
+}
+
+QString TConnectionManager::SelectedPrinterName() const
+{
+    const TCommChannel* channel = SelectedChannel();
+    return channel ? TCoder::Of(*channel).PrinterName : QString();
+}
+
+void TConnectionManager::SetSerialChannel(int index, bool online)
+{
+    TSerialChannel* channel = m_serialList.At(index);
+    if (channel && channel->IsOnline() != online)
+        channel->SetOnline(online);
+}
+
+QString TConnectionManager::GetSerialChannelName(int index) const
+{
+    const TSerialChannel* channel = m_serialList.At(index);
+    return channel ? channel->Name() : QString();
+}
+
+void TConnectionManager::SetEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    m_views.Connections.SetEnabled(enabled);
+}
+
+// The newly connected printer always becomes the selected one.
+void TConnectionManager::ConnectAcknowledged(TCommChannel& channel)
+{
+    if (m_connected.contains(&channel) || !IsListed(&channel))
+        return;
+    m_connected.append(&channel);
+    if (TCommChannel* previous = SelectedChannel())
+        previous->SetSelected(false);
+    m_selectedIndex = int(m_connected.size()) - 1;
+    emit SelectionChanged();
+    m_views.Main.UpdateForm(TCoder::Of(channel));
+    UpdateChannelIcons();
+}
+
+void TConnectionManager::RemoveFromConnected(int position)
+{
+    m_connected.removeAt(position);
+    if (position < m_selectedIndex)
+        --m_selectedIndex;
+}
+
+// After the selected printer left the connected list: the printer now at the selected position, or
+// the last one, is selected and shows its state.
+void TConnectionManager::SelectAgain(TCommChannel* previous)
+{
+    if (m_selectedIndex >= m_connected.size())
+        m_selectedIndex = int(m_connected.size()) - 1;
+    TCommChannel* next = SelectedChannel();
+    if (next != previous)
+        emit SelectionChanged();
+    if (next)
+        next->SetSelected(true);
+}
+
+// The printer itself ended the connection.
+void TConnectionManager::PrinterDisconnected(TCommChannel& channel)
+{
+    const int position = int(m_connected.indexOf(&channel));
+    if (position < 0)
+        return;
+    const bool wasSelected = position == m_selectedIndex;
+    RemoveFromConnected(position);
+    const QString printerName = TCoder::Of(channel).PrinterName;
+    channel.Abort();
+    m_views.Operator.ShowMessage(
+        QCoreApplication::translate("TConnectionManager", "%1 MANUALLY DISCONNECTED!").arg(printerName));
+    if (!wasSelected)
+        return;
+    m_views.Transfer.HideTransfer();
+    m_views.ImageDialogs.HideImageDelete();
+    m_views.Parameters.HideParameters();
+    m_views.Print.HidePrintWindow();
+    m_views.Operator.CloseOperatorRequests();
+    m_views.Main.ShowDisconnected();
+    SelectAgain(&channel);
+    SetEnabled(true);
+}
+
+// Only what changed is told, so that the window keeps the operator's selection.
+void TConnectionManager::UpdateChannelIcons()
+{
+    QList<TConnectionEntry> changed;
+    for (TConnectionEntry& entry : m_entries) {
+        const TCommChannel* channel = FindChannel(entry.Id);
+        if (!channel)
+            continue;
+        const TConnectionEntry now = EntryFor(*channel);
+        if (now != entry) {
+            entry = now;
+            changed.append(now);
+        }
+    }
+    for (const TConnectionEntry& entry : changed)
+        if (HasEntry(entry.Id))
+            m_views.Connections.EntryChanged(entry);
+}
+
+void TConnectionManager::RefreshListView()
+{
+    QList<TConnectionEntry> wanted;
+    auto keep = [this, &wanted](const TCommChannel* channel) {
+        const auto old = std::find_if(m_entries.begin(), m_entries.end(),
+                                      [channel](const TConnectionEntry& e) { return e.Id == channel->Id(); });
+        wanted.append(old != m_entries.end() ? *old : EntryFor(*channel));
+    };
+    for (const TConnectionEntry& entry : m_entries) {
+        const TCommChannel* channel = FindChannel(entry.Id);
+        const auto* serial = qobject_cast<const TSerialChannel*>(channel);
+        if (channel && (!serial || serial->IsOnline()))
+            keep(channel);
+    }
+    for (TSerialChannel* channel : m_serialList.Channels())
+        if (channel->IsOnline() && !HasEntry(channel->Id()))
+            keep(channel);
+    for (TNetChannel* channel : m_networkList->Channels())
+        if (!HasEntry(channel->Id()))
+            keep(channel);
+
+    const QList<TConnectionEntry> before = std::exchange(m_entries, wanted);
+    for (const TConnectionEntry& entry : before)
+        if (!HasEntry(entry.Id))
+            m_views.Connections.EntryRemoved(entry.Id);
+    for (const TConnectionEntry& entry : wanted) {
+        const bool isNew = std::none_of(before.begin(), before.end(),
+                                        [&entry](const TConnectionEntry& e) { return e.Id == entry.Id; });
+        if (isNew && HasEntry(entry.Id))
+            m_views.Connections.EntryAdded(entry);
+    }
+    UpdateChannelIcons();
+    PruneConnected();
+    ReleaseRetired();
+}
+
+// Connected printers whose channel has left both lists are dropped; if the selected one goes, the
+// last remaining connected printer becomes selected.
+void TConnectionManager::PruneConnected()
+{
+    TCommChannel* selected = SelectedChannel();
+    bool selectedRemoved = false;
+    for (int position = int(m_connected.size()) - 1; position >= 0; --position) {
+        if (IsListed(m_connected[position]))
+            continue;
+        selectedRemoved = selectedRemoved || position == m_selectedIndex;
+        RemoveFromConnected(position);
+    }
+    if (!selectedRemoved)
+        return;
+    m_selectedIndex = int(m_connected.size()) - 1;
+    m_views.Main.ShowDisconnected();
+    SelectAgain(selected);
+}
+
+void TConnectionManager::SelectPrinter(quint64 id)
+{
+    TCommChannel* channel = FindChannel(id);
+    const int position = int(m_connected.indexOf(channel));
+    if (!channel || position < 0 || position == m_selectedIndex)
+        return;
+    if (TCommChannel* previous = SelectedChannel())
+        previous->SetSelected(false);
+    m_selectedIndex = position;
+    emit SelectionChanged();
+    channel->SetSelected(true);
+}
+
+void TConnectionManager::ConnectPrinter(quint64 id)
+{
+    if (!FindChannel(id))
+        return;
+    SetEnabled(false);
+    // The channel is looked up again: it may have been dropped while the window was disabled.
+    if (TCommChannel* channel = FindChannel(id); channel && !channel->IsConnected())
+        channel->Connect();
+    SetEnabled(true);
+}
+
+void TConnectionManager::DisconnectPrinter(quint64 id)
+{
+    SetEnabled(false);
+    if (const int position = int(m_connected.indexOf(FindChannel(id))); position >= 0)
+        DisconnectAt(position);
+    SetEnabled(true);
+}
+
+std::optional<TPrinterProperties> TConnectionManager::PropertiesOf(quint64 id) const
+{
+    const TCommChannel* channel = FindChannel(id);
+    if (!channel)
+        return std::nullopt;
+    const TCoder& coder = TCoder::Of(*channel);
+    TPrinterProperties properties{coder.PrinterName, {}, channel->Address()};
+    if (coder.Version.isEmpty()) {
+        properties.FirmwareVersion = QCoreApplication::translate("TPropertyForm", "Disconnected");
+    } else {
+        const QString model = PrinterModels::Name(coder.Model);
+        properties.FirmwareVersion = model.isEmpty() ? coder.Version : model + QLatin1Char(' ') + coder.Version;
+    }
+    return properties;
+}
+
+// Disconnecting the selected printer selects the one that followed it, or the last one.
+void TConnectionManager::DisconnectAt(int position)
+{
+    if (position < 0 || position >= m_connected.size())
+        return;
+    TCommChannel* channel = m_connected[position];
+    TCommChannel* selected = SelectedChannel();
+    RemoveFromConnected(position);
+    channel->SendDisconnect();
+    m_views.Main.ShowDisconnected();
+    SelectAgain(selected);
+}
+
+void TConnectionManager::DisconnectAll()
+{
+    const QList<TCommChannel*> connected = m_connected;
+    for (auto it = connected.rbegin(); it != connected.rend(); ++it)
+        DisconnectAt(int(m_connected.indexOf(*it)));
+}
+
+void TConnectionManager::ShutdownChannels()
+{
+    m_refreshTimer.stop();
+    for (TNetChannel* channel : m_networkList->Channels())
+        channel->Close();
+    for (TSerialChannel* channel : m_serialList.Channels())
+        channel->Close();
+    m_connected.clear();
+    const bool hadSelection = m_selectedIndex >= 0;
+    m_selectedIndex = -1;
+    if (hadSelection)
+        emit SelectionChanged();
+    for (const TConnectionEntry& entry : std::exchange(m_entries, {}))
+        m_views.Connections.EntryRemoved(entry.Id);
+}

@@ -1,0 +1,175 @@
+#include "station/Station.h"
+
+#include "coder/Coder.h"
+#include "comm/CommChannel.h"
+
+TStation::TStation(const TStationViews& views, const TFontMap& fonts, const TDiscoveryAddress& discovery,
+                   QObject* parent)
+    : QObject(parent), m_views(views), m_manager(views, *this, discovery, this),
+      m_batch(views.Transfer, m_manager, fonts,
+              [this]() -> TCoder* {
+                  TCommChannel* selected = m_manager.SelectedChannel();
+                  return selected ? &TCoder::Of(*selected) : nullptr;
+              }),
+      m_deletion(m_manager)
+{
+    connect(&m_manager, &TConnectionManager::SelectionChanged, this, &TStation::OnSelectionChanged);
+}
+
+TLinkPeerFactory TStation::PrinterFactory()
+{
+    return TCoder::Factory(*this);
+}
+
+// A batch and a deletion belong to the printer they started on: nothing more of them goes to
+// another printer.
+void TStation::OnSelectionChanged()
+{
+    m_deletion.Cancel();
+    m_batch.Cancel();
+}
+
+void TStation::StartPrint(const QString& imageA, const QString& imageB)
+{
+    m_startedImageA = imageA;
+    m_startedImageB = imageB;
+    auto message = std::make_unique<TXLMessage>(XLSend::StartPrint);
+    message->WriteString(imageA);
+    message->WriteString(imageB);
+    m_manager.SendToSelected(std::move(message));
+}
+
+void TStation::StopPrint()
+{
+    m_manager.SendToSelected(std::make_unique<TXLMessage>(XLSend::StopPrint));
+}
+
+void TStation::UpdateForm(const TCoder& coder)
+{
+    m_views.Main.UpdateForm(coder);
+}
+
+void TStation::CurrentImagesChanged(const TCoder& coder)
+{
+    m_views.Main.SetCurrentImages(coder.CurrentImageA, coder.CurrentImageB);
+    m_views.Print.SetCurrentImages(coder.CurrentImageA, coder.CurrentImageB, coder.Model);
+}
+
+void TStation::StatusWordChanged(quint16 statusWord)
+{
+    m_views.Main.SetCoderStatus(statusWord);
+}
+
+void TStation::PrintStarted(qint32 printCount)
+{
+    m_views.Main.PrintStarted(printCount);
+}
+
+void TStation::PrintStopped()
+{
+    m_views.Main.PrintStopped();
+}
+
+void TStation::PrintCountChanged(const QString& text)
+{
+    m_views.Main.SetPrintCountText(text);
+}
+
+void TStation::FreeSpaceChanged(const QString& text)
+{
+    m_views.Main.SetFreeSpaceText(text);
+}
+
+void TStation::ImageListChanged(const QStringList& names)
+{
+    m_views.Print.UpdateImageList(names);
+}
+
+void TStation::ImagePacketAcknowledged(int percent, bool imageComplete)
+{
+    m_views.Transfer.SetTransferProgress(percent);
+    if (imageComplete)
+        m_batch.ImageSent();
+}
+
+void TStation::NextImageRequested()
+{
+    m_batch.TransferNextImage();
+}
+
+void TStation::InsufficientMemory()
+{
+    m_batch.Abort(TTransferBatch::InsufficientMemoryText());
+}
+
+void TStation::TransferFailed()
+{
+    m_batch.Abort(TTransferBatch::TransferFailedText());
+}
+
+void TStation::GeneratingImage()
+{
+    m_views.Main.GeneratingImage(m_startedImageA, m_startedImageB);
+}
+
+void TStation::ImageDeleted(quint8 reportNo)
+{
+    m_deletion.DeletionReported(reportNo);
+}
+
+void TStation::ImageItemsReported(const TXLMessage& report)
+{
+    m_views.ImageDialogs.ShowImageItems(report);
+}
+
+void TStation::ParametersReported(const TXLMessage& parameterData)
+{
+    m_views.Parameters.SetParameters(parameterData);
+}
+
+void TStation::FlashWriteStarted()
+{
+    m_views.Parameters.ShowFlashWrite();
+}
+
+void TStation::FlashWriteEnded()
+{
+    m_views.Parameters.HideFlashWrite();
+}
+
+void TStation::StatusChanged(const TCoder&)
+{
+    m_manager.UpdateChannelIcons();
+}
+
+void TStation::ConnectAcknowledged(TCoder& coder)
+{
+    m_manager.ConnectAcknowledged(coder.Channel);
+}
+
+void TStation::FaultReported(const QString& text)
+{
+    m_views.Operator.ShowMessage(text);
+}
+
+void TStation::ClockReported(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute)
+{
+    m_views.Parameters.ShowPrinterClock(year, month, day, hour, minute);
+}
+
+std::optional<QString> TStation::OperatorTextRequest(const QString& prompt, const QString& text,
+                                                     quint8 maxLength)
+{
+    return m_views.Operator.OperatorTextRequest(prompt, text, maxLength);
+}
+
+std::optional<QDate> TStation::OperatorDateRequest()
+{
+    return m_views.Operator.OperatorDateRequest();
+}
+
+std::optional<qint32> TStation::OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
+                                                       quint8 itemNumber)
+{
+    return m_views.Operator.OperatorNumericRequest(value, limitA, limitB, itemNumber);
+}

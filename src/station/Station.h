@@ -1,0 +1,78 @@
+#pragma once
+
+#include "coder/CoderEvents.h"
+#include "station/ConnectionManager.h"
+#include "station/ImageDeletion.h"
+#include "station/StationViews.h"
+#include "station/TransferBatch.h"
+
+#include <QObject>
+
+class TFontMap;
+
+// The station's logic in one place: the connection manager with every printer link, the transfer
+// batch and the image deletion in progress, and the way from each printer's reports to the window
+// or the work they belong to. The window program, the command-line tool and the tests each give it
+// their views.
+class TStation : public QObject, private TCoderEvents
+{
+    Q_OBJECT
+
+public:
+    TStation(const TStationViews& views, const TFontMap& fonts,
+             const TDiscoveryAddress& discovery = TDiscoveryAddress::FromSettings(), QObject* parent = nullptr);
+
+    TConnectionManager& Manager() { return m_manager; }
+    TTransferBatch& Batch() { return m_batch; }
+    TImageDeletion& Deletion() { return m_deletion; }
+    const TStationViews& Views() const { return m_views; }
+    // Makes the state of a printer linked by a channel made outside the manager (tests, tools),
+    // reporting to this station like the manager's own.
+    TLinkPeerFactory PrinterFactory();
+
+    // Starts printing the images (image B only on the two-head model); the main window shows them
+    // once the printer has the Start message.
+    void StartPrint(const QString& imageA, const QString& imageB);
+    void StopPrint();
+    const QString& StartedImageA() const { return m_startedImageA; }
+    const QString& StartedImageB() const { return m_startedImageB; }
+
+private:
+    void OnSelectionChanged();
+
+    // The printers' reports.
+    void UpdateForm(const TCoder& coder) override;
+    void CurrentImagesChanged(const TCoder& coder) override;
+    void StatusWordChanged(quint16 statusWord) override;
+    void PrintStarted(qint32 printCount) override;
+    void PrintStopped() override;
+    void PrintCountChanged(const QString& text) override;
+    void FreeSpaceChanged(const QString& text) override;
+    void ImageListChanged(const QStringList& names) override;
+    void ImagePacketAcknowledged(int percent, bool imageComplete) override;
+    void NextImageRequested() override;
+    void InsufficientMemory() override;
+    void TransferFailed() override;
+    void GeneratingImage() override;
+    void ImageDeleted(quint8 reportNo) override;
+    void ImageItemsReported(const TXLMessage& report) override;
+    void ParametersReported(const TXLMessage& parameterData) override;
+    void FlashWriteStarted() override;
+    void FlashWriteEnded() override;
+    void StatusChanged(const TCoder& coder) override;
+    void ConnectAcknowledged(TCoder& coder) override;
+    void FaultReported(const QString& text) override;
+    void ClockReported(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute) override;
+    std::optional<QString> OperatorTextRequest(const QString& prompt, const QString& text,
+                                               quint8 maxLength) override;
+    std::optional<QDate> OperatorDateRequest() override;
+    std::optional<qint32> OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
+                                                 quint8 itemNumber) override;
+
+    const TStationViews m_views;
+    TConnectionManager m_manager;
+    TTransferBatch m_batch;
+    TImageDeletion m_deletion;
+    QString m_startedImageA;
+    QString m_startedImageB;
+};

@@ -1,0 +1,170 @@
+#include "station/TransferBatch.h"
+
+#include "coder/Coder.h"
+#include "comm/MessageSink.h"
+#include "images/ImageData.h"
+#include "platform/Logging.h"
+#include "station/views/ImageTransferView.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QScopedValueRollback>
+
+TTransferBatch::TTransferBatch(TImageTransferView& view, TMessageSink& sink, const TFontMap& fonts,
+                               SelectedPrinter selectedPrinter)
+    : m_view(view), m_sink(sink), m_fonts(fonts), m_selectedPrinter(std::move(selectedPrinter))
+{}
+
+QString TTransferBatch::InsufficientMemoryText()
+{
+    return QCoreApplication::translate("TTransferBatch", "Insufficient Memory to Store Image. Transfer Aborted");
+}
+
+QString TTransferBatch::TransferFailedText()
+{
+    return QCoreApplication::translate("TTransferBatch", "Image Transfer Failed. Operation Aborted.");
+}
+
+bool TTransferBatch::Start(const QStringList& files)
+{
+    if (m_stepping)
+        return false;
+    ++m_batchSerial;
+    m_files = files;
+    m_index = 0;
+    m_waiting = false;
+    m_nextRequested = false;
+    TransferNextImage();
+    return true;
+}
+
+void TTransferBatch::TransferNextImage()
+{
+    // A request while a file is being prepared cannot be for that file, which is not sent yet.
+    if (m_files.isEmpty() || m_stepping)
+        return;
+    if (m_waiting) {
+        m_nextRequested = true;
+        return;
+    }
+    const QScopedValueRollback stepping(m_stepping, true);
+    const quint64 batch = m_batchSerial;
+    m_nextRequested = false;
+    while (!m_waiting) {
+        if (m_index >= m_files.size()) {
+            End();
+            return;
+        }
+        const bool started = DownloadImage(m_files.at(m_index));
+        if (!IsSameBatch(batch))
+            return; // aborted or cancelled while the operator was asked
+        m_waiting = started;
+        ++m_index;
+    }
+}
+
+void TTransferBatch::ImageSent()
+{
+    if (m_files.isEmpty() || m_stepping)
+        return;
+    m_waiting = false;
+    if (m_nextRequested)
+        TransferNextImage();
+}
+
+void TTransferBatch::End()
+{
+    ++m_batchSerial;
+    m_files.clear();
+    m_waiting = true;
+    QueueFlashWrite();
+    m_view.CloseTransfer();
+}
+
+// The state is final before the operator is told: a second report while the box is open finds no
+// batch, and the flash write goes to the printer that reported, whatever happens meanwhile.
+void TTransferBatch::Abort(const QString& text)
+{
+    if (m_files.isEmpty())
+        return;
+    ++m_batchSerial;
+    m_files.clear();
+    m_waiting = false;
+    if (m_index > 1)
+        QueueFlashWrite();
+    m_view.CloseTransfer();
+    m_view.ShowBatchAborted(text);
+}
+
+void TTransferBatch::Cancel()
+{
+    if (m_files.isEmpty())
+        return;
+    ++m_batchSerial;
+    m_files.clear();
+    m_waiting = false;
+    m_view.CloseTransfer();
+}
+
+void TTransferBatch::QueueFlashWrite()
+{
+    m_sink.SendToSelected(std::make_unique<TXLMessage>(XLSend::FlashWrite));
+}
+
+bool TTransferBatch::Refuse(const QString& text)
+{
+    m_view.HideTransfer();
+    m_view.ShowFileRefused(text);
+    return false;
+}
+
+// Every refusal, also a file that cannot be opened or a value an item cannot convert, is reported
+// and the file passed over: the batch goes on with the next file rather than stalling. The name is
+// a copy: the batch's list may be emptied while the operator is asked.
+bool TTransferBatch::DownloadImage(QString fileName)
+{
+    const quint64 batch = m_batchSerial;
+    const QString shownName = QFileInfo(fileName).fileName().toLower();
+    m_view.ShowTransferFile(shownName, QString());
+    TImageDownload download;
+    if (std::optional<TImageError> error = download.Begin(fileName))
+        return Refuse(ImageErrorText(*error, fileName, download.ImageName()));
+    const QString imageName = download.ImageName();
+    m_view.ShowTransferFile(shownName, imageName);
+    if (!IsSameBatch(batch))
+        return false;
+    if (TCoder* printer = m_selectedPrinter ? m_selectedPrinter() : nullptr) {
+        if (!printer->HasImage(imageName)) {
+            printer->Images.append(imageName); // the printer's next image list replaces it
+        } else {
+            const bool overwrite = m_view.ConfirmOverwrite(imageName);
+            if (!IsSameBatch(batch))
+                return false;
+            if (!overwrite) {
+                m_view.HideTransfer();
+                return false;
+            }
+        }
+    }
+    auto result = download.Finish(m_fonts);
+    if (auto* error = std::get_if<TImageError>(&result))
+        return Refuse(ImageErrorText(*error, fileName, imageName));
+    auto message = std::move(std::get<std::unique_ptr<TXLMessage>>(result));
+    KeepBodyCopy(message->Body());
+    message->SetPosition(message->Size());
+    m_sink.SendToSelected(std::move(message));
+    return true;
+}
+
+// A copy that cannot be written is removed rather than left stale; the transfer does not depend on it.
+void TTransferBatch::KeepBodyCopy(const QByteArray& body) const
+{
+    if (m_bodyCopyPath.isEmpty())
+        return;
+    QFile copy(m_bodyCopyPath);
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::Truncate) || copy.write(body) != body.size()) {
+        qCWarning(lcStation) << "cannot write" << m_bodyCopyPath << copy.errorString();
+        copy.remove();
+    }
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class TCoder;
+class TFontMap;
+class TImageTransferView;
+class TMessageSink;
+
+// A batch of image design files transferred into the selected printer one after another: each
+// file's image message is queued, the next file goes when the printer asks for the next image, and
+// after the last file the printer is told to write its memory to flash. Files that cannot be sent
+// are reported and passed over at once.
+//
+// Every question and box may wait for the operator while the printer goes on talking: the batch may
+// be aborted or end meanwhile. It checks after each call out that the same batch still runs, never
+// builds or queues a file after an abort, queues at most one FlashWrite, and is not re-entered.
+class TTransferBatch
+{
+public:
+    // The selected printer's state, asked whether it holds an image already; null with no printer.
+    using SelectedPrinter = std::function<TCoder*()>;
+
+    TTransferBatch(TImageTransferView& view, TMessageSink& sink, const TFontMap& fonts,
+                   SelectedPrinter selectedPrinter);
+
+    // Where the body of the last image message built is copied (the station keeps one in its working
+    // folder); empty for no copy.
+    void SetBodyCopyPath(const QString& path) { m_bodyCopyPath = path; }
+
+    // Starts a batch; false (nothing done) while a step of the running batch is still in progress.
+    bool Start(const QStringList& files);
+    // The printer asks for the next image. The next file goes once the last image is sent; a request
+    // that overtakes the acknowledgement of the image's last packet (that acknowledgement was lost and
+    // the packet is being resent) is kept until the acknowledgement comes.
+    void TransferNextImage();
+    // The printer acknowledged the last packet of the image being sent.
+    void ImageSent();
+    // The printer refused an image: the batch ends, images already transferred are written to flash,
+    // and the operator is told why.
+    void Abort(const QString& text);
+    // The printer went away or another was selected: the batch ends without a word to the printer.
+    void Cancel();
+
+    static QString InsufficientMemoryText();
+    static QString TransferFailedText();
+
+    bool IsRunning() const { return !m_files.isEmpty(); }
+    bool IsWaiting() const { return m_waiting; }
+    int Index() const { return m_index; }
+
+private:
+    // Sends one file: true when its message was queued, false when it was skipped.
+    bool DownloadImage(QString fileName);
+    bool Refuse(const QString& text);
+    void End();
+    void QueueFlashWrite();
+    void KeepBodyCopy(const QByteArray& body) const;
+    bool IsSameBatch(quint64 batch) const { return batch == m_batchSerial; }
+
+    TImageTransferView& m_view;
+    TMessageSink& m_sink;
+    const TFontMap& m_fonts;
+    SelectedPrinter m_selectedPrinter;
+    QString m_bodyCopyPath;
+    QStringList m_files;
+    int m_index = 0;
+    bool m_waiting = false;
+    bool m_nextRequested = false; // the printer asked for the next image while this one was sent
+    bool m_stepping = false;      // a step is in progress (it may be waiting for the operator)
+    quint64 m_batchSerial = 0;    // counts the batches started, ended and aborted
+};

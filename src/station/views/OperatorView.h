@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+// The operator request windows and the message window as the station sees them.
+//
+// A request waits for the operator (a nested event loop) and returns the answer, or nothing when its
+// window was closed without one; no implementation answers by default.
+class TOperatorView
+{
+public:
+    virtual ~TOperatorView() = default;
+
+    // The message window: a new text replaces the last; never waits.
+    virtual void ShowMessage(const QString& text) = 0;
+    virtual std::optional<QString> OperatorTextRequest(const QString& prompt, const QString& text,
+                                                       quint8 maxLength) = 0;
+    virtual std::optional<QDate> OperatorDateRequest() = 0;
+    virtual std::optional<qint32> OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
+                                                         quint8 itemNumber) = 0;
+    // Closes the open request windows; their waits end without an answer.
+    virtual void CloseOperatorRequests() = 0;
+};

@@ -25,12 +25,8 @@ class TestTransferBatch : public QObject
     QString File(const QString& name, const QByteArray& imageName,
                  const QByteArray& version = "zorbe V3.1X000", const QByteArray& counterValue = "1")
     {
-        TDesignFileWriter writer;
-        writer.Header(version, "", imageName).Shifts().ItemCount(1);
-        writer.Item("NumberItem").String("0").String(counterValue).String("9").String("1").String("0");
-        writer.Byte(0).Byte(0);
         const QString path = m_dir.filePath(name);
-        writer.WriteTo(path);
+        TDesignFileWriter::SmallImage(imageName, version, counterValue).WriteTo(path);
         return path;
     }
     QStringList Sent() const

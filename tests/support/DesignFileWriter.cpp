@@ -92,6 +92,16 @@ TDesignFileWriter& TDesignFileWriter::FontMapEntry(qint32 fontNo, qint32 fontExt
         coderFont);
 }
 
+TDesignFileWriter TDesignFileWriter::SmallImage(QByteArrayView imageName, QByteArrayView version,
+                                                QByteArrayView counterValue)
+{
+    TDesignFileWriter writer;
+    writer.Header(version, "", imageName).Shifts().ItemCount(1);
+    writer.Item("NumberItem").String("0").String(counterValue).String("9").String("1").String("0");
+    writer.Byte(0).Byte(0);
+    return writer;
+}
+
 bool TDesignFileWriter::WriteTo(const QString& fileName) const
 {
     QFile file(fileName);

@@ -65,6 +65,12 @@ public:
     TDesignFileWriter& FontMapHeader(qint32 count);
     TDesignFileWriter& FontMapEntry(qint32 fontNo, qint32 fontExtra, qint32 coderFont);
 
+    // A whole image design file with one counter item: the smallest image a printer takes. Another
+    // version makes it a file of another program; a counter value that is not a number makes it an
+    // image the station cannot build.
+    static TDesignFileWriter SmallImage(QByteArrayView imageName, QByteArrayView version = "zorbe V3.1X000",
+                                        QByteArrayView counterValue = "1");
+
     const QByteArray& Bytes() const { return m_bytes; }
     bool WriteTo(const QString& fileName) const;
 

@@ -14,9 +14,9 @@ using TOutcome = TEditResult::TOutcome;
 namespace {
 constexpr const char* NotBetween = QT_TRANSLATE_NOOP("TParametersForm", "%1 is not between %2 and %3");
 constexpr const char* NoSuchEntry = QT_TRANSLATE_NOOP("TParametersForm", "'%1' is none of %2");
-constexpr const char* NotANumber = QT_TRANSLATE_NOOP("TParametersForm", "'%1' is not a number of the form %2");
-constexpr const char* ReadOnlyHere =
-    QT_TRANSLATE_NOOP("TParametersForm", "read-only on this printer model");
+constexpr const char* NotANumber =
+    QT_TRANSLATE_NOOP("TParametersForm", "'%1' is not a number of the form %2");
+constexpr const char* ReadOnlyHere = QT_TRANSLATE_NOOP("TParametersForm", "read-only on this printer model");
 constexpr const char* IncompatibleFile = QT_TRANSLATE_NOOP("TParametersForm", "Incompatible printer type");
 constexpr const char* EmptyFile = QT_TRANSLATE_NOOP("TParametersForm", "The file %1 holds no parameters.");
 constexpr const char* CannotRead = QT_TRANSLATE_NOOP("TParametersForm", "The file %1 cannot be read: %2");
@@ -111,8 +111,9 @@ QString TParameterEditor::DisplayText(int row) const
     const TRow& shown = RowAt(row);
     const qint32 value = Edited().*FieldOfParameter(shown.Parameter);
     if (shown.Control == TControl::List)
-        return value >= 0 && value < qsizetype(shown.Entries.size()) ? Translated(shown.Entries[size_t(value)])
-                                                                     : QString::number(value);
+        return value >= 0 && value < qsizetype(shown.Entries.size())
+                   ? Translated(shown.Entries[size_t(value)])
+                   : QString::number(value);
     return ValueText(Format(row), value);
 }
 
@@ -129,9 +130,10 @@ TEditResult TParameterEditor::Result(int row, TOutcome outcome, const QString& r
 TEditResult TParameterEditor::Refusal(int row, qint32 value, TLimits limits) const
 {
     const QString format = RowAt(row).Control == TControl::Number ? Format(row) : QString();
-    return Result(row, TOutcome::OutOfRange,
-                  Translated(NotBetween)
-                      .arg(ValueText(format, value), ValueText(format, limits.Min), ValueText(format, limits.Max)));
+    return Result(
+        row, TOutcome::OutOfRange,
+        Translated(NotBetween)
+            .arg(ValueText(format, value), ValueText(format, limits.Min), ValueText(format, limits.Max)));
 }
 
 TEditResult TParameterEditor::Store(int row, qint32 value)
@@ -144,7 +146,8 @@ TEditResult TParameterEditor::ChooseEntry(int row, int position)
 {
     const TRow& list = RowAt(row);
     if (position < 0 || position >= qsizetype(list.Entries.size()))
-        return Result(row, TOutcome::UnknownEntry, Translated(NoSuchEntry).arg(position).arg(Entries(row).join(u", ")));
+        return Result(row, TOutcome::UnknownEntry,
+                      Translated(NoSuchEntry).arg(position).arg(Entries(row).join(u", ")));
     if (position == Setting(list.Parameter))
         return Result(row, TOutcome::Unchanged);
     if (list.Parameter == ParameterNo::EncoderSource)
@@ -288,7 +291,8 @@ TEditResult TParameterEditor::SetText(int row, const QString& text)
         const int position = wanted.toInt(&isNumber);
         if (isNumber && position >= 0 && position < qsizetype(setting.Entries.size()))
             return ChooseEntry(row, position);
-        return Result(row, TOutcome::UnknownEntry, Translated(NoSuchEntry).arg(text, Entries(row).join(u", ")));
+        return Result(row, TOutcome::UnknownEntry,
+                      Translated(NoSuchEntry).arg(text, Entries(row).join(u", ")));
     }
     case TControl::Number: {
         const std::optional<qint32> value = ParseValueText(text, Format(row));
@@ -326,7 +330,8 @@ TFileResult TParameterEditor::Save(const QString& path, const QList<QVariant>& s
     if (result.Collected.Refused())
         return result;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !SaveParameterFile(file, m_modelCode, *m_edited) || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !SaveParameterFile(file, m_modelCode, *m_edited) ||
+        !file.commit())
         result.Error = Translated(CannotWrite).arg(QDir::toNativeSeparators(path), file.errorString());
     return result;
 }

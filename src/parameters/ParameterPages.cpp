@@ -58,7 +58,11 @@ constexpr TRow AltairRows[] = {
     {PrintDelay, TControl::Number, DelayA, {}, "### ms"},
     {QT_TRANSLATE_NOOP("TParametersForm", "Ribbon gap"), TControl::Number, RibbonGap, {}, "### pixels"},
     {QT_TRANSLATE_NOOP("TParametersForm", "Inhibit delay"), TControl::List, InhibitDelay, InhibitEntries},
-    {QT_TRANSLATE_NOOP("TParametersForm", "Inhibit off delay"), TControl::Number, InhibitOffDelay, {}, "### ms"},
+    {QT_TRANSLATE_NOOP("TParametersForm", "Inhibit off delay"),
+     TControl::Number,
+     InhibitOffDelay,
+     {},
+     "### ms"},
 };
 
 template <std::size_t N, std::size_t M>
@@ -81,14 +85,18 @@ constexpr std::array<TRow, 8> VegaRows = {{
     {PrintDelay, TControl::Number, DelayA, {}, "### mm"},
     {EncoderSourceLabel, TControl::List, EncoderSource, EncoderEntries},
 }};
-constexpr auto RigelRows = Join(VegaRows, std::array<TRow, 1>{{
-    {QT_TRANSLATE_NOOP("TParametersForm", "Alignment"), TControl::Number, Alignment, {}, "### pixels"},
-}});
-constexpr auto LyraRows = Join(VegaRows, std::array<TRow, 3>{{
-    {QT_TRANSLATE_NOOP("TParametersForm", "Head cap interval"), TControl::Number, HeadCapInterval},
-    {QT_TRANSLATE_NOOP("TParametersForm", "Spit Delay"), TControl::Number, SpitDelay, {}, "# s"},
-    {QT_TRANSLATE_NOOP("TParametersForm", "Spit Interval"), TControl::Number, SpitInterval, {}, "# s"},
-}});
+constexpr auto RigelRows = Join(
+    VegaRows,
+    std::array<TRow, 1>{{
+        {QT_TRANSLATE_NOOP("TParametersForm", "Alignment"), TControl::Number, Alignment, {}, "### pixels"},
+    }});
+constexpr auto LyraRows = Join(
+    VegaRows,
+    std::array<TRow, 3>{{
+        {QT_TRANSLATE_NOOP("TParametersForm", "Head cap interval"), TControl::Number, HeadCapInterval},
+        {QT_TRANSLATE_NOOP("TParametersForm", "Spit Delay"), TControl::Number, SpitDelay, {}, "# s"},
+        {QT_TRANSLATE_NOOP("TParametersForm", "Spit Interval"), TControl::Number, SpitInterval, {}, "# s"},
+    }});
 
 // The two-head printer has a direction and a delay for each head.
 constexpr TRow DenebRows[] = {

@@ -40,7 +40,7 @@ struct TRow
     TControl Control;
     quint16 Parameter; // the setting's number: FieldOfParameter gives its record field
     std::span<const char* const> Entries = {}; // a list's texts, untranslated
-    const char* Format = nullptr; // a number field's format; null where the record decides it
+    const char* Format = nullptr;              // a number field's format; null where the record decides it
 };
 std::span<const TRow> Rows(TPage page);
 

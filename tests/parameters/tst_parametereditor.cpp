@@ -66,7 +66,8 @@ private slots:
         TParameterEditor other = Editor(PrinterModels::Lyra);
         QVERIFY(other.Load(Path("lyra.prm")).Ok());
         QCOMPARE(Saved(other.Edited()), Saved(editor.Edited()));
-        QCOMPARE(Saved(other.Received()), Saved(Editor(PrinterModels::Lyra).Received())); // loading edits only
+        QCOMPARE(Saved(other.Received()),
+                 Saved(Editor(PrinterModels::Lyra).Received())); // loading edits only
     }
 
     // Saving takes what the controls show, as leaving the focused field would.
@@ -124,7 +125,8 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::newRow("Altair file") << QByteArray(93, '\0') << "Incompatible printer type";
         QTest::newRow("empty") << QByteArray() << "The file %1 holds no parameters.";
-        QTest::newRow("missing") << QByteArray("-") << "The file %1 cannot be read: No such file or directory";
+        QTest::newRow("missing") << QByteArray("-")
+                                 << "The file %1 cannot be read: No such file or directory";
     }
     void aFileThatDoesNotFitLoadsNothing()
     {
@@ -186,9 +188,12 @@ private slots:
     {
         QTest::addColumn<QString>("printerName");
         QTest::addColumn<QString>("fileName");
-        QTest::newRow("name") << "LINE 3" << "LINE 3";
-        QTest::newRow("no printer") << "" << "";
-        QTest::newRow("path symbols") << "../a:b\\c" << ".._a_b_c";
+        QTest::newRow("name") << "LINE 3"
+                              << "LINE 3";
+        QTest::newRow("no printer") << ""
+                                    << "";
+        QTest::newRow("path symbols") << "../a:b\\c"
+                                      << ".._a_b_c";
     }
     void proposedFileName()
     {

@@ -28,7 +28,8 @@ QStringList Describe(const TParameterEditor& editor)
             control = QStringLiteral("number ") + editor.Format(row);
             break;
         case TControl::Stretch:
-            control = editor.IsReadOnly(row) ? QStringLiteral("stretch read-only") : QStringLiteral("stretch");
+            control =
+                editor.IsReadOnly(row) ? QStringLiteral("stretch read-only") : QStringLiteral("stretch");
             break;
         }
         lines << QStringLiteral("%1: %2 (%3)").arg(editor.Label(row), control).arg(shown.Parameter);
@@ -82,20 +83,21 @@ private slots:
         QTest::newRow("6 not reported") << quint8(6) << VegaRows;
         QTest::newRow("9 unknown") << quint8(9) << VegaRows;
         QTest::newRow("2 Rigel") << quint8(2) << VegaRows + QStringList{"Alignment: number ### pixels (13)"};
-        QTest::newRow("3 Deneb") << quint8(3)
-                                 << QStringList{
-                                        "Print direction A: list From Left to Right|From Right to Left (8)",
-                                        "Print direction B: list From Left to Right|From Right to Left (9)",
-                                        "Rotate print: list 0 degrees|180 degrees (1)",
-                                        "Speed: number ###% (11)",
-                                        "Stretch: stretch (12)",
-                                        "Print request (edge): list Positive|Negative|Positive/Continuous|"
-                                        "Negative Continuous (4)",
-                                        "Print debounce: number ### ms (5)",
-                                        "Print delay A: number ### mm (6)",
-                                        "Print delay B: number ### mm (7)",
-                                        "Encoder strobe source: list External Speed Encoder|Internal Pulse Generator (10)",
-                                    };
+        QTest::newRow("3 Deneb")
+            << quint8(3)
+            << QStringList{
+                   "Print direction A: list From Left to Right|From Right to Left (8)",
+                   "Print direction B: list From Left to Right|From Right to Left (9)",
+                   "Rotate print: list 0 degrees|180 degrees (1)",
+                   "Speed: number ###% (11)",
+                   "Stretch: stretch (12)",
+                   "Print request (edge): list Positive|Negative|Positive/Continuous|"
+                   "Negative Continuous (4)",
+                   "Print debounce: number ### ms (5)",
+                   "Print delay A: number ### mm (6)",
+                   "Print delay B: number ### mm (7)",
+                   "Encoder strobe source: list External Speed Encoder|Internal Pulse Generator (10)",
+               };
         QTest::newRow("5 Lyra") << quint8(5)
                                 << VegaRows + QStringList{"Head cap interval: number #.# s (14)",
                                                           "Spit Delay: number # s (20)",
@@ -120,7 +122,8 @@ private slots:
         QTest::newRow("internal pulse generator")
             << Settings{{10, 1}, {11, 3500}} << 11 << "35.00 m/min" << 40 << 3500;
         QTest::newRow("external encoder") << Settings{{10, 0}, {11, 100}} << 11 << "100%" << 85 << 115;
-        QTest::newRow("unknown source as external") << Settings{{10, 7}, {11, 90}} << 11 << "90%" << 85 << 115;
+        QTest::newRow("unknown source as external")
+            << Settings{{10, 7}, {11, 90}} << 11 << "90%" << 85 << 115;
         QTest::newRow("spitting: minutes") << Settings{{21, 3}, {14, 5}} << 14 << "5 min" << 1 << 60;
         QTest::newRow("not spitting: seconds") << Settings{{21, 0}, {14, 30}} << 14 << "3.0 s" << 10 << 50;
         QTest::newRow("a plain field: what its digits hold") << Settings{{5, 20}} << 5 << "20 ms" << 0 << 999;
@@ -255,7 +258,8 @@ private slots:
         TParameterEditor editor = Editor(PrinterModels::Rigel, {{12, 2}});
         const int row = editor.RowOf(ParameterNo::Stretch);
         QVERIFY(editor.IsReadOnly(row));
-        QCOMPARE(editor.SetText(row, QStringLiteral("3")).Text(), QStringLiteral("Stretch: read-only on this printer model"));
+        QCOMPARE(editor.SetText(row, QStringLiteral("3")).Text(),
+                 QStringLiteral("Stretch: read-only on this printer model"));
         QCOMPARE(editor.Edited().Stretch, 2);
     }
 
@@ -268,8 +272,9 @@ private slots:
         QCOMPARE(editor.ShownValue(row), 0);
         QList<QVariant> shown;
         for (int each = 0; each < int(editor.Rows().size()); ++each)
-            shown << (editor.Rows()[size_t(each)].Control == TControl::Stretch ? QVariant(QStringLiteral("1"))
-                                                                              : QVariant(editor.ShownValue(each)));
+            shown << (editor.Rows()[size_t(each)].Control == TControl::Stretch
+                          ? QVariant(QStringLiteral("1"))
+                          : QVariant(editor.ShownValue(each)));
         QCOMPARE(editor.Collect(shown).Outcome, TOutcome::Unchanged);
         QCOMPARE(editor.Edited().PrintRequest, 7);
         QCOMPARE(editor.ChooseEntry(row, 1).Outcome, TOutcome::Stored);
@@ -296,21 +301,43 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("refusal");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("speed") << "speed" << "0.4" << "" << "0.40 m/min";
-        QTest::newRow("speed with unit") << "Speed" << "12.50 m/min" << "" << "12.50 m/min";
-        QTest::newRow("speed too low")
-            << "Speed" << "0.39" << "Speed: 0.39 m/min is not between 0.40 m/min and 35.00 m/min" << "10.00 m/min";
-        QTest::newRow("too many decimals")
-            << "Speed" << "1.234" << "Speed: '1.234' is not a number of the form ##.## m/min" << "10.00 m/min";
-        QTest::newRow("more than the digits")
-            << "Print debounce" << "1500" << "Print debounce: 1500 ms is not between 0 ms and 999 ms" << "10 ms";
-        QTest::newRow("negative")
-            << "Print debounce" << "-1" << "Print debounce: -1 ms is not between 0 ms and 999 ms" << "10 ms";
-        QTest::newRow("entry") << "Print direction" << "from right to left" << "" << "From Right to Left";
-        QTest::newRow("entry by position") << "Print direction" << "1" << "" << "From Right to Left";
+        QTest::newRow("speed") << "speed"
+                               << "0.4"
+                               << ""
+                               << "0.40 m/min";
+        QTest::newRow("speed with unit") << "Speed"
+                                         << "12.50 m/min"
+                                         << ""
+                                         << "12.50 m/min";
+        QTest::newRow("speed too low") << "Speed"
+                                       << "0.39"
+                                       << "Speed: 0.39 m/min is not between 0.40 m/min and 35.00 m/min"
+                                       << "10.00 m/min";
+        QTest::newRow("too many decimals") << "Speed"
+                                           << "1.234"
+                                           << "Speed: '1.234' is not a number of the form ##.## m/min"
+                                           << "10.00 m/min";
+        QTest::newRow("more than the digits") << "Print debounce"
+                                              << "1500"
+                                              << "Print debounce: 1500 ms is not between 0 ms and 999 ms"
+                                              << "10 ms";
+        QTest::newRow("negative") << "Print debounce"
+                                  << "-1"
+                                  << "Print debounce: -1 ms is not between 0 ms and 999 ms"
+                                  << "10 ms";
+        QTest::newRow("entry") << "Print direction"
+                               << "from right to left"
+                               << ""
+                               << "From Right to Left";
+        QTest::newRow("entry by position") << "Print direction"
+                                           << "1"
+                                           << ""
+                                           << "From Right to Left";
         QTest::newRow("no such entry")
-            << "Print direction" << "Upwards"
-            << "Print direction: 'Upwards' is none of From Left to Right, From Right to Left" << "From Left to Right";
+            << "Print direction"
+            << "Upwards"
+            << "Print direction: 'Upwards' is none of From Left to Right, From Right to Left"
+            << "From Left to Right";
     }
     void settingsByText()
     {

@@ -64,10 +64,12 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::newRow("valid") << 3 << 5 << 14 << 7 << true << true << "";
         QTest::newRow("month 13") << 13 << 5 << 14 << 7 << false << true << "Invalid argument to date encode";
-        QTest::newRow("30 February") << 2 << 30 << 14 << 7 << false << true << "Invalid argument to date encode";
+        QTest::newRow("30 February") << 2 << 30 << 14 << 7 << false << true
+                                     << "Invalid argument to date encode";
         QTest::newRow("day 0") << 3 << 0 << 14 << 7 << false << true << "Invalid argument to date encode";
         QTest::newRow("hour 24") << 3 << 5 << 24 << 7 << true << false << "Invalid argument to time encode";
-        QTest::newRow("minute 60") << 3 << 5 << 14 << 60 << true << false << "Invalid argument to time encode";
+        QTest::newRow("minute 60") << 3 << 5 << 14 << 60 << true << false
+                                   << "Invalid argument to time encode";
         QTest::newRow("both") << 0 << 5 << 25 << 7 << false << false << "Invalid argument to date encode";
     }
     void anImpossibleReportIsRefused()

@@ -94,7 +94,8 @@ class TestParameterEditing : public QObject
             const int id = object.value(QStringLiteral("id")).toInt();
             const int sub = object.value(QStringLiteral("sub")).toInt();
             TXLMessage message{quint8(id), quint16(sub)};
-            message.WriteBytes(QByteArray::fromHex(object.value(QStringLiteral("body")).toString().toLatin1()));
+            message.WriteBytes(
+                QByteArray::fromHex(object.value(QStringLiteral("body")).toString().toLatin1()));
             message.SetPosition(0);
             if (id == XLSend::WriteParameterId)
                 written << QStringLiteral("%1 = %2").arg(sub).arg(qint32(message.ReadU32()));

@@ -199,6 +199,8 @@ TEditResult TParameterEditor::ChangeStretch(int row, qint32 value)
 TEditResult TParameterEditor::EncoderComboChange(int position)
 {
     const int row = RowOf(ParameterNo::EncoderSource);
+    if (row < 0)
+        return Result(row, TOutcome::Unchanged);
     m_edited->EncoderSource = position;
     m_edited->Speed = SpeedForEncoder(position);
     TEditResult result = Result(row, TOutcome::Stored);
@@ -210,6 +212,8 @@ TEditResult TParameterEditor::EncoderComboChange(int position)
 TEditResult TParameterEditor::SpeedEditExit(qint32 value)
 {
     const int row = RowOf(ParameterNo::Speed);
+    if (row < 0)
+        return Result(row, TOutcome::Unchanged);
     if (value == m_edited->Speed)
         return Result(row, TOutcome::Unchanged);
     const TLimits limits = SpeedLimits(m_edited->EncoderSource);
@@ -226,6 +230,8 @@ TEditResult TParameterEditor::SpeedEditExit(qint32 value)
 TEditResult TParameterEditor::SpitIntervalEditExit(qint32 value)
 {
     const int row = RowOf(ParameterNo::SpitInterval);
+    if (row < 0)
+        return Result(row, TOutcome::Unchanged);
     if (!Limits(row).Contains(value))
         return Refusal(row, value, Limits(row));
     const bool switched = (m_edited->SpitInterval == 0) != (value == 0);
@@ -241,7 +247,8 @@ TEditResult TParameterEditor::SpitIntervalEditExit(qint32 value)
 
 TEditResult TParameterEditor::StretchEditExit(const QString& text)
 {
-    return EditStretch(RowOf(ParameterNo::Stretch), text);
+    const int row = RowOf(ParameterNo::Stretch);
+    return row >= 0 ? EditStretch(row, text) : Result(row, TOutcome::Unchanged);
 }
 
 TEditResult TParameterEditor::Collect(const QList<QVariant>& shown)

@@ -70,9 +70,13 @@ public:
     void Close();
     bool IsOpen() const { return m_received != nullptr; }
 
+    // The rest only while an edit is open; Rows() is empty otherwise.
     quint8 ModelCode() const { return m_modelCode; }
     ParameterPages::TPage Page() const { return ParameterPages::PageOfModel(m_modelCode); }
-    std::span<const ParameterPages::TRow> Rows() const { return ParameterPages::Rows(Page()); }
+    std::span<const ParameterPages::TRow> Rows() const
+    {
+        return IsOpen() ? ParameterPages::Rows(Page()) : std::span<const ParameterPages::TRow>();
+    }
     const TParameterData& Received() const { return *m_received; }
     const TParameterData& Edited() const { return *m_edited; }
 
@@ -106,7 +110,8 @@ public:
     // rules as the window's controls.
     TEditResult SetText(int row, const QString& text);
 
-    // The rules of the settings whose change changes others.
+    // The rules of the settings whose change changes others; nothing happens on a page without the
+    // setting.
     TEditResult EncoderComboChange(int position);
     TEditResult SpeedEditExit(qint32 value);
     TEditResult SpitIntervalEditExit(qint32 value);

@@ -127,13 +127,16 @@ TEditResult TParameterEditor::Result(int row, TOutcome outcome, const QString& r
     return result;
 }
 
+// A value out of range is not stored, and its field keeps the focus.
 TEditResult TParameterEditor::Refusal(int row, qint32 value, TLimits limits) const
 {
     const QString format = RowAt(row).Control == TControl::Number ? Format(row) : QString();
-    return Result(
+    TEditResult refused = Result(
         row, TOutcome::OutOfRange,
         Translated(NotBetween)
             .arg(ValueText(format, value), ValueText(format, limits.Min), ValueText(format, limits.Max)));
+    refused.Focus = row;
+    return refused;
 }
 
 TEditResult TParameterEditor::Store(int row, qint32 value)
@@ -217,11 +220,8 @@ TEditResult TParameterEditor::SpeedEditExit(qint32 value)
     if (value == m_edited->Speed)
         return Result(row, TOutcome::Unchanged);
     const TLimits limits = SpeedLimits(m_edited->EncoderSource);
-    if (!limits.Contains(value)) {
-        TEditResult refused = Refusal(row, value, limits);
-        refused.Focus = row;
-        return refused;
-    }
+    if (!limits.Contains(value))
+        return Refusal(row, value, limits);
     return Store(row, value);
 }
 

@@ -1,8 +1,10 @@
 // Parameter records read from arbitrary ParameterData bodies and parameter files. Every model class
 // reads the input as a message body and a ParameterData message picks its record; the input is
 // also loaded as a parameter file. Reading stays inside the input, a clone keeps the settings, and
-// a file that holds every setting saves back to the same bytes.
+// a file that holds every setting saves back to the same bytes. The editor shows the record on its
+// page: what the controls show, taken back, changes nothing, and every value's text reads back.
 #include "parameters/ParameterDataUnit.h"
+#include "parameters/ParameterEditor.h"
 
 #include <QBuffer>
 
@@ -42,6 +44,28 @@ void ReadAsEveryModel(const QByteArray& body)
         __builtin_trap();
 }
 
+void ShowInTheEditor(const QByteArray& body)
+{
+    TParameterEditor editor;
+    editor.SetParameters(ParameterDataMessage(body));
+    const QByteArray before = Saved(editor.Edited());
+    QList<QVariant> shown;
+    for (int row = 0; row < int(editor.Rows().size()); ++row) {
+        const qint32 value = editor.Edited().*FieldOfParameter(editor.Rows()[size_t(row)].Parameter);
+        const QString format = editor.Format(row);
+        if (editor.Rows()[size_t(row)].Control == ParameterPages::TControl::Number &&
+            qAbs(qint64(value)) < 1'000'000'000 &&
+            ParameterPages::ParseValueText(editor.DisplayText(row), format) != value)
+            __builtin_trap();
+        editor.Limits(row);
+        shown << (editor.Rows()[size_t(row)].Control == ParameterPages::TControl::Stretch
+                      ? QVariant(QString::number(editor.ShownValue(row)))
+                      : QVariant(editor.ShownValue(row)));
+    }
+    if (editor.Collect(shown).Outcome != TEditResult::TOutcome::Unchanged || Saved(editor.Edited()) != before)
+        __builtin_trap();
+}
+
 void LoadAsFile(const QByteArray& bytes)
 {
     const quint8 model = bytes.isEmpty() ? PrinterModels::Altair : quint8(bytes[0]);
@@ -62,6 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
     ReadAsEveryModel(input);
+    ShowInTheEditor(input);
     LoadAsFile(input);
     return 0;
 }

@@ -1,11 +1,18 @@
 #include "parameters/NumberMaskUtils.h"
 
+#include <QCoreApplication>
+
 namespace NumberMaskUtils {
 
 namespace {
 constexpr QChar Slot = u'#';
 constexpr QChar Point = u'.';
 } // namespace
+
+QString NotAnIntegerText(const QString& text)
+{
+    return QCoreApplication::translate("NumberMaskUtils", "'%1' is not a valid integer value").arg(text);
+}
 
 int CountDigitSlots(const QString& format)
 {
@@ -76,7 +83,7 @@ TConversion TextToValue(const QString& text, const QString& format)
     bool ok = false;
     const qint32 value = digits.toInt(&ok);
     if (!ok)
-        return {0, QStringLiteral("'%1' is not a valid integer value").arg(digits)};
+        return {0, NotAnIntegerText(digits)};
     return {value, {}};
 }
 

@@ -18,6 +18,9 @@ struct TConversion
     bool Ok() const { return Error.isEmpty(); }
 };
 
+// The conversion error for a text that is no whole number.
+QString NotAnIntegerText(const QString& text);
+
 int CountDigitSlots(const QString& format);
 // Position of the last "#"; 0 when the format has none.
 int LastSlotPos(const QString& format);

@@ -28,54 +28,42 @@ constexpr Field CommonMessageOrder[] = {
     &TParameterData::PrintRequest, &TParameterData::Debounce, &TParameterData::DelayA,
 };
 
-Field FieldOfParameter(quint16 number)
+constexpr TNumberedSetting NumberedSettingTable[] = {
+    {ParameterNo::Rotation, &TParameterData::Rotation},
+    {ParameterNo::XOffset, &TParameterData::XOffset},
+    {ParameterNo::YOffset, &TParameterData::YOffset},
+    {ParameterNo::PrintRequest, &TParameterData::PrintRequest},
+    {ParameterNo::Debounce, &TParameterData::Debounce},
+    {ParameterNo::DelayA, &TParameterData::DelayA},
+    {ParameterNo::DelayB, &TParameterData::DelayB},
+    {ParameterNo::DirectionA, &TParameterData::DirectionA},
+    {ParameterNo::DirectionB, &TParameterData::DirectionB},
+    {ParameterNo::EncoderSource, &TParameterData::EncoderSource},
+    {ParameterNo::Speed, &TParameterData::Speed},
+    {ParameterNo::Stretch, &TParameterData::Stretch},
+    {ParameterNo::Alignment, &TParameterData::Alignment},
+    {ParameterNo::HeadCapInterval, &TParameterData::HeadCapInterval},
+    {ParameterNo::Contrast, &TParameterData::Contrast},
+    {ParameterNo::RibbonGap, &TParameterData::RibbonGap},
+    {ParameterNo::InhibitDelay, &TParameterData::InhibitDelay},
+    {ParameterNo::InhibitOffDelay, &TParameterData::InhibitOffDelay},
+    {ParameterNo::SpitDelay, &TParameterData::SpitDelay},
+    {ParameterNo::SpitInterval, &TParameterData::SpitInterval},
+};
+} // namespace
+
+std::span<const TNumberedSetting> NumberedSettings()
 {
-    switch (number) {
-    case ParameterNo::Rotation:
-        return &TParameterData::Rotation;
-    case ParameterNo::XOffset:
-        return &TParameterData::XOffset;
-    case ParameterNo::YOffset:
-        return &TParameterData::YOffset;
-    case ParameterNo::PrintRequest:
-        return &TParameterData::PrintRequest;
-    case ParameterNo::Debounce:
-        return &TParameterData::Debounce;
-    case ParameterNo::DelayA:
-        return &TParameterData::DelayA;
-    case ParameterNo::DelayB:
-        return &TParameterData::DelayB;
-    case ParameterNo::DirectionA:
-        return &TParameterData::DirectionA;
-    case ParameterNo::DirectionB:
-        return &TParameterData::DirectionB;
-    case ParameterNo::EncoderSource:
-        return &TParameterData::EncoderSource;
-    case ParameterNo::Speed:
-        return &TParameterData::Speed;
-    case ParameterNo::Stretch:
-        return &TParameterData::Stretch;
-    case ParameterNo::Alignment:
-        return &TParameterData::Alignment;
-    case ParameterNo::HeadCapInterval:
-        return &TParameterData::HeadCapInterval;
-    case ParameterNo::Contrast:
-        return &TParameterData::Contrast;
-    case ParameterNo::RibbonGap:
-        return &TParameterData::RibbonGap;
-    case ParameterNo::InhibitDelay:
-        return &TParameterData::InhibitDelay;
-    case ParameterNo::InhibitOffDelay:
-        return &TParameterData::InhibitOffDelay;
-    case ParameterNo::SpitDelay:
-        return &TParameterData::SpitDelay;
-    case ParameterNo::SpitInterval:
-        return &TParameterData::SpitInterval;
-    }
-    Q_UNREACHABLE();
+    return NumberedSettingTable;
+}
+
+TParameterData::Setting FieldOfParameter(quint16 number)
+{
+    for (const TNumberedSetting& setting : NumberedSettingTable)
+        if (setting.Number == number)
+            return setting.Field;
     return nullptr;
 }
-} // namespace
 
 void TParameterData::ReadFromMessage(TXLMessage& message)
 {
@@ -128,6 +116,7 @@ void TParameterData::SendChangesInOrder(std::span<const quint16> order, TParamet
 {
     for (const quint16 number : order) {
         const Field field = FieldOfParameter(number);
+        Q_ASSERT(field);
         if (this->*field == received.*field)
             continue;
         received.*field = this->*field;

@@ -113,6 +113,18 @@ protected:
     }
 };
 
+// A setting that the station can write, with its parameter number.
+struct TNumberedSetting
+{
+    quint16 Number;
+    TParameterData::Setting Field;
+};
+// The one map from parameter numbers to record fields, in number order; the spare settings have no
+// number and are not in it.
+std::span<const TNumberedSetting> NumberedSettings();
+// The record field a parameter number writes; null for a number no setting has.
+TParameterData::Setting FieldOfParameter(quint16 number);
+
 // The record class of a model code; every code without a record of its own gets the Vega record.
 std::unique_ptr<TParameterData> CreateParameterRecord(quint8 modelCode);
 

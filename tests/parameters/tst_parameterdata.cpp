@@ -15,20 +15,6 @@ using Edits = QList<QPair<int, int>>; // parameter number, new value
 using Setting = TParameterData::Setting;
 
 namespace {
-// The settings by parameter number, kept here apart from the code under test.
-const QMap<int, Setting> SettingOfNumber = {
-    {1, &TParameterData::Rotation},      {2, &TParameterData::XOffset},
-    {3, &TParameterData::YOffset},       {4, &TParameterData::PrintRequest},
-    {5, &TParameterData::Debounce},      {6, &TParameterData::DelayA},
-    {7, &TParameterData::DelayB},        {8, &TParameterData::DirectionA},
-    {9, &TParameterData::DirectionB},    {10, &TParameterData::EncoderSource},
-    {11, &TParameterData::Speed},        {12, &TParameterData::Stretch},
-    {13, &TParameterData::Alignment},    {14, &TParameterData::HeadCapInterval},
-    {16, &TParameterData::Contrast},     {17, &TParameterData::RibbonGap},
-    {18, &TParameterData::InhibitDelay}, {19, &TParameterData::InhibitOffDelay},
-    {20, &TParameterData::SpitDelay},    {21, &TParameterData::SpitInterval},
-};
-
 // Every setting, in parameter file order.
 const Setting FileOrder[] = {
     &TParameterData::Rotation,      &TParameterData::XOffset,         &TParameterData::YOffset,
@@ -221,7 +207,7 @@ private slots:
         const auto received = ReadParameterData(message).Record;
         const auto edited = received->Clone();
         for (const auto& [number, value] : edits)
-            edited.get()->*SettingOfNumber.value(number) = value;
+            edited.get()->*FieldOfParameter(quint16(number)) = value;
 
         TRecordingSink sink;
         edited->SendChanges(*received, sink);
@@ -232,6 +218,36 @@ private slots:
         sink.Messages.clear();
         edited->SendChanges(*received, sink);
         QCOMPARE(sink.Sent(), modelCode == PrinterModels::Altair ? QStringList{"31/4"} : QStringList{});
+    }
+
+    // The one map from parameter numbers to record fields, checked against the file layout: the
+    // setting a number writes is saved at its own offset. Numbers without a setting map to none.
+    void eachParameterNumberNamesItsSetting_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<int>("fileOffset");
+        const QList<QPair<int, int>> offsets{{1, 1},   {2, 5},   {3, 9},   {4, 17},  {5, 13},  {6, 21},  {7, 25},
+                                             {8, 29},  {9, 33},  {10, 37}, {11, 41}, {12, 45}, {13, 49}, {14, 53},
+                                             {16, 61}, {17, 65}, {18, 73}, {19, 69}, {20, 85}, {21, 89}};
+        for (const auto& [number, offset] : offsets)
+            QTest::addRow("%d", number) << number << offset;
+        QTest::newRow("0 none") << 0 << 0;
+        QTest::newRow("15 none") << 15 << 0;
+        QTest::newRow("22 none") << 22 << 0;
+    }
+    void eachParameterNumberNamesItsSetting()
+    {
+        QFETCH(int, number);
+        QFETCH(int, fileOffset);
+        const Setting field = FieldOfParameter(quint16(number));
+        QCOMPARE(field != nullptr, fileOffset > 0);
+        if (!field)
+            return;
+        TParametersVega record;
+        record.*field = 0x11223344;
+        QByteArray expected(TParameterData::FileSettingsSize, '\0');
+        expected.replace(fileOffset - 1, 4, Hex("44 33 22 11"));
+        QCOMPARE(Saved(record), expected);
     }
 
     void savedFileHoldsTheModelByteAndTheSettingsLittleEndian()

@@ -2,33 +2,11 @@
 
 #include "coder/PrinterModels.h"
 #include "comm/XLMessage.h"
+#include "parameters/ParameterDataUnit.h"
 
 namespace {
 
-// Parameter numbers of the settings.
-enum Number
-{
-    Rotation = 1,
-    XOffset = 2,
-    YOffset = 3,
-    PrintRequest = 4,
-    Debounce = 5,
-    DelayA = 6,
-    DelayB = 7,
-    DirectionA = 8,
-    DirectionB = 9,
-    EncoderSource = 10,
-    Speed = 11,
-    Stretch = 12,
-    Alignment = 13,
-    HeadCapInterval = 14,
-    Contrast = 16,
-    RibbonGap = 17,
-    InhibitDelay = 18,
-    InhibitOffDelay = 19,
-    SpitDelay = 20,
-    SpitInterval = 21,
-};
+using namespace ParameterNo;
 
 // Word order after the model code in the parameter message of each layout.
 constexpr std::array<int, 12> AltairLayout = {Rotation,

@@ -1,0 +1,59 @@
+#include "parameters/PrinterClock.h"
+
+#include "comm/MessageSink.h"
+#include "platform/StationClock.h"
+
+#include <QCoreApplication>
+
+void TPrinterClock::SetReported(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute)
+{
+    m_year = year;
+    m_month = month;
+    m_day = day;
+    m_hour = hour;
+    m_minute = minute;
+}
+
+std::optional<QDate> TPrinterClock::ReportedDate() const
+{
+    const QDate date(m_year, m_month, m_day);
+    return m_year > 0 && date.isValid() ? std::optional(date) : std::nullopt;
+}
+
+std::optional<QTime> TPrinterClock::ReportedTime() const
+{
+    const QTime time(m_hour, m_minute);
+    return time.isValid() ? std::optional(time) : std::nullopt;
+}
+
+QString TPrinterClock::ReportError() const
+{
+    if (!ReportedDate())
+        return QCoreApplication::translate("TDateTimeForm", "Invalid argument to date encode");
+    if (!ReportedTime())
+        return QCoreApplication::translate("TDateTimeForm", "Invalid argument to time encode");
+    return {};
+}
+
+void TPrinterClock::SendChanges(const QDate& date, const QTime& time, TMessageSink& sink) const
+{
+    if (date.isValid() && date.year() >= 1 && date.year() <= 0xFFFF &&
+        (date.year() != m_year || date.month() != m_month || date.day() != m_day)) {
+        auto setDate = std::make_unique<TXLMessage>(XLSend::SetDate);
+        setDate->WriteU16(quint16(date.year()));
+        setDate->WriteU8(quint8(date.month()));
+        setDate->WriteU8(quint8(date.day()));
+        sink.SendToSelected(std::move(setDate));
+    }
+    if (time.isValid() && (time.hour() != m_hour || time.minute() != m_minute)) {
+        auto setTime = std::make_unique<TXLMessage>(XLSend::SetTime);
+        setTime->WriteU8(quint8(time.hour()));
+        setTime->WriteU8(quint8(time.minute()));
+        sink.SendToSelected(std::move(setTime));
+    }
+}
+
+QDateTime TPrinterClock::PcTime()
+{
+    return StationClock::Now();
+}

@@ -1,0 +1,215 @@
+// The parameters editor's logic against a simulated printer in this process: the parameters are
+// read, edited, saved, loaded and written back, and the printer's log shows what reached it.
+#include "RecordingViews.h"
+#include "SimMessageLog.h"
+#include "SimPrinter.h"
+#include "SimTcpServer.h"
+#include "coder/Coder.h"
+#include "comm/NetChannel.h"
+#include "images/FontUnit.h"
+#include "parameters/ParameterEditor.h"
+#include "station/Station.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The windows, with the parameters window's logic behind the parameters view, as the window
+// program has it.
+class TEditorViews : public TRecordingViews
+{
+public:
+    TParameterEditor Editor;
+    int ParameterReports = 0;
+
+    void SetParameters(const TXLMessage& parameterData) override
+    {
+        TRecordingViews::SetParameters(parameterData);
+        Editor.SetParameters(parameterData);
+        ++ParameterReports;
+    }
+};
+
+} // namespace
+
+class TestParameterEditing : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    TEditorViews m_views;
+    TFontMap m_fonts;
+    std::unique_ptr<TStation> m_station;
+    std::unique_ptr<TSimPrinter> m_printer;
+    std::unique_ptr<TSimTcpServer> m_tcp;
+    std::unique_ptr<TSimMessageLog> m_log;
+
+    TConnectionManager& Manager() { return m_station->Manager(); }
+    TParameterEditor& Editor() { return m_views.Editor; }
+    QString LogPath() const { return m_dir.filePath(QStringLiteral("printer.jsonl")); }
+
+    // A printer of the model, connected and selected.
+    void StartPrinter(quint8 model)
+    {
+        TSimPrinterConfig config;
+        config.Model = model;
+        config.FlashDelayMs = 1;
+        m_printer = std::make_unique<TSimPrinter>(config);
+        m_tcp = std::make_unique<TSimTcpServer>(*m_printer);
+        QVERIFY(m_tcp->Listen(QHostAddress(QHostAddress::LocalHost), 0));
+        m_log = std::make_unique<TSimMessageLog>();
+        QVERIFY(m_log->Open(LogPath()));
+        m_printer->SetLog(m_log.get());
+        TNetChannel* channel = Manager().AddNetworkPrinter(QStringLiteral("127.0.0.1"), m_tcp->Port());
+        QVERIFY(channel);
+        channel->Close(); // the probe; connecting opens the link afresh
+        Manager().ConnectPrinter(channel->Id());
+        QTRY_VERIFY(Manager().SelectedChannel() == channel && TCoder::Of(*channel).Connected);
+    }
+
+    // Asks the printer for its parameters and waits until the editor has them.
+    void ReadParameters()
+    {
+        const int reports = m_views.ParameterReports;
+        Manager().SendToSelected(std::make_unique<TXLMessage>(XLSend::RequestParameters));
+        QTRY_COMPARE(m_views.ParameterReports, reports + 1);
+    }
+
+    // The parameter writes and flash writes that reached the printer: "8 = 1", "FlashWrite".
+    QStringList Written() const
+    {
+        QFile file(LogPath());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        QStringList written;
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const QJsonObject object = QJsonDocument::fromJson(line).object();
+            if (object.value(QStringLiteral("dir")).toString() != QLatin1String("in"))
+                continue;
+            const int id = object.value(QStringLiteral("id")).toInt();
+            const int sub = object.value(QStringLiteral("sub")).toInt();
+            TXLMessage message{quint8(id), quint16(sub)};
+            message.WriteBytes(
+                QByteArray::fromHex(object.value(QStringLiteral("body")).toString().toLatin1()));
+            message.SetPosition(0);
+            if (id == XLSend::WriteParameterId)
+                written << QStringLiteral("%1 = %2").arg(sub).arg(qint32(message.ReadU32()));
+            else if (message.Is(XLSend::FlashWrite))
+                written << QStringLiteral("FlashWrite");
+        }
+        return written;
+    }
+
+    void SendAndAwaitFlashWrite()
+    {
+        Editor().SendChanges(Manager());
+        Editor().Close();
+        QTRY_VERIFY(Written().contains(QStringLiteral("FlashWrite")));
+        QTRY_COMPARE(m_views.CallsStartingWith(QStringLiteral("HideFlashWrite")).size(), 1);
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        m_views = TEditorViews();
+        TDiscoveryAddress discovery;
+        discovery.Address = QHostAddress(QHostAddress::LocalHost);
+        discovery.Port = 9; // nothing answers there: the tests name the printer themselves
+        discovery.LocalPort = 0;
+        m_station = std::make_unique<TStation>(m_views.Views(), m_fonts, discovery);
+    }
+    void cleanup()
+    {
+        m_station.reset();
+        m_tcp.reset();
+        m_printer.reset();
+        m_log.reset();
+    }
+
+    // A setting chosen on the page of the printer's model is written, then the flash.
+    void aChangedSettingIsWrittenThenTheFlash_data()
+    {
+        QTest::addColumn<quint8>("model");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QStringList>("written");
+        QTest::newRow("Deneb print direction A")
+            << PrinterModels::Deneb << "Print direction A" << QStringList{"8 = 1", "FlashWrite"};
+        QTest::newRow("Altair inhibit delay")
+            << PrinterModels::Altair << "Inhibit delay" << QStringList{"18 = 1", "FlashWrite"};
+    }
+    void aChangedSettingIsWrittenThenTheFlash()
+    {
+        QFETCH(quint8, model);
+        QFETCH(QString, label);
+        QFETCH(QStringList, written);
+        StartPrinter(model);
+        ReadParameters();
+        QCOMPARE(Editor().ModelCode(), model);
+        const int row = Editor().FindRow(label);
+        QVERIFY(row >= 0);
+        QCOMPARE(Editor().ChooseEntry(row, 1).Outcome, TEditResult::TOutcome::Stored);
+
+        SendAndAwaitFlashWrite();
+        QCOMPARE(Written(), written);
+        const int number = written.first().section(QLatin1Char(' '), 0, 0).toInt();
+        QCOMPARE(m_printer->State().Parameters.Value(number), 1);
+        QCOMPARE(m_views.CallsStartingWith(QStringLiteral("ShowFlashWrite")).size(), 1);
+    }
+
+    // Saved, cancelled, then loaded while the printer has changed a setting on its own: loading
+    // brings back what was saved, and accepting writes exactly the settings in which the file
+    // differs from the printer, in the model's order.
+    void aLoadedFileWritesWhatDiffersFromThePrinter()
+    {
+        StartPrinter(PrinterModels::Lyra);
+        ReadParameters();
+        QCOMPARE(Editor().Edited().Speed, 3000);
+        Editor().ChooseEntry(Editor().FindRow("Rotate print"), 1);
+        Editor().LeaveNumber(Editor().FindRow("Speed"), 2500);
+        Editor().LeaveNumber(Editor().FindRow("Spit Interval"), 2);
+        const QString path = m_dir.filePath(QStringLiteral("lyra.prm"));
+        QVERIFY(Editor().Save(path).Ok());
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray file = saved.readAll();
+        Editor().Close(); // cancelled
+
+        m_printer->State().Parameters.Write(ParameterNo::Debounce, 77);
+        ReadParameters();
+        QCOMPARE(Editor().Edited().Debounce, 77);
+        QVERIFY(Editor().Load(path).Ok());
+        QBuffer loaded;
+        loaded.open(QIODevice::WriteOnly);
+        QVERIFY(SaveParameterFile(loaded, Editor().ModelCode(), Editor().Edited()));
+        QCOMPARE(loaded.data(), file);
+
+        QVERIFY(Written().isEmpty()); // nothing before the operator accepts
+        SendAndAwaitFlashWrite();
+        QCOMPARE(Written(), (QStringList{"5 = 10", "14 = 5", "1 = 1", "11 = 2500", "21 = 2", "FlashWrite"}));
+    }
+
+    void aFileOfAnotherModelIsRefused()
+    {
+        StartPrinter(PrinterModels::Altair);
+        ReadParameters();
+        const QString path = m_dir.filePath(QStringLiteral("altair.prm"));
+        QVERIFY(Editor().Save(path).Ok());
+
+        m_printer->State().Model = PrinterModels::Rigel;
+        ReadParameters();
+        QCOMPARE(Editor().Page(), ParameterPages::TPage::Rigel);
+        QCOMPARE(Editor().Load(path).Error, QStringLiteral("Incompatible printer type"));
+        Editor().SendChanges(Manager());
+        QTest::qWait(50);
+        QVERIFY(Written().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestParameterEditing)
+#include "tst_parameterediting.moc"

@@ -32,6 +32,8 @@ void PlaceGraphic(TPlacedItem& placed, const GraphicItem& graphic)
     placed.Graphic = &graphic;
     placed.Box = TDotBox::Of(graphic.X, graphic.Y, graphic.Picture.Width(), graphic.Picture.Height());
     placed.Entry.Rendering = TRendering::Exact;
+    placed.Entry.Content =
+        QStringLiteral("%1 x %2").arg(graphic.Picture.Width()).arg(graphic.Picture.Height());
     placed.Entry.Note = PreviewText(PreviewTexts::GraphicNote);
 }
 

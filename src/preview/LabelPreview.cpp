@@ -89,19 +89,23 @@ void DrawText(QImage& picture, const QRect& area, const TPlacedItem& placed)
                          placed.Lines.at(i));
 }
 
-// A dashed grey frame with the name of what the printer fills in, as large as the frame allows.
+// A dashed grey frame with the name of what the printer fills in, as large as the frame allows; a
+// frame too small for a legible name stays empty (the legend names it).
 void DrawPlaceholder(QImage& picture, const QRect& area, const QString& name)
 {
     QPainter painter(&picture);
     painter.setPen(QPen(QColor(PlaceholderGrey, PlaceholderGrey, PlaceholderGrey), 1, Qt::DashLine));
     painter.drawRect(area.adjusted(0, 0, -1, -1));
-    if (name.isEmpty() || !SubstituteFont::Available() || area.height() < 6)
+    if (name.isEmpty() || !SubstituteFont::Available())
         return;
-    QFont font = SubstituteFont::Of(area.height() * 3 / 5);
-    const int width = QFontMetrics(font).horizontalAdvance(name);
+    constexpr int SmallestLegible = 8; // dots
+    int lineHeight = area.height() * 3 / 5;
+    const int width = QFontMetrics(SubstituteFont::Of(lineHeight)).horizontalAdvance(name);
     if (width > area.width() - 4 && width > 0)
-        font = SubstituteFont::Of(std::max(1, area.height() * 3 / 5 * (area.width() - 4) / width));
-    painter.setFont(font);
+        lineHeight = int(qint64(lineHeight) * (area.width() - 4) / width);
+    if (lineHeight < SmallestLegible)
+        return;
+    painter.setFont(SubstituteFont::Of(lineHeight));
     painter.setClipRect(area);
     painter.drawText(area, Qt::AlignCenter, name);
 }

@@ -40,7 +40,8 @@ TMonochromePicture Logo()
     QRandomGenerator random(3);
     for (int y = 0; y < 1000; ++y)
         for (int x = 0; x < 1000; ++x)
-            picture.SetBlack(x, y, (x / 40 + y / 40) % 2 == 0 ? random.bounded(8) != 0 : random.bounded(16) == 0);
+            picture.SetBlack(x, y,
+                             (x / 40 + y / 40) % 2 == 0 ? random.bounded(8) != 0 : random.bounded(16) == 0);
     return picture;
 }
 
@@ -115,8 +116,8 @@ int main(int argc, char* argv[])
         std::abort();
 
     const QImage& picture = preview->Picture;
-    const ZXing::ImageView view(picture.constBits(), picture.width(), picture.height(), ZXing::ImageFormat::Lum,
-                                int(picture.bytesPerLine()));
+    const ZXing::ImageView view(picture.constBits(), picture.width(), picture.height(),
+                                ZXing::ImageFormat::Lum, int(picture.bytesPerLine()));
     const ZXing::DecodeHints hints = ZXing::DecodeHints()
                                          .setFormats(ZXing::BarcodeFormat::LinearCodes)
                                          .setBinarizer(ZXing::Binarizer::FixedThreshold)
@@ -129,8 +130,8 @@ int main(int argc, char* argv[])
         Bench::KeepAlive(results);
     });
 
-    Bench::Report("preview: draw 20 items and read back 8 barcodes", drawAndRead * 1000, "ms", decodeAlone * 1000,
-                  "decode the picture alone");
+    Bench::Report("preview: draw 20 items and read back 8 barcodes", drawAndRead * 1000, "ms",
+                  decodeAlone * 1000, "decode the picture alone");
     std::printf("picture %d x %d dots; decoding it alone finds %zu of the 8 barcodes\n", picture.width(),
                 picture.height(), found);
     return 0;

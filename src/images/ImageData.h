@@ -53,6 +53,8 @@ public:
     // Opens the file and reads up to the image name.
     std::optional<TImageError> Begin(const QString& fileName);
     const QString& ImageName() const { return m_image.ImageName; }
+    // The file as read so far: all of it, items included, once Finish has succeeded.
+    const TImageDesignFile& Image() const { return m_image; }
     // Reads the rest of the file and builds the message.
     std::variant<std::unique_ptr<TXLMessage>, TImageError> Finish(const TFontMap& fonts);
 

@@ -19,6 +19,9 @@ inline constexpr char ComPortDevicesGroup[] = "ComPortDevices";
 inline constexpr char DiscoveryAddress[] = "DISCOVERY_ADDRESS";
 inline constexpr char DiscoveryPort[] = "DISCOVERY_PORT";
 inline constexpr char DiscoveryLocalPort[] = "DISCOVERY_LOCAL_PORT";
+// 0: a transfer does not check that the barcodes of an image read back; any other value, or none,
+// checks them.
+inline constexpr char VerifyBarcodes[] = "VERIFY_BARCODES";
 
 std::unique_ptr<QSettings> Open();
 

@@ -38,6 +38,7 @@ public:
     void ShowTransferFile(const QString&, const QString&) override {}
     void SetTransferProgress(int) override {}
     bool ConfirmOverwrite(const QString&) override { return false; }
+    bool ConfirmUnreadableBarcode(int, const QString&) override { return false; }
     void ShowFileRefused(const QString&) override {}
     void HideTransfer() override {}
     void ShowBatchAborted(const QString&) override {}

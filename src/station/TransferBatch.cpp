@@ -4,6 +4,7 @@
 #include "comm/MessageSink.h"
 #include "images/ImageData.h"
 #include "platform/Logging.h"
+#include "platform/SettingsStore.h"
 #include "station/views/ImageTransferView.h"
 
 #include <QCoreApplication>
@@ -26,10 +27,34 @@ QString TTransferBatch::TransferFailedText()
     return QCoreApplication::translate("TTransferBatch", "Image Transfer Failed. Operation Aborted.");
 }
 
+QString TTransferBatch::UnreadableBarcodeQuestion(int itemNumber, const QString& reason)
+{
+    return QCoreApplication::translate("TTransferBatch",
+                                       "BARCODE OF ITEM %1 DOES NOT READ BACK (%2). TRANSFER ANYWAY?")
+        .arg(QString::number(itemNumber), reason);
+}
+
+void TTransferBatch::SetBarcodeCheck(BarcodeCheck check, bool followSettings)
+{
+    m_barcodeCheck = std::move(check);
+    m_checkFollowsSettings = followSettings;
+}
+
+namespace {
+// Only a stored 0 turns the check off: a value that is not a number leaves it on.
+bool SettingsTurnCheckOff()
+{
+    bool isNumber = false;
+    const int value = SettingsStore::Value(QLatin1String(SettingsStore::VerifyBarcodes)).toInt(&isNumber);
+    return isNumber && value == 0;
+}
+} // namespace
+
 bool TTransferBatch::Start(const QStringList& files)
 {
     if (m_stepping)
         return false;
+    m_checkBarcodes = m_barcodeCheck && !(m_checkFollowsSettings && SettingsTurnCheckOff());
     ++m_batchSerial;
     m_files = files;
     m_index = 0;
@@ -152,9 +177,25 @@ bool TTransferBatch::DownloadImage(QString fileName)
         return Refuse(ImageErrorText(*error, fileName, imageName));
     auto message = std::move(std::get<std::unique_ptr<TXLMessage>>(result));
     KeepBodyCopy(message->Body());
+    if (!BarcodesAccepted(download.Image()) || !IsSameBatch(batch))
+        return false;
     message->SetPosition(message->Size());
     m_sink.SendToSelected(std::move(message));
     return true;
+}
+
+bool TTransferBatch::BarcodesAccepted(const TImageDesignFile& image)
+{
+    if (!m_checkBarcodes)
+        return true;
+    const std::optional<TUnreadableBarcode> unreadable = m_barcodeCheck(image, m_fonts);
+    if (!unreadable)
+        return true;
+    const quint64 batch = m_batchSerial;
+    const bool send = m_view.ConfirmUnreadableBarcode(unreadable->ItemNumber, unreadable->Reason);
+    if (IsSameBatch(batch) && !send)
+        m_view.HideTransfer();
+    return send;
 }
 
 // A copy that cannot be written is removed rather than left stale; the transfer does not depend on it.

@@ -4,11 +4,20 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class TCoder;
 class TFontMap;
+class TImageDesignFile;
 class TImageTransferView;
 class TMessageSink;
+
+// A barcode of an image that a scanner would not read as its data.
+struct TUnreadableBarcode
+{
+    int ItemNumber = 0; // the item's position in the image, from 1
+    QString Reason;     // why, in the station's words
+};
 
 // A batch of image design files transferred into the selected printer one after another: each
 // file's image message is queued, the next file goes when the printer asks for the next image, and
@@ -23,6 +32,10 @@ class TTransferBatch
 public:
     // The selected printer's state, asked whether it holds an image already; null with no printer.
     using SelectedPrinter = std::function<TCoder*()>;
+    // Looks at an image read from its file (and built into its message) for the first barcode that
+    // does not read back; none when every barcode reads back.
+    using BarcodeCheck = std::function<std::optional<TUnreadableBarcode>(const TImageDesignFile& image,
+                                                                         const TFontMap& fonts)>;
 
     TTransferBatch(TImageTransferView& view, TMessageSink& sink, const TFontMap& fonts,
                    SelectedPrinter selectedPrinter);
@@ -30,6 +43,14 @@ public:
     // Where the body of the last image message built is copied (the station keeps one in its working
     // folder); empty for no copy.
     void SetBodyCopyPath(const QString& path) { m_bodyCopyPath = path; }
+
+    // Checks every file's barcodes before its image is sent: a file with a barcode that does not
+    // read back goes only when the operator confirms it. With followSettings the settings value
+    // VERIFY_BARCODES, read as each batch starts, can turn the check off; otherwise every batch
+    // checks. Without a check nothing is checked.
+    void SetBarcodeCheck(BarcodeCheck check, bool followSettings = true);
+    // The question the operator is asked about such a file.
+    static QString UnreadableBarcodeQuestion(int itemNumber, const QString& reason);
 
     // Starts a batch; false (nothing done) while a step of the running batch is still in progress.
     bool Start(const QStringList& files);
@@ -56,6 +77,8 @@ private:
     // Sends one file: true when its message was queued, false when it was skipped.
     bool DownloadImage(QString fileName);
     bool Refuse(const QString& text);
+    // False when the operator declines to send an image whose barcodes do not all read back.
+    bool BarcodesAccepted(const TImageDesignFile& image);
     void End();
     void QueueFlashWrite();
     void KeepBodyCopy(const QByteArray& body) const;
@@ -66,6 +89,9 @@ private:
     const TFontMap& m_fonts;
     SelectedPrinter m_selectedPrinter;
     QString m_bodyCopyPath;
+    BarcodeCheck m_barcodeCheck;
+    bool m_checkFollowsSettings = true;
+    bool m_checkBarcodes = false; // for the running batch
     QStringList m_files;
     int m_index = 0;
     bool m_waiting = false;

@@ -4,6 +4,8 @@
 #include "RecordingViews.h"
 #include "coder/Coder.h"
 #include "images/FontUnit.h"
+#include "images/ImageDesignFile.h"
+#include "platform/SettingsStore.h"
 #include "station/TransferBatch.h"
 
 #include <QTemporaryDir>
@@ -29,6 +31,14 @@ class TestTransferBatch : public QObject
         TDesignFileWriter::SmallImage(imageName, version, counterValue).WriteTo(path);
         return path;
     }
+    // Finds the barcode of item 2 of image ONE unreadable, and nothing else.
+    static std::optional<TUnreadableBarcode> CheckBarcodes(const TImageDesignFile& image, const TFontMap&)
+    {
+        if (image.ImageName == QLatin1String("ONE"))
+            return TUnreadableBarcode{2, QStringLiteral("checksum error")};
+        return std::nullopt;
+    }
+
     QStringList Sent() const
     {
         QStringList kinds;
@@ -120,6 +130,69 @@ private slots:
         QCOMPARE(m_host.Calls.last(), QStringLiteral("ShowBatchAborted Insufficient Memory to Store Image. Transfer Aborted"));
         m_batch->Abort(QStringLiteral("again")); // a report after the batch ended is ignored
         QCOMPARE(Sent(), sent);
+    }
+
+    void aFileWhoseBarcodeDoesNotReadBackGoesOnlyIfTheOperatorSaysSo_data()
+    {
+        QTest::addColumn<bool>("send");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QStringList>("sent");
+        QTest::newRow("sent all the same")
+            << true << QStringList{"ConfirmUnreadableBarcode 2 checksum error"} << QStringList{"ImageData ONE"};
+        QTest::newRow("declined: passed over for the next file")
+            << false << QStringList{"ConfirmUnreadableBarcode 2 checksum error", "HideTransfer"}
+            << QStringList{"ImageData TWO"};
+    }
+    void aFileWhoseBarcodeDoesNotReadBackGoesOnlyIfTheOperatorSaysSo()
+    {
+        QFETCH(bool, send);
+        QFETCH(QStringList, calls);
+        QFETCH(QStringList, sent);
+        m_host.SendUnreadable = send;
+        m_batch->SetBarcodeCheck(&TestTransferBatch::CheckBarcodes);
+        m_batch->Start({File("One.Vega", "ONE"), File("Two.Vega", "TWO")});
+        QCOMPARE(m_host.Calls.mid(2, calls.size()), calls);
+        QCOMPARE(Sent(), sent);
+    }
+
+    void theSettingsValueTurnsTheQuestionOffUnlessEveryBatchChecks_data()
+    {
+        QTest::addColumn<QVariant>("setting");
+        QTest::addColumn<bool>("followSettings");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("not set") << QVariant() << true << true;
+        QTest::newRow("0") << QVariant(0) << true << false;
+        QTest::newRow("1") << QVariant(1) << true << true;
+        QTest::newRow("not a number") << QVariant(QStringLiteral("off")) << true << true;
+        QTest::newRow("0, but every batch checks") << QVariant(0) << false << true;
+    }
+    void theSettingsValueTurnsTheQuestionOffUnlessEveryBatchChecks()
+    {
+        QFETCH(QVariant, setting);
+        QFETCH(bool, followSettings);
+        QFETCH(bool, asked);
+        SettingsStore::Open()->remove(QLatin1String(SettingsStore::VerifyBarcodes));
+        if (setting.isValid())
+            SettingsStore::SetValue(QLatin1String(SettingsStore::VerifyBarcodes), setting);
+        m_batch->SetBarcodeCheck(&TestTransferBatch::CheckBarcodes, followSettings);
+        m_batch->Start({File("One.Vega", "ONE")});
+        SettingsStore::Open()->remove(QLatin1String(SettingsStore::VerifyBarcodes));
+        QCOMPARE(m_host.CallsStartingWith(QStringLiteral("ConfirmUnreadableBarcode")).size(), asked ? 1 : 0);
+        QCOMPARE(Sent(), asked ? QStringList{"FlashWrite"} : QStringList{"ImageData ONE"});
+    }
+
+    void aBatchCancelledWhileTheOperatorIsAskedSendsNothing()
+    {
+        m_host.SendUnreadable = true;
+        m_host.OnCall = [this](const QString& call) {
+            if (call.startsWith(QLatin1String("ConfirmUnreadableBarcode")))
+                m_batch->Cancel(); // another printer was selected meanwhile
+        };
+        m_batch->SetBarcodeCheck(&TestTransferBatch::CheckBarcodes);
+        m_batch->Start({File("One.Vega", "ONE"), File("Two.Vega", "TWO")});
+        QVERIFY(Sent().isEmpty());
+        QVERIFY(!m_batch->IsRunning());
+        QCOMPARE(m_host.Calls.last(), QStringLiteral("CloseTransfer"));
     }
 
     void aBatchOfSkippedFilesEndsInTheSameCall()

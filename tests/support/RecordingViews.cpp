@@ -245,6 +245,11 @@ bool TRecordingViews::ConfirmOverwrite(const QString& imageName)
     Record(QStringLiteral("ConfirmOverwrite %1").arg(imageName));
     return Overwrite;
 }
+bool TRecordingViews::ConfirmUnreadableBarcode(int itemNumber, const QString& reason)
+{
+    Record(QStringLiteral("ConfirmUnreadableBarcode %1 %2").arg(QString::number(itemNumber), reason));
+    return SendUnreadable;
+}
 void TRecordingViews::ShowFileRefused(const QString& text)
 {
     Record(QStringLiteral("ShowFileRefused %1").arg(text));

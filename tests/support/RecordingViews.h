@@ -77,6 +77,7 @@ public:
     QStringList Calls;
     QList<TConnectionEntry> Entries; // the list as the connections window shows it
     bool Overwrite = true;           // the answer to the overwrite question
+    bool SendUnreadable = false;     // the answer when a barcode does not read back
     // Runs inside every call, after it was written down, with the call's line.
     std::function<void(const QString&)> OnCall;
 
@@ -108,6 +109,7 @@ public:
     void ShowTransferFile(const QString& fileName, const QString& imageName) override;
     void SetTransferProgress(int percent) override;
     bool ConfirmOverwrite(const QString& imageName) override;
+    bool ConfirmUnreadableBarcode(int itemNumber, const QString& reason) override;
     void ShowFileRefused(const QString& text) override;
     void HideTransfer() override;
     void ShowBatchAborted(const QString& text) override;

@@ -1,4 +1,5 @@
 #include "DesignFileWriter.h"
+#include "LabelRecords.h"
 #include "SimulatorProcess.h"
 #include "TestSupport.h"
 #include "VexctlRun.h"
@@ -248,6 +249,29 @@ private slots:
         QCOMPARE(Received(printer, XLSend::ImageData).size(), 2);
         // Each batch ends with a flash write, also the one that sent nothing.
         QCOMPARE(Received(printer, XLSend::FlashWrite).size(), 3);
+    }
+
+    void sendVerifyPassesOverAFileWhoseBarcodeDoesNotReadBack()
+    {
+        // Bars one dot high: no scanner reads them.
+        QVERIFY(TDesignFileWriter()
+                    .Raw(LabelRecords::DesignFile({LabelRecords::Code128("ABC", 0, 0, 1, 2)}, "FLAT"))
+                    .WriteTo(m_dir.filePath("Flat.Vega")));
+        TSimulatorProcess printer;
+        QVERIFY(printer.Start({"--tcp", "0", "--no-discovery"}));
+        const QStringList at = PrinterOf(printer, TMedium::Tcp);
+
+        const VexctlRun::TResult verified =
+            Vexctl(at + QStringList{"send", "--verify", "Flat.Vega", "One.Vega"});
+        QCOMPARE(verified.ExitCode, 3);
+        QVERIFY2(verified.Errors.contains(
+                     "flat.vega: BARCODE OF ITEM 1 DOES NOT READ BACK (no barcode found), not sent"),
+                 qPrintable(verified.Errors));
+        QCOMPARE(Received(printer, XLSend::ImageData), QList<QByteArray>{Encoded("One.Vega")});
+
+        // Without --verify the command does not check.
+        QCOMPARE(Vexctl(at + QStringList{"send", "Flat.Vega"}).ExitCode, 0);
+        QCOMPARE(Received(printer, XLSend::ImageData).size(), 2);
     }
 
     void insufficientMemoryEndsTheBatchWithExitCode4()

@@ -6,6 +6,7 @@
 #include "comm/NetChannel.h"
 #include "images/FontUnit.h"
 #include "images/ImageData.h"
+#include "preview/LabelPreview.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -127,6 +128,9 @@ int Commands::Send(TConsoleStation& station, const QStringList& files, const TOp
     views.Skipped = 0;
     views.FlashWriteDone = false;
     TTransferBatch& batch = station.Station().Batch();
+    // Without --verify nothing is checked, whatever the settings say: the command does not ask.
+    batch.SetBarcodeCheck(
+        options.Verify ? &LabelPreview::FirstUnreadableBarcode : TTransferBatch::BarcodeCheck(), false);
     batch.Start(files);
     // The batch ends with the flash write, or with the printer's refusal.
     const bool ended = station.Await(

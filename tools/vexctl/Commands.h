@@ -13,9 +13,14 @@ struct TOptions
 {
     bool Json = false;
     bool Overwrite = false;
+    bool Verify = false; // send: files whose barcodes do not read back are passed over
 };
 
 int Encode(const QString& file, const TFontMap& fonts, const QString& outputFile);
+// Draws the file into a PNG (scale pixels per printer dot) and lists its items and the read-back
+// of its barcodes.
+int Preview(const QString& file, const TFontMap& fonts, const QString& outputFile, int scale,
+            const TOptions& options, QTextStream& out);
 int Status(TConsoleStation& station, const TOptions& options, QTextStream& out);
 int Images(TConsoleStation& station, const TOptions& options, QTextStream& out);
 int Send(TConsoleStation& station, const QStringList& files, const TOptions& options);

@@ -14,6 +14,7 @@ inline constexpr int Usage = 2;           // bad arguments, files that cannot be
 inline constexpr int Refused = 3;         // an image the station refuses to send
 inline constexpr int TransferAborted = 4; // the printer ended a transfer
 inline constexpr int NoAnswer = 5;        // the printer does not answer in time
+inline constexpr int BarcodeUnreadable = 6; // a barcode of the label does not read back
 } // namespace ExitCode
 
 // The station without windows: the station's logic with console views, one printer connected and

@@ -72,6 +72,14 @@ bool TConsoleViews::ConfirmOverwrite(const QString& imageName)
     return Overwrite;
 }
 
+bool TConsoleViews::ConfirmUnreadableBarcode(int itemNumber, const QString& reason)
+{
+    Err() << m_fileName << ": BARCODE OF ITEM " << itemNumber << " DOES NOT READ BACK (" << reason
+          << "), not sent" << Qt::endl;
+    ++Skipped;
+    return false;
+}
+
 void TConsoleViews::ShowFileRefused(const QString& text)
 {
     Err() << m_fileName << ": " << text << Qt::endl;

@@ -67,6 +67,8 @@ public:
     void ShowTransferFile(const QString& fileName, const QString& imageName) override;
     void SetTransferProgress(int percent) override;
     bool ConfirmOverwrite(const QString& imageName) override;
+    // vexctl checks barcodes only when told to (send --verify), and then refuses such a file.
+    bool ConfirmUnreadableBarcode(int itemNumber, const QString& reason) override;
     void ShowFileRefused(const QString& text) override;
     void HideTransfer() override {}
     void ShowBatchAborted(const QString& text) override;

@@ -6,7 +6,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
+
+#include <memory>
 
 #include <unistd.h>
 
@@ -19,6 +22,12 @@ Commands without a printer:
         Reads an image design file as a transfer does and writes the image message body
         the printer would get (standard output unless -o). Exit 3 with the station's
         message when the station would refuse the image.
+  preview FILE [-o PNG] [--scale N] [--json]
+        Draws an image design file as the printer will place it, one pixel per printer
+        dot (N x N pixels with --scale), into a PNG (FILE's name with .png, in the current
+        folder, unless -o), lists every item with how it is drawn, and reads every barcode
+        back. Exit 3 with the station's message when the station would refuse the file,
+        6 when a barcode does not read back as its data.
   discover [--address ADDR[:PORT]] [--timeout MS] [--identify] [--json]
         One printer discovery (UDP): prints every printer port that answers, as
         "192.0.2.7 Port 3000". --address overrides the settings' discovery address and
@@ -32,7 +41,8 @@ or --serial COMn|DEVICE:
   images            the images stored in the printer, one per line
   send FILE...      transfers image design files one after another; a file the station
                     refuses, or whose image the printer holds already (unless --overwrite),
-                    is reported and passed over; ends with the printer's flash write
+                    is reported and passed over; ends with the printer's flash write.
+                    --verify: a file whose barcodes do not read back is passed over too
   print IMAGE [IMAGE_B]   starts printing (IMAGE_B for the two-head model)
   stop              stops printing
   delete NAME...    deletes images, one after another, then the flash write; the
@@ -46,7 +56,21 @@ transfer goes on as long as the printer keeps acknowledging.
 Exit codes: 0 done; 2 usage, or a file or serial port that cannot be opened, read or
 written; 3 an image refused (encode; send with files passed over) or, for delete, names
 passed over; 4 the printer ended a transfer (insufficient memory, transfer failed); 5 the
-printer does not answer within --timeout.)";
+printer does not answer within --timeout; 6 a barcode that does not read back (preview).)";
+
+// Texts on a label's picture need fonts, and fonts a GUI application, which draws offscreen here.
+std::unique_ptr<QCoreApplication> Application(int& argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QLatin1String argument(argv[i]);
+        if (argument == QLatin1String("preview") || argument == QLatin1String("--verify")) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            return std::make_unique<QGuiApplication>(argc, argv);
+        }
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
 
 int Usage(const QString& problem)
 {
@@ -70,7 +94,7 @@ TDiscoveryAddress DiscoveryFrom(const QString& address)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = Application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vexctl"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(VexVersion::Text));
 
@@ -94,16 +118,22 @@ int main(int argc, char* argv[])
                                      QStringLiteral("Font map file (default: the station's own)."),
                                      QStringLiteral("PATH"));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("encode: write the body to this file."),
+                                    QStringLiteral("encode: write the body to this file; preview: the PNG."),
                                     QStringLiteral("OUT"));
+    const QCommandLineOption scale(QStringLiteral("scale"),
+                                   QStringLiteral("preview: pixels per printer dot, 1 to 16 (default 1)."),
+                                   QStringLiteral("N"));
+    const QCommandLineOption verify(QStringLiteral("verify"),
+                                    QStringLiteral("send: pass over files whose barcodes do not read back."));
     const QCommandLineOption address(QStringLiteral("address"),
                                      QStringLiteral("discover: where the discovery request goes."),
                                      QStringLiteral("ADDR[:PORT]"));
     const QCommandLineOption identify(QStringLiteral("identify"),
                                       QStringLiteral("discover: connect to each printer for its identity."));
-    parser.addOptions({printer, serial, timeout, json, overwrite, fontmap, output, address, identify});
+    parser.addOptions(
+        {printer, serial, timeout, json, overwrite, fontmap, output, scale, address, identify, verify});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do; see above."));
-    parser.process(app);
+    parser.process(*app);
 
     const QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty())
@@ -112,13 +142,22 @@ int main(int argc, char* argv[])
     const QStringList rest = arguments.mid(1);
     const TFontMap fonts =
         parser.isSet(fontmap) ? TFontMap::Load(parser.value(fontmap)) : TFontMap::LoadForStation();
-    Commands::TOptions options{parser.isSet(json), parser.isSet(overwrite)};
+    Commands::TOptions options{parser.isSet(json), parser.isSet(overwrite), parser.isSet(verify)};
     QTextStream out(stdout);
 
     if (command == QLatin1String("encode")) {
         if (rest.size() != 1)
             return Usage(QStringLiteral("encode takes one design file"));
         return Commands::Encode(rest.first(), fonts, parser.value(output));
+    }
+    if (command == QLatin1String("preview")) {
+        if (rest.size() != 1)
+            return Usage(QStringLiteral("preview takes one design file"));
+        bool isNumber = true;
+        const int pixelsPerDot = parser.isSet(scale) ? parser.value(scale).toInt(&isNumber) : 1;
+        if (!isNumber || pixelsPerDot < 1 || pixelsPerDot > 16)
+            return Usage(QStringLiteral("--scale must be a number from 1 to 16"));
+        return Commands::Preview(rest.first(), fonts, parser.value(output), pixelsPerDot, options, out);
     }
 
     TConsoleViews views(isatty(STDERR_FILENO) != 0);

@@ -14,6 +14,9 @@ public:
     virtual void SetTransferProgress(int percent) = 0;
     // "IMAGE name EXISTS, OVERWRITE?" with "OK" and "Cancel": true to go on.
     virtual bool ConfirmOverwrite(const QString& imageName) = 0;
+    // "BARCODE OF ITEM n DOES NOT READ BACK (reason). TRANSFER ANYWAY?" with "OK" and "Cancel"
+    // (TTransferBatch::UnreadableBarcodeQuestion gives the text): true to send the file all the same.
+    virtual bool ConfirmUnreadableBarcode(int itemNumber, const QString& reason) = 0;
     // A file the station refuses, with "OK": the station's message saying why.
     virtual void ShowFileRefused(const QString& text) = 0;
     // The file was passed over: the window hides until the next file starts.

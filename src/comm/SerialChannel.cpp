@@ -15,6 +15,7 @@ TSerialChannel::TSerialChannel(const QString& name, int comNumber, TStationViews
     m_port.setParity(QSerialPort::NoParity);
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
+    m_port.setReadBufferSize(TSerialTriggers::MaxHeldBytes);
     connect(&m_port, &QSerialPort::readyRead, this, [this] { m_triggers.Feed(m_port.readAll()); });
     m_triggers.SetTimeoutHandler([this] { ArmStartTrigger(); });
 }

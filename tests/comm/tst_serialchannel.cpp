@@ -2,6 +2,7 @@
 #include "RecordingChannel.h"
 #include "RecordingViews.h"
 #include "comm/SerialChannel.h"
+#include "comm/SerialTriggers.h"
 #include "platform/SettingsStore.h"
 
 #include <QTest>
@@ -115,6 +116,29 @@ private slots:
         m_channel->Close();
         QVERIFY(!m_channel->IsConnected());
         QVERIFY(!m_channel->IsPortOpen());
+    }
+
+    // While a handler waits (an operator request in a modal box), bytes go on arriving and are taken
+    // in a nested call; what the triggers hold meanwhile stays bounded.
+    void bytesArrivingWhileAHandlerWaitsAreHeldWithinABound()
+    {
+        TSerialTriggers triggers;
+        qsizetype mostHeld = 0;
+        int packets = 0;
+        const QByteArray packet = QByteArray("\x01\x00\x00", 3);
+        triggers.ArmStart('\x01', 3, 5, [&](const QByteArray&) {
+            ++packets;
+            triggers.ArmStart('\x01', 3, 5, [&](const QByteArray&) { ++packets; });
+            for (int chunk = 0; chunk < 200; ++chunk) { // the printer talks on while the box is open
+                triggers.Feed(QByteArray(1024, '\x55'));
+                mostHeld = qMax(mostHeld, triggers.HeldBytes());
+            }
+            triggers.Feed(packet);
+        });
+        triggers.Feed(packet + QByteArray(100, '\x55'));
+        QCOMPARE(packets, 2); // the bytes are still taken in order
+        QVERIFY2(mostHeld <= TSerialTriggers::MaxHeldBytes, qPrintable(QString::number(mostHeld)));
+        QCOMPARE(triggers.HeldBytes(), 0);
     }
 
     void goingOfflineClosesThePortAndRefreshesTheList()

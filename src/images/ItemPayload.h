@@ -1,8 +1,11 @@
 #pragma once
 
+#include "images/ImageError.h"
+
 #include <QString>
 #include <QtGlobal>
 
+#include <initializer_list>
 #include <optional>
 
 class TXLMessage;
@@ -21,6 +24,17 @@ void WriteLE16(TXLMessage& message, qint64 value);
 
 // The low byte of the text's length, then the text closed by 0x00.
 void WriteCountedString(TXLMessage& message, const QString& text);
+
+// A text that goes out closed by a 0 byte, and the name of its field.
+struct TClosedText
+{
+    QString Field;
+    const QString& Text;
+};
+
+// The printer reads such a text up to its first 0 byte: one that holds a 0 byte would end early
+// and its rest be read as the fields that follow. TextHoldsZeroByte names the first such field.
+std::optional<TImageError> RefuseZeroBytes(std::initializer_list<TClosedText> texts);
 
 // An optional sign and one or more decimal digits, within the signed 32-bit range; nothing else
 // (no spaces, no other bases).

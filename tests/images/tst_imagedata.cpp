@@ -157,6 +157,83 @@ private slots:
         QCOMPARE(int(std::get<TImageError>(result).Kind), kind);
     }
 
+    // The printer reads a text up to its first 0 byte, so a design-file string holding one would end
+    // early there and the rest be read as the fields that follow.
+    void aTextHoldingAZeroByteIsRefusedNamingItsField_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("message");
+        const QByteArray zero("A\0B", 3);
+        const auto header = [](QByteArrayView imageText, QByteArrayView months, quint32 items = 1) {
+            return TDesignFileWriter()
+                .Header("zorbe V3.1X000", imageText, "Z", months)
+                .Shifts()
+                .ItemCount(items);
+        };
+        const TDesignFileWriter plain = header("", TDesignFileWriter::DefaultMonthNames, 2);
+        const auto second = [&plain](QByteArrayView typeName) {
+            return TDesignFileWriter(plain).Item("ShiftcodeItem").Item(typeName);
+        };
+        const QString itemText =
+            QStringLiteral("IMAGE Z, ITEM 2 (%1): %2 CONTAINS A ZERO BYTE, TRANSFER OF IMAGE ABORTED");
+        const QString imageText =
+            QStringLiteral("IMAGE Z: %1 CONTAINS A ZERO BYTE, TRANSFER OF IMAGE ABORTED");
+
+        QTest::newRow("image text") << TextItem(header(zero, TDesignFileWriter::DefaultMonthNames)).Bytes()
+                                    << imageText.arg("ImageText");
+        QTest::newRow("month names")
+            << TextItem(
+                   header("", QByteArray(TDesignFileWriter::DefaultMonthNames).replace(3, 1, zero.mid(1, 1))))
+                   .Bytes()
+            << imageText.arg("MonthNames");
+        QTest::newRow("text") << second("TextItem").String(zero).Byte(0).String("").UInt32(0).Bytes()
+                              << itemText.arg("TextItem", "Text");
+        QTest::newRow("extra text") << second("TextItem").String("A").Byte(0).String(zero).UInt32(0).Bytes()
+                                    << itemText.arg("TextItem", "ExtraText");
+        QTest::newRow("multi-line text") << second("MemoItem").Int32(0).Int32(0).Int32(0).String(zero).Bytes()
+                                         << itemText.arg("MemoItem", "Text");
+        QTest::newRow("Code 128")
+            << second("BarcodeItem").UInt32(4).String(zero).UInt32(100).UInt32(3).Bytes()
+            << itemText.arg("BarcodeItem", "Data");
+        QTest::newRow("Code 39")
+            << second("BarcodeItem").UInt32(7).String(zero).Int32(100).Int32(3).Byte(0).Int32(50).Bytes()
+            << itemText.arg("BarcodeItem", "Data");
+        QTest::newRow("ITF") << second("BarcodeItem")
+                                    .UInt32(6)
+                                    .Byte(0)
+                                    .Int32(3)
+                                    .Int32(0)
+                                    .Int32(0)
+                                    .Byte(0)
+                                    .Byte(0)
+                                    .Int32(50)
+                                    .String(zero)
+                                    .Bytes()
+                             << itemText.arg("BarcodeItem", "Data");
+        QTest::newRow("EAN-128 element") << second("BarcodeItem")
+                                                .UInt32(5)
+                                                .UInt32(2)
+                                                .String("01")
+                                                .Byte(7)
+                                                .String("0401234")
+                                                .String("10")
+                                                .Byte(8)
+                                                .String(zero)
+                                                .UInt32(100)
+                                                .UInt32(3)
+                                                .UInt32(0)
+                                                .Bytes()
+                                         << itemText.arg("BarcodeItem", "ElementText4 of element 2");
+    }
+    void aTextHoldingAZeroByteIsRefusedNamingItsField()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, message);
+        auto result = Build(TDesignFileWriter().Raw(file));
+        QVERIFY(std::holds_alternative<TImageError>(result));
+        QCOMPARE(ImageErrorText(std::get<TImageError>(result), QString(), QStringLiteral("Z")), message);
+    }
+
     // The body's item count is one byte: beyond 255 the printer would read the wrong number.
     void moreItemsThanTheCountByteCanSayAreRefused_data()
     {

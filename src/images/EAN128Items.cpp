@@ -28,6 +28,13 @@ void EAN128_Item::ReadFromFile(TBinaryFileStream& stream, TDesignFileVersion ver
 
 std::optional<TImageError> EAN128_Item::WriteToMessage(TXLMessage& message, const TFontMap& fonts)
 {
+    if (qsizetype(Elements.size()) > ItemPayload::MaxCount) {
+        TImageError error;
+        error.Kind = TImageErrorKind::TooManyElements;
+        error.Field = QStringLiteral("Elements");
+        error.Value = QString::number(Elements.size());
+        return error;
+    }
     for (size_t i = 0; i < Elements.size(); ++i) {
         const EAN128_Element& element = Elements[i];
         const auto field = [i](int text) {

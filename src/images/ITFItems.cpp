@@ -23,6 +23,8 @@ void ITF_Item::ReadFromFile(TBinaryFileStream& stream, TDesignFileVersion versio
 
 std::optional<TImageError> ITF_Item::WriteToMessage(TXLMessage& message, const TFontMap& fonts)
 {
+    if (auto error = ItemPayload::RefuseLongCountedText(Data))
+        return error;
     if (auto error = ItemPayload::RefuseZeroBytes({{QStringLiteral("Data"), Data}}))
         return error;
     BarcodeItem::WriteToMessage(message, fonts);

@@ -17,6 +17,8 @@ enum class TImageErrorKind
     PictureTooLarge,      // a graphic's size does not fit the printer's 16-bit sizes; Value is the size
     TooManyItems,         // more items than the image message's one-byte count can say; Value is the count
     TextHoldsZeroByte,    // a text the printer reads up to a 0 byte holds one; Field names the text
+    DataTooLong,          // barcode data longer than its one-byte length can say; Value is the length
+    TooManyElements,      // more EAN-128 elements than their one-byte count can say; Value is the count
 };
 
 struct TImageError
@@ -53,6 +55,12 @@ inline constexpr const char* ItemTextHoldsZeroByte = QT_TRANSLATE_NOOP(
     "TImageDownloadForm", "IMAGE %1, ITEM %2 (%3): %4 CONTAINS A ZERO BYTE, TRANSFER OF IMAGE ABORTED");
 inline constexpr const char* ImageTextHoldsZeroByte =
     QT_TRANSLATE_NOOP("TImageDownloadForm", "IMAGE %1: %2 CONTAINS A ZERO BYTE, TRANSFER OF IMAGE ABORTED");
+inline constexpr const char* DataTooLong = QT_TRANSLATE_NOOP(
+    "TImageDownloadForm",
+    "IMAGE %1, ITEM %2 (%3): DATA HAS %4 CHARACTERS, MORE THAN 255, TRANSFER OF IMAGE ABORTED");
+inline constexpr const char* TooManyElements = QT_TRANSLATE_NOOP(
+    "TImageDownloadForm",
+    "IMAGE %1, ITEM %2 (%3): BARCODE HAS %4 ELEMENTS, MORE THAN 255, TRANSFER OF IMAGE ABORTED");
 
 // The reasons of BarcodeNotEncodable: %1 is the symbology, %2 the refused value.
 inline constexpr const char* ModuleWidthOutOfRange =

@@ -22,8 +22,14 @@ inline quint8 LowByte(qint64 value)
 // The low byte of value, then its bits 8 to 15.
 void WriteLE16(TXLMessage& message, qint64 value);
 
+// The most a one-byte count (a length, a number of elements) can say.
+inline constexpr qsizetype MaxCount = 255;
+
 // The low byte of the text's length, then the text closed by 0x00.
 void WriteCountedString(TXLMessage& message, const QString& text);
+// DataTooLong for a text longer than its one-byte length can say: the printer would read a length
+// that is not the text's.
+std::optional<TImageError> RefuseLongCountedText(const QString& text);
 
 // A text that goes out closed by a 0 byte, and the name of its field.
 struct TClosedText

@@ -261,6 +261,59 @@ private slots:
         }
     }
 
+    // Code 39 and ITF data and the EAN-128 elements are counted in one byte, like the items.
+    void oneByteCountsThatWouldWrapAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("message"); // empty: sent
+        const TDesignFileWriter header =
+            TDesignFileWriter().Header("zorbe V3.1X000", "", "C").Shifts().ItemCount(1).Item("BarcodeItem");
+        const auto code39 = [&header](int length) {
+            return TDesignFileWriter(header)
+                .UInt32(7)
+                .String(QByteArray(length, 'A'))
+                .Int32(100)
+                .Int32(3)
+                .Byte(0)
+                .Int32(50)
+                .Bytes();
+        };
+        const auto itf = [&header](int length) {
+            TDesignFileWriter file(header);
+            file.UInt32(6).Byte(0).Int32(3).Int32(0).Int32(0).Byte(0).Byte(0).Int32(50);
+            return file.String(QByteArray(length, '1')).Bytes();
+        };
+        const auto ean128 = [&header](int elements) {
+            TDesignFileWriter file(header);
+            file.UInt32(5).UInt32(quint32(elements));
+            for (int i = 0; i < elements; ++i)
+                file.String("10").Byte(8).String("L");
+            return file.UInt32(100).UInt32(3).UInt32(0).Bytes();
+        };
+        const QString tooLong = QStringLiteral("IMAGE C, ITEM 1 (BarcodeItem): DATA HAS 256 CHARACTERS, MORE "
+                                               "THAN 255, TRANSFER OF IMAGE ABORTED");
+        QTest::newRow("Code 39, 255 characters") << code39(255) << QString();
+        QTest::newRow("Code 39, 256 characters") << code39(256) << tooLong;
+        QTest::newRow("ITF, 256 characters") << itf(256) << tooLong;
+        QTest::newRow("EAN-128, 255 elements") << ean128(255) << QString();
+        QTest::newRow("EAN-128, 256 elements")
+            << ean128(256)
+            << QStringLiteral("IMAGE C, ITEM 1 (BarcodeItem): BARCODE HAS 256 ELEMENTS, MORE THAN 255, "
+                              "TRANSFER OF IMAGE ABORTED");
+    }
+    void oneByteCountsThatWouldWrapAreRefused()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, message);
+        auto result = Build(TDesignFileWriter().Raw(file));
+        if (message.isEmpty()) {
+            QVERIFY(std::holds_alternative<std::unique_ptr<TXLMessage>>(result));
+            return;
+        }
+        QVERIFY(std::holds_alternative<TImageError>(result));
+        QCOMPARE(ImageErrorText(std::get<TImageError>(result), QString(), QStringLiteral("C")), message);
+    }
+
     void theImageNameIsKnownBeforeTheItemsAreRead()
     {
         TImageDownload download;

@@ -21,13 +21,13 @@ quint16 BitwiseCrc(const QByteArray& data)
 }
 
 // Cuts a message into packets the way the channel does: all with the same numbers and size code.
-std::vector<TXLPacket> CutIntoPackets(TXLMessage& message, int sizeCode)
+std::vector<TXLPacket> CutIntoPackets(TXLMessage& message, int sizeCode, quint8 messageNo = 7)
 {
     std::vector<TXLPacket> packets;
     bool more = true;
     for (quint8 packetNo = 1; more; ++packetNo) {
         TXLPacket packet{quint16(sizeCode)};
-        packet.MessageNo = 7;
+        packet.MessageNo = messageNo;
         packet.PacketNo = packetNo;
         more = packet.BuildFromMessage(message);
         packets.push_back(std::move(packet));
@@ -81,6 +81,23 @@ private slots:
         QVERIFY(!packet.BuildFromMessage(message));
         QCOMPARE(packet.Stream.Bytes(), wire);
         QCOMPARE(packet.Size(), wire.size());
+    }
+
+    // Worked out by hand, CRC included: a 1,022-byte body at size code 0 as message 5 is a full
+    // packet of 1,021 body bytes and a last one of one byte.
+    void aMultiPacketMessageIsExactlyTheseBytes()
+    {
+        QByteArray body(1022, Qt::Uninitialized);
+        for (int i = 0; i < body.size(); ++i)
+            body[i] = char(i % 251);
+        TXLMessage message(0x31, 2);
+        message.WriteBytes(body);
+        message.SetPosition(0);
+        const std::vector<TXLPacket> packets = CutIntoPackets(message, 0, 5);
+        QCOMPARE(packets.size(), size_t(2));
+        const QByteArray first = Hex("01 00 00 05 01 04 00 31 00 02") + body.first(1021) + Hex("E2 C4");
+        QCOMPARE(packets[0].Stream.Bytes(), first);
+        QCOMPARE(packets[1].Stream.Bytes(), Hex("01 00 00 05 02 00 04 31 00 02 11 9F 74"));
     }
 
     void packetLengthsAtSizeBoundaries_data()

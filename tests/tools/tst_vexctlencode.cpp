@@ -21,10 +21,14 @@ double At(int hour, int minute = 0)
     return (hour + minute / 60.0) / 24.0 - 1e-12;
 }
 
-// Today as a day number of the design program (days since 30 December 1899).
+// The station's clock as the encode runs have it fixed, far from the day the test runs: a date item's
+// day difference then depends on it alone, also in a run across midnight.
+const QDateTime Now(QDate(2001, 2, 3), QTime(23, 59, 59));
+
+// That day as a day number of the design program (days since 30 December 1899).
 double Today()
 {
-    return double(QDate(1899, 12, 30).daysTo(QDate::currentDate()));
+    return double(QDate(1899, 12, 30).daysTo(Now.date()));
 }
 
 QByteArray Text(const QByteArray& characters)
@@ -137,7 +141,8 @@ class TestVexctlEncode : public QObject
     }
     VexctlRun::TResult Encode(const QStringList& arguments)
     {
-        return VexctlRun::Run(m_dir.path(), QStringList{"encode"} + arguments);
+        return VexctlRun::Run(m_dir.path(), QStringList{"encode"} + arguments,
+                              {{QStringLiteral("VEX_NOW"), Now.toString(Qt::ISODate)}});
     }
 
 private slots:

@@ -101,6 +101,7 @@ private:
     std::unique_ptr<TXLPacket> m_currentPacket;
     quint8 m_messageNo = 0;
     quint8 m_packetNo = 0;
+    quint16 m_messageFlags = 0; // of the packets of the message being sent: its packet size
     bool m_morePackets = false;
     bool m_disconnectWhenIdle = false;
     TXLMessageJoiner m_joiner;

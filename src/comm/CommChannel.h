@@ -50,6 +50,8 @@ public:
     // Selecting a printer makes its coder show its whole state.
     void SetSelected(bool selected);
     bool IsOnline() const { return m_online; }
+    // A disconnect request is queued and not yet acknowledged.
+    bool IsSendingDisconnect() const { return m_disconnectWhenIdle && !m_sendQueue.empty(); }
 
     // Every intact packet from the medium comes in here.
     void OnPacketReceived(std::unique_ptr<TXLPacket> packet);

@@ -1,5 +1,6 @@
 #include "comm/ConnectionManager.h"
 
+#include "comm/LinkShutdown.h"
 #include "comm/NetChannel.h"
 #include "comm/SerialChannel.h"
 
@@ -268,6 +269,13 @@ void TConnectionManager::DisconnectAll()
 void TConnectionManager::ShutdownChannels()
 {
     m_refreshTimer.stop();
+    if (m_shuttingDown)
+        return; // called again while the links get their time
+    m_shuttingDown = true;
+    QList<TCommChannel*> channels(m_networkList->Channels().begin(), m_networkList->Channels().end());
+    channels.append(QList<TCommChannel*>(m_serialList.Channels().begin(), m_serialList.Channels().end()));
+    LinkShutdown::AwaitDisconnectRequests(channels);
+    m_shuttingDown = false;
     for (TNetChannel* channel : m_networkList->Channels())
         channel->Close();
     for (TSerialChannel* channel : m_serialList.Channels())

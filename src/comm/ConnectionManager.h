@@ -50,6 +50,7 @@ public:
     void DisconnectPrinter(TCommChannel* channel);
     void DisconnectAt(int position);
     void DisconnectAll();
+    // Closes every link, after giving the disconnect requests under way a short time to go out.
     void ShutdownChannels();
 
     // A printer named by the operator instead of found: a network printer port (kept when its probe
@@ -109,4 +110,5 @@ private:
     QList<TCommChannel*> m_retired;
     QTimer m_refreshTimer;
     bool m_enabled = true;
+    bool m_shuttingDown = false;
 };

@@ -38,8 +38,10 @@ void TSerialChannel::OpenPort()
 
 void TSerialChannel::ClosePort()
 {
-    if (m_port.isOpen())
-        m_port.close();
+    if (!m_port.isOpen())
+        return;
+    m_port.flush(); // what is written goes to the line before the port closes
+    m_port.close();
 }
 
 void TSerialChannel::SendPacket(const TXLPacket& packet)

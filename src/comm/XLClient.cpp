@@ -64,6 +64,7 @@ void TXLClient::ConnectInBackground(std::function<void()> onConnected)
 void TXLClient::Disconnect()
 {
     m_onConnected = nullptr;
+    m_socket.flush(); // what is written goes to the system before the socket closes
     m_socket.abort();
     m_assembler.Reset();
 }

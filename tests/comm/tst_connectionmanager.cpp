@@ -1,6 +1,7 @@
 #include "FakeTcpPrinter.h"
 #include "PseudoTerminal.h"
 #include "RecordingViews.h"
+#include "SimulatorProcess.h"
 #include "comm/ConnectionManager.h"
 #include "comm/NetChannel.h"
 #include "comm/SerialChannel.h"
@@ -305,6 +306,37 @@ private slots:
         QCOMPARE(m_views.Entries.size(), 1);
         m_manager->SetSerialChannel(0, false);
         QVERIFY(m_views.Entries.isEmpty()); // gone at once
+    }
+
+    // Closing the station disconnects every printer and closes every link at once, as the main
+    // window does: each printer still gets its disconnect request, over TCP and over a serial line,
+    // also one that first has a message to acknowledge.
+    void shuttingDownSendsEveryConnectedPrinterItsDisconnectRequest()
+    {
+        TSimulatorProcess networkPrinter;
+        TSimulatorProcess serialPrinter;
+        QVERIFY(networkPrinter.Start({"--tcp", "0", "--no-discovery"}));
+        QVERIFY(serialPrinter.Start({"--pty"}));
+        TNetChannel* network =
+            m_manager->AddNetworkPrinter(QStringLiteral("127.0.0.1"), networkPrinter.TcpPort());
+        QVERIFY(network);
+        network->Close(); // the probe; connecting opens the link afresh
+        m_manager->ConnectPrinter(network);
+        m_manager->ConnectPrinter(
+            m_manager->AddSerialPrinter(QStringLiteral("COM9"), 9, serialPrinter.PtyDevice()));
+        QTRY_COMPARE(m_manager->ConnectedList().size(), 2);
+        for (TCommChannel* channel : m_manager->ConnectedList()) {
+            QTRY_COMPARE(channel->QueuedMessages(), 0);
+            channel->QueueMessage(std::make_unique<TXLMessage>(XLSend::RequestStatus));
+        }
+
+        m_manager->DisconnectAll();
+        m_manager->ShutdownChannels();
+        for (const TSimulatorProcess* printer : {&networkPrinter, &serialPrinter})
+            QTRY_COMPARE(
+                printer->ReceivedBodies(XLSend::DisconnectRequest.Id, XLSend::DisconnectRequest.Sub).size(),
+                1);
+        QVERIFY(m_manager->ConnectedList().isEmpty());
     }
 };
 

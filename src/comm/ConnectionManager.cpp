@@ -19,6 +19,7 @@ TConnectionManager::TConnectionManager(TStationViews& windows, QObject* parent,
 TConnectionManager::~TConnectionManager()
 {
     m_refreshTimer.stop();
+    qDeleteAll(m_networkList->Probes());
     qDeleteAll(m_retired);
     qDeleteAll(m_serialList.Channels());
     qDeleteAll(m_networkList->Channels());
@@ -276,6 +277,8 @@ void TConnectionManager::ShutdownChannels()
     channels.append(QList<TCommChannel*>(m_serialList.Channels().begin(), m_serialList.Channels().end()));
     LinkShutdown::AwaitDisconnectRequests(channels);
     m_shuttingDown = false;
+    for (TNetChannel* channel : QList<TNetChannel*>(m_networkList->Probes()))
+        channel->Close(); // ends its probe: it is released
     for (TNetChannel* channel : m_networkList->Channels())
         channel->Close();
     for (TSerialChannel* channel : m_serialList.Channels())

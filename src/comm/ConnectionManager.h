@@ -53,8 +53,8 @@ public:
     // Closes every link, after giving the disconnect requests under way a short time to go out.
     void ShutdownChannels();
 
-    // A printer named by the operator instead of found: a network printer port (kept when its probe
-    // connection opens; null otherwise) or a serial device.
+    // A printer named by the operator instead of found: a network printer port (returned while its
+    // probe runs, kept when the probe connection opens, released otherwise) or a serial device.
     TNetChannel* AddNetworkPrinter(const QString& host, quint16 port);
     TSerialChannel* AddSerialPrinter(const QString& name, int portNumber, const QString& device = {});
 

@@ -5,6 +5,7 @@
 #include "comm/NetChannel.h"
 
 #include <QEventLoop>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
 
@@ -43,7 +44,8 @@ private slots:
         TFakeTcpPrinter printer;
         TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), m_views);
         QCOMPARE(channel.Name(), QStringLiteral("127.0.0.1 Port %1").arg(printer.Port()));
-        QVERIFY(channel.Probed());
+        QVERIFY(channel.IsProbing()); // without waiting for the connection
+        QTRY_VERIFY(channel.Probed());
         QVERIFY(channel.IsOnline());
         QCOMPARE(channel.LinkTimer().interval(), 2000);
         QTRY_COMPARE(printer.Received.size(), 2);
@@ -58,6 +60,8 @@ private slots:
     void aRefusedProbeIsNotProbed()
     {
         TNetChannel channel(QStringLiteral("127.0.0.1"), UnusedPort(), m_views);
+        QSignalSpy finished(&channel, &TNetChannel::ProbeFinished);
+        QTRY_COMPARE(finished.size(), 1);
         QVERIFY(!channel.Probed());
         QVERIFY(!channel.IsLinkOpen());
         channel.RequestStatus(); // on a closed connection: nothing queued
@@ -188,6 +192,7 @@ private slots:
     {
         TFakeTcpPrinter printer;
         TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), m_views);
+        QTRY_VERIFY(channel.Probed());
         channel.SetConnected(true);
         channel.Abort();
         QCOMPARE(channel.LinkTimer().interval(), 20);

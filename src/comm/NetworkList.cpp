@@ -41,6 +41,8 @@ TNetworkList::TNetworkList(TConnectionManager& manager, const TDiscoveryAddress&
     : QObject(&manager), m_manager(manager), m_address(address)
 {
     m_collectTimer.setSingleShot(true);
+    // A coarse timer may end the collection up to 5 % early, and drop a printer that did answer.
+    m_collectTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_collectTimer, &QTimer::timeout, this, &TNetworkList::OnCollectTimer);
     // Whether the PC is on a network is asked once: without it no listener exists and discoveries
     // find nothing during the whole run.

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 constexpr int CheckMs = 5;
 } // namespace

@@ -145,7 +145,8 @@ void TCommChannel::SendNextMessage()
     m_retryCount = 0;
     ++m_messageNo;
     m_packetNo = 1;
-    m_currentPacket = std::make_unique<TXLPacket>(0);
+    m_messageFlags = 0; // every message starts at the full packet size
+    m_currentPacket = std::make_unique<TXLPacket>(m_messageFlags);
     m_currentPacket->MessageNo = m_messageNo;
     m_currentPacket->PacketNo = m_packetNo;
     m_morePackets = m_currentPacket->BuildFromMessage(head);
@@ -171,9 +172,11 @@ void TCommChannel::OnRetryTimer()
         // Rebuilding only this packet under its old number would corrupt the message whenever the
         // printer did receive the larger packet and only its acknowledgements were lost: the printer
         // takes the smaller one for a repeat and joins the rest of the message after the larger one.
-        const quint16 smallerFlags = m_currentPacket->Flags;
+        // The rest of the message keeps the smaller size: at the full size every later packet would
+        // fail again and restart the message once more, for ever.
+        m_messageFlags = m_currentPacket->Flags;
         head.SetPosition(0);
-        m_currentPacket = std::make_unique<TXLPacket>(smallerFlags);
+        m_currentPacket = std::make_unique<TXLPacket>(m_messageFlags);
         m_currentPacket->MessageNo = ++m_messageNo;
         m_currentPacket->PacketNo = m_packetNo = 1;
         m_morePackets = m_currentPacket->BuildFromMessage(head);
@@ -214,7 +217,7 @@ void TCommChannel::OnAckReceived(quint8 messageNo, quint8 packetNo)
     if (m_morePackets) {
         TXLMessage& head = *m_sendQueue.front();
         m_retryCount = 0; // counts the resends of the packet awaiting acknowledgement
-        m_currentPacket = std::make_unique<TXLPacket>(0);
+        m_currentPacket = std::make_unique<TXLPacket>(m_messageFlags);
         m_currentPacket->MessageNo = m_messageNo;
         m_currentPacket->PacketNo = ++m_packetNo;
         m_morePackets = m_currentPacket->BuildFromMessage(head);

@@ -55,6 +55,8 @@ public:
     // Selecting a printer makes its state show itself.
     void SetSelected(bool selected);
     bool IsOnline() const { return m_online; }
+    // A disconnect request is queued and not yet acknowledged.
+    bool IsSendingDisconnect() const { return m_disconnectWhenIdle && !m_sendQueue.empty(); }
 
     // Every intact packet from the medium comes in here.
     void OnPacketReceived(std::unique_ptr<TXLPacket> packet);
@@ -128,6 +130,7 @@ private:
     std::unique_ptr<TXLPacket> m_currentPacket;
     quint8 m_messageNo = 0;
     quint8 m_packetNo = 0;
+    quint16 m_messageFlags = 0; // of the packets of the message being sent: its packet size
     bool m_morePackets = false;
     bool m_disconnectWhenIdle = false;
     TXLMessageJoiner m_joiner;

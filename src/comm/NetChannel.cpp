@@ -17,15 +17,30 @@ TNetChannel::TNetChannel(const QString& host, quint16 port, const TLinkPeerFacto
 
     m_client->SetHost(host);
     m_client->SetPort(port);
-    m_probed = m_client->Connect(ProbeTimeoutMs);
-    if (m_probed) {
-        SendWake();
-        RequestStatus();
-    }
+    m_probeTimer.setSingleShot(true);
+    connect(&m_probeTimer, &QTimer::timeout, this, &TNetChannel::OnProbeTimeout);
+    m_probeTimer.start(ProbeTimeoutMs);
+    m_client->ConnectInBackground([this] { OnProbeConnected(); });
+}
+
+void TNetChannel::OnProbeConnected()
+{
+    m_probeTimer.stop();
+    m_probed = true;
+    SendWake();
+    RequestStatus();
+    emit ProbeFinished();
+}
+
+void TNetChannel::OnProbeTimeout()
+{
+    m_client->Disconnect();
+    emit ProbeFinished();
 }
 
 TNetChannel::~TNetChannel()
 {
+    m_probeTimer.stop();
     m_linkTimer.stop();
     StopRetryTimer();
     m_client->Disconnect();
@@ -65,8 +80,12 @@ void TNetChannel::Close()
 {
     StopRetryTimer();
     m_linkTimer.stop();
+    const bool wasProbing = IsProbing();
+    m_probeTimer.stop();
     m_client->Disconnect();
     TCommChannel::Close();
+    if (wasProbing)
+        emit ProbeFinished();
 }
 
 void TNetChannel::RequestStatus()

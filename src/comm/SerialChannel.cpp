@@ -14,6 +14,7 @@ TSerialChannel::TSerialChannel(const QString& name, int comNumber, const TLinkPe
     m_port.setParity(QSerialPort::NoParity);
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
+    m_port.setReadBufferSize(TSerialTriggers::MaxHeldBytes);
     connect(&m_port, &QSerialPort::readyRead, this, [this] { m_triggers.Feed(m_port.readAll()); });
     m_triggers.SetTimeoutHandler([this] { ArmStartTrigger(); });
 }
@@ -36,8 +37,10 @@ void TSerialChannel::OpenPort()
 
 void TSerialChannel::ClosePort()
 {
-    if (m_port.isOpen())
-        m_port.close();
+    if (!m_port.isOpen())
+        return;
+    m_port.flush(); // what is written goes to the line before the port closes
+    m_port.close();
 }
 
 void TSerialChannel::SendPacket(const TXLPacket& packet)

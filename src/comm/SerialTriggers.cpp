@@ -1,5 +1,7 @@
 #include "comm/SerialTriggers.h"
 
+#include "platform/Logging.h"
+
 TSerialTriggers::TSerialTriggers(QObject* parent) : QObject(parent)
 {
     m_timer.setSingleShot(true);
@@ -39,6 +41,15 @@ void TSerialTriggers::Disarm()
 
 void TSerialTriggers::Feed(QByteArrayView bytes)
 {
+    // A nested call (a handler waits in a modal box) lets go of the bytes taken before it, and
+    // holds no more than a TCP link would.
+    m_pending.remove(0, m_next);
+    m_next = 0;
+    const qsizetype room = MaxHeldBytes - m_pending.size();
+    if (bytes.size() > room) {
+        qCDebug(lcCommSerial) << "drops" << bytes.size() - qMax<qsizetype>(room, 0) << "received bytes";
+        bytes = bytes.first(qMax<qsizetype>(room, 0));
+    }
     m_pending.append(bytes);
     // A handler may open a nested event loop in which more bytes arrive; the nested call takes them
     // after the ones still waiting here, and this loop then finds nothing left.

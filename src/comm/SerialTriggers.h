@@ -18,6 +18,9 @@ class TSerialTriggers : public QObject
     Q_OBJECT
 
 public:
+    // Bytes held at most, like the read buffer of a TCP link; the printer resends what is dropped.
+    static constexpr qsizetype MaxHeldBytes = 64 * 1024;
+
     // Timeouts are counted in ticks of the PC's classic timer, 18.2 per second.
     static int TicksToMs(int ticks) { return (ticks * 10000 + 91) / 182; }
 
@@ -37,6 +40,8 @@ public:
 
     // Bytes received from the port, in order.
     void Feed(QByteArrayView bytes);
+    // Bytes kept from the port: those received but not yet taken, and a chunk being taken.
+    qsizetype HeldBytes() const { return m_pending.size(); }
 
 private:
     void TakeByte(char byte);

@@ -68,6 +68,7 @@ void TXLClient::Disconnect()
 {
     ++m_connectionSerial;
     m_onConnected = nullptr;
+    m_socket.flush(); // what is written goes to the system before the socket closes
     m_socket.abort();
     m_assembler.Reset();
 }

@@ -10,7 +10,10 @@ void TXLMessage::CutAtPosition()
 
 void TXLMessage::Clear()
 {
-    m_body.clear();
+    if (m_body.capacity() > KeptCapacity)
+        m_body.clear();
+    else
+        m_body.truncate(0);
     m_position = 0;
 }
 

@@ -105,8 +105,10 @@ public:
     bool AtEnd() const { return m_position >= m_body.size(); }
     // Drops everything after the current position and rewinds to the start.
     void CutAtPosition();
-    // Empties the body; Id, Sub and the numbers stay.
+    // Empties the body; Id, Sub and the numbers stay. The body's memory is kept for the next one,
+    // unless it grew beyond KeptCapacity: a link joins message after message in the same one.
     void Clear();
+    static constexpr qsizetype KeptCapacity = 4 * 1024 * 1024;
 
     quint8 ReadU8();
     quint16 ReadU16();

@@ -1,8 +1,10 @@
 #include "comm/XLPackets.h"
 
+#include "comm/XLCrcFold.h"
 #include "comm/XLMessage.h"
 
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -31,6 +33,10 @@ constexpr CrcTables Tables;
 
 quint16 XLCrc::Update(quint16 crc, const uchar* data, qsizetype count)
 {
+    const TFolded folded = UpdateFolded(crc, data, count);
+    crc = folded.Crc;
+    data += folded.Taken;
+    count -= folded.Taken;
     const auto& t = Tables.t;
     while (count >= 8) {
         const quint8 b0 = quint8(data[0] ^ (crc >> 8));
@@ -56,11 +62,14 @@ void TXLPacketStream::Reset()
 
 void TXLPacketStream::Write(const uchar* data, qsizetype count)
 {
-    m_bytes.chop(2);
-    m_bytes.append(reinterpret_cast<const char*>(data), count);
+    const qsizetype at = m_bytes.size() - 2; // over the CRC
+    m_bytes.resize(at + count + 2);
+    char* bytes = m_bytes.data() + at;
+    if (count > 0)
+        std::memcpy(bytes, data, size_t(count));
     m_crc = XLCrc::Update(m_crc, data, count);
-    m_bytes.append(char(m_crc >> 8));
-    m_bytes.append(char(m_crc & 0xFF));
+    bytes[count] = char(m_crc >> 8);
+    bytes[count + 1] = char(m_crc & 0xFF);
 }
 
 TXLPacket TXLPacket::AcknowledgementOf(const TXLPacket& received)

@@ -16,6 +16,8 @@ void CODE128_Item::ReadFromFile(TBinaryFileStream& stream, TDesignFileVersion ve
 
 std::optional<TImageError> CODE128_Item::WriteToMessage(TXLMessage& message, const TFontMap& fonts)
 {
+    if (auto error = ItemPayload::RefuseZeroBytes({{QStringLiteral("Data"), Data}}))
+        return error;
     BarcodeItem::WriteToMessage(message, fonts);
     message.WriteU8(ItemPayload::LowByte(ModuleWidth));
     ItemPayload::WriteLE16(message, BarHeight);

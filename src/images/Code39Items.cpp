@@ -18,6 +18,10 @@ void Code39_Item::ReadFromFile(TBinaryFileStream& stream, TDesignFileVersion ver
 
 std::optional<TImageError> Code39_Item::WriteToMessage(TXLMessage& message, const TFontMap& fonts)
 {
+    if (auto error = ItemPayload::RefuseLongCountedText(Data))
+        return error;
+    if (auto error = ItemPayload::RefuseZeroBytes({{QStringLiteral("Data"), Data}}))
+        return error;
     BarcodeItem::WriteToMessage(message, fonts);
     ItemPayload::WriteLE16(message, NarrowWidth);
     ItemPayload::WriteLE16(message, BarcodeSymbols::WideElementWidth(WideRatio, NarrowWidth));

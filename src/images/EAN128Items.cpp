@@ -28,6 +28,24 @@ void EAN128_Item::ReadFromFile(TBinaryFileStream& stream, TDesignFileVersion ver
 
 std::optional<TImageError> EAN128_Item::WriteToMessage(TXLMessage& message, const TFontMap& fonts)
 {
+    if (qsizetype(Elements.size()) > ItemPayload::MaxCount) {
+        TImageError error;
+        error.Kind = TImageErrorKind::TooManyElements;
+        error.Field = QStringLiteral("Elements");
+        error.Value = QString::number(Elements.size());
+        return error;
+    }
+    for (size_t i = 0; i < Elements.size(); ++i) {
+        const EAN128_Element& element = Elements[i];
+        const auto field = [i](int text) {
+            return QStringLiteral("ElementText%1 of element %2").arg(text).arg(i + 1);
+        };
+        if (auto error = ItemPayload::RefuseZeroBytes({{field(1), element.ElementText1},
+                                                       {field(2), element.ElementText2},
+                                                       {field(3), element.ElementText3},
+                                                       {field(4), element.ElementText4}}))
+            return error;
+    }
     BarcodeItem::WriteToMessage(message, fonts);
     message.WriteU8(ItemPayload::LowByte(ModuleWidth));
     ItemPayload::WriteLE16(message, BarHeight);

@@ -23,6 +23,10 @@ void ITF_Item::ReadFromFile(TBinaryFileStream& stream, TDesignFileVersion versio
 
 std::optional<TImageError> ITF_Item::WriteToMessage(TXLMessage& message, const TFontMap& fonts)
 {
+    if (auto error = ItemPayload::RefuseLongCountedText(Data))
+        return error;
+    if (auto error = ItemPayload::RefuseZeroBytes({{QStringLiteral("Data"), Data}}))
+        return error;
     BarcodeItem::WriteToMessage(message, fonts);
     message.WriteU8(ItfOptionB);
     message.WriteU8(ItfOptionA);

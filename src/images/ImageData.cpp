@@ -57,6 +57,10 @@ std::optional<TImageError> ImageData::WriteBody(TXLMessage& message, TImageDesig
         error.Value = QString::number(image.Items.Count());
         return error;
     }
+    if (auto error = ItemPayload::RefuseZeroBytes({{QStringLiteral("ImageName"), image.ImageName},
+                                                   {QStringLiteral("ImageText"), image.ImageText},
+                                                   {QStringLiteral("MonthNames"), image.MonthNames}}))
+        return error;
     WriteImageHeader(message, image);
     return image.Items.WriteToMessage(message, fonts);
 }

@@ -29,6 +29,17 @@ QString ImageErrorText(const TImageError& error, const QString& fileName, const 
             .arg(imageName, QString::number(error.ItemNumber), error.TypeName, error.Value);
     case TImageErrorKind::TooManyItems:
         return TranslatedImageText(ImageErrorTexts::TooManyItems).arg(imageName, error.Value);
+    case TImageErrorKind::DataTooLong:
+        return TranslatedImageText(ImageErrorTexts::DataTooLong)
+            .arg(imageName, QString::number(error.ItemNumber), error.TypeName, error.Value);
+    case TImageErrorKind::TooManyElements:
+        return TranslatedImageText(ImageErrorTexts::TooManyElements)
+            .arg(imageName, QString::number(error.ItemNumber), error.TypeName, error.Value);
+    case TImageErrorKind::TextHoldsZeroByte:
+        if (error.ItemNumber == 0)
+            return TranslatedImageText(ImageErrorTexts::ImageTextHoldsZeroByte).arg(imageName, error.Field);
+        return TranslatedImageText(ImageErrorTexts::ItemTextHoldsZeroByte)
+            .arg(imageName, QString::number(error.ItemNumber), error.TypeName, error.Field);
     }
     return {};
 }

@@ -16,6 +16,9 @@ enum class TImageErrorKind
     BarcodeNotEncodable,  // a barcode item cannot be encoded; Detail says which rule refused
     PictureTooLarge,      // a graphic's size does not fit the printer's 16-bit sizes; Value is the size
     TooManyItems,         // more items than the image message's one-byte count can say; Value is the count
+    TextHoldsZeroByte,    // a text the printer reads up to a 0 byte holds one; Field names the text
+    DataTooLong,          // barcode data longer than its one-byte length can say; Value is the length
+    TooManyElements,      // more EAN-128 elements than their one-byte count can say; Value is the count
 };
 
 struct TImageError
@@ -23,7 +26,7 @@ struct TImageError
     TImageErrorKind Kind = TImageErrorKind::InvalidItemType;
     int ItemNumber = 0; // position of the item in the image, from 1; 0 when no single item is at fault
     QString TypeName;   // the item's type name as the file holds it
-    QString Field;      // the item field whose value was refused
+    QString Field;      // the item field (or, with no item, the image field) whose value was refused
     QString Value;      // that value
     QString Detail;     // FileUnreadable, BarcodeNotEncodable: the reason, in the current language
 };
@@ -48,6 +51,16 @@ inline constexpr const char* PictureTooLarge = QT_TRANSLATE_NOOP(
     "IMAGE %1, ITEM %2 (%3): GRAPHIC OF %4 PIXELS IS LARGER THAN 65535 X 65535, TRANSFER OF IMAGE ABORTED");
 inline constexpr const char* TooManyItems = QT_TRANSLATE_NOOP(
     "TImageDownloadForm", "IMAGE %1 HAS %2 ITEMS, MORE THAN 255, TRANSFER OF IMAGE ABORTED");
+inline constexpr const char* ItemTextHoldsZeroByte = QT_TRANSLATE_NOOP(
+    "TImageDownloadForm", "IMAGE %1, ITEM %2 (%3): %4 CONTAINS A ZERO BYTE, TRANSFER OF IMAGE ABORTED");
+inline constexpr const char* ImageTextHoldsZeroByte =
+    QT_TRANSLATE_NOOP("TImageDownloadForm", "IMAGE %1: %2 CONTAINS A ZERO BYTE, TRANSFER OF IMAGE ABORTED");
+inline constexpr const char* DataTooLong = QT_TRANSLATE_NOOP(
+    "TImageDownloadForm",
+    "IMAGE %1, ITEM %2 (%3): DATA HAS %4 CHARACTERS, MORE THAN 255, TRANSFER OF IMAGE ABORTED");
+inline constexpr const char* TooManyElements = QT_TRANSLATE_NOOP(
+    "TImageDownloadForm",
+    "IMAGE %1, ITEM %2 (%3): BARCODE HAS %4 ELEMENTS, MORE THAN 255, TRANSFER OF IMAGE ABORTED");
 
 // The reasons of BarcodeNotEncodable: %1 is the symbology, %2 the refused value.
 inline constexpr const char* ModuleWidthOutOfRange =

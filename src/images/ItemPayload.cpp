@@ -14,6 +14,30 @@ void ItemPayload::WriteCountedString(TXLMessage& message, const QString& text)
     message.WriteString(text);
 }
 
+std::optional<TImageError> ItemPayload::RefuseLongCountedText(const QString& text)
+{
+    if (text.size() <= MaxCount)
+        return std::nullopt;
+    TImageError error;
+    error.Kind = TImageErrorKind::DataTooLong;
+    error.Field = QStringLiteral("Data");
+    error.Value = QString::number(text.size());
+    return error;
+}
+
+std::optional<TImageError> ItemPayload::RefuseZeroBytes(std::initializer_list<TClosedText> texts)
+{
+    for (const TClosedText& text : texts) {
+        if (text.Text.contains(QChar(0))) {
+            TImageError error;
+            error.Kind = TImageErrorKind::TextHoldsZeroByte;
+            error.Field = text.Field;
+            return error;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<qint32> ItemPayload::DecimalInt32(const QString& text)
 {
     qsizetype i = 0;

@@ -18,6 +18,8 @@ void MemoItem::ReadFromFile(TBinaryFileStream& stream, TDesignFileVersion versio
 
 std::optional<TImageError> MemoItem::WriteToMessage(TXLMessage& message, const TFontMap& fonts)
 {
+    if (auto error = ItemPayload::RefuseZeroBytes({{QStringLiteral("Text"), Text}}))
+        return error;
     TCoderImageItem::WriteToMessage(message, fonts);
     ItemPayload::WriteLE16(message, MemoValueA);
     ItemPayload::WriteLE16(message, MemoValueB);

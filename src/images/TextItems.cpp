@@ -17,6 +17,9 @@ void TextItem::ReadFromFile(TBinaryFileStream& stream, TDesignFileVersion versio
 
 std::optional<TImageError> TextItem::WriteToMessage(TXLMessage& message, const TFontMap& fonts)
 {
+    if (auto error = ItemPayload::RefuseZeroBytes(
+            {{QStringLiteral("Text"), Text}, {QStringLiteral("ExtraText"), ExtraText}}))
+        return error;
     TCoderImageItem::WriteToMessage(message, fonts);
     message.WriteString(Text);
     message.WriteU8(TextOption);

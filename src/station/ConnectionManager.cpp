@@ -1,6 +1,7 @@
 #include "station/ConnectionManager.h"
 
 #include "coder/Coder.h"
+#include "comm/LinkShutdown.h"
 #include "comm/NetChannel.h"
 #include "comm/SerialChannel.h"
 
@@ -18,6 +19,7 @@ TConnectionManager::TConnectionManager(const TStationViews& views, TCoderEvents&
 TConnectionManager::~TConnectionManager()
 {
     m_refreshTimer.stop();
+    qDeleteAll(m_networkList->Probes());
     qDeleteAll(m_retired);
     qDeleteAll(m_serialList.Channels());
     qDeleteAll(m_networkList->Channels());
@@ -359,6 +361,15 @@ void TConnectionManager::DisconnectAll()
 void TConnectionManager::ShutdownChannels()
 {
     m_refreshTimer.stop();
+    if (m_shuttingDown)
+        return; // called again while the links get their time
+    m_shuttingDown = true;
+    QList<TCommChannel*> channels(m_networkList->Channels().begin(), m_networkList->Channels().end());
+    channels.append(QList<TCommChannel*>(m_serialList.Channels().begin(), m_serialList.Channels().end()));
+    LinkShutdown::AwaitDisconnectRequests(channels);
+    m_shuttingDown = false;
+    for (TNetChannel* channel : QList<TNetChannel*>(m_networkList->Probes()))
+        channel->Close(); // ends its probe: it is released
     for (TNetChannel* channel : m_networkList->Channels())
         channel->Close();
     for (TSerialChannel* channel : m_serialList.Channels())

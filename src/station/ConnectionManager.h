@@ -68,10 +68,11 @@ public:
     std::optional<TPrinterProperties> PropertiesOf(quint64 id) const;
     void DisconnectAt(int position);
     void DisconnectAll();
+    // Closes every link, after giving the disconnect requests under way a short time to go out.
     void ShutdownChannels();
 
-    // A printer named by the operator instead of found: a network printer port (kept when its probe
-    // connection opens; null otherwise) or a serial device.
+    // A printer named by the operator instead of found: a network printer port (returned while its
+    // probe runs, kept when the probe connection opens, released otherwise) or a serial device.
     TNetChannel* AddNetworkPrinter(const QString& host, quint16 port);
     TSerialChannel* AddSerialPrinter(const QString& name, int portNumber, const QString& device = {});
 
@@ -120,4 +121,5 @@ private:
     QList<TCommChannel*> m_retired;
     QTimer m_refreshTimer;
     bool m_enabled = true;
+    bool m_shuttingDown = false;
 };

@@ -41,6 +41,8 @@ TNetworkList::TNetworkList(TConnectionManager& manager, const TDiscoveryAddress&
     : QObject(&manager), m_manager(manager), m_address(address)
 {
     m_collectTimer.setSingleShot(true);
+    // A coarse timer may end the collection up to 5 % early, and drop a printer that did answer.
+    m_collectTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_collectTimer, &QTimer::timeout, this, &TNetworkList::OnCollectTimer);
     // Whether the PC is on a network is asked once: without it no listener exists and discoveries
     // find nothing during the whole run.
@@ -66,6 +68,7 @@ int TNetworkList::IndexOf(const QString& name) const
 void TNetworkList::BuildList()
 {
     m_foundNames.clear();
+    m_probesStarted = 0;
     m_collectTimer.start(m_collectMs); // replies are collected from now on; they do not extend the time
     if (m_listener && !SendRequest())
         m_manager.Views().Connections.ShowNoEthernetConnection();
@@ -108,29 +111,57 @@ void TNetworkList::OnDiscoveryReply(const QByteArray& datagram, const QHostAddre
     TakePort(portAt(72), printer);
 }
 
+// A reply names ports; any host can send one, as often as it likes. A port already listed or being
+// probed counts as found; a new one is probed, up to MaxProbesPerDiscovery in one discovery.
 void TNetworkList::TakePort(quint16 port, const QHostAddress& sender)
 {
+    if (port == 0)
+        return; // no printer listens there
     const QString host = sender.toString();
     const QString name = TNetChannel::NameFor(host, port);
-    m_foundNames.append(name);
     const int index = IndexOf(name);
     if (index >= 0) {
+        m_foundNames.append(name);
         if (!m_channels[index]->IsConnected())
             m_channels[index]->RequestStatus();
         return;
     }
-    Add(host, port);
+    if (!IsProbing(name)) {
+        if (m_probesStarted >= MaxProbesPerDiscovery) {
+            qCDebug(lcDiscovery) << "ignores" << name << "- this discovery has probed" << m_probesStarted
+                                 << "ports";
+            return;
+        }
+        ++m_probesStarted;
+        Add(host, port);
+    }
+    m_foundNames.append(name);
+}
+
+bool TNetworkList::IsProbing(const QString& name) const
+{
+    return std::any_of(m_probes.begin(), m_probes.end(),
+                       [&name](const TNetChannel* channel) { return channel->Name() == name; });
 }
 
 TNetChannel* TNetworkList::Add(const QString& host, quint16 port)
 {
     TNetChannel* channel = m_manager.CreateNetChannel(host, port);
-    if (!channel->Probed()) {
-        m_manager.Retire(channel);
-        return nullptr;
-    }
-    m_channels.append(channel);
+    m_probes.append(channel);
+    connect(channel, &TNetChannel::ProbeFinished, this, [this, channel] { OnProbeFinished(channel); });
+    if (!channel->IsProbing())
+        OnProbeFinished(channel); // decided already
     return channel;
+}
+
+void TNetworkList::OnProbeFinished(TNetChannel* channel)
+{
+    if (!m_probes.removeOne(channel))
+        return;
+    if (channel->Probed())
+        m_channels.append(channel);
+    else
+        m_manager.Retire(channel);
 }
 
 void TNetworkList::OnCollectTimer()

@@ -30,6 +30,9 @@ class TNetworkList : public QObject
 public:
     static constexpr int CollectMs = 3000;
     static constexpr qsizetype ReplySize = 74; // up to and including port B
+    // New printer ports probed at most in one discovery: plenty for a production line, and a host
+    // that floods the station with replies cannot make it open connections without end.
+    static constexpr int MaxProbesPerDiscovery = 64;
 
     TNetworkList(TConnectionManager& manager, const TDiscoveryAddress& address);
 
@@ -52,7 +55,11 @@ public:
     int IndexOf(const QString& name) const;
     const QStringList& FoundNames() const { return m_foundNames; }
     const QTimer& CollectTimer() const { return m_collectTimer; }
-    // A printer port named by the operator: kept like one that answered discovery.
+    // Channels whose probe is still under way; they join the list when it succeeds.
+    const QList<TNetChannel*>& Probes() const { return m_probes; }
+    // Probes a printer port and keeps its channel like one that answered discovery when the probe
+    // succeeds; the channel is released otherwise. Returned while its probe runs. Also for a port
+    // named by the operator.
     TNetChannel* Add(const QString& host, quint16 port);
 
     // Whether the PC has a network address; a loopback discovery address counts as one.
@@ -62,6 +69,8 @@ private:
     bool SendRequest();
     void ReadDatagrams();
     void TakePort(quint16 port, const QHostAddress& sender);
+    bool IsProbing(const QString& name) const;
+    void OnProbeFinished(TNetChannel* channel);
 
     TConnectionManager& m_manager;
     TDiscoveryAddress m_address;
@@ -70,4 +79,6 @@ private:
     int m_collectMs = CollectMs;
     QStringList m_foundNames;
     QList<TNetChannel*> m_channels;
+    QList<TNetChannel*> m_probes;
+    int m_probesStarted = 0; // in the current discovery
 };

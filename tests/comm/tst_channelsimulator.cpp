@@ -78,6 +78,46 @@ private slots:
             1);
     }
 
+    // A printer whose receiver takes only small packets: the image arrives once and whole in packets
+    // of that size. The retry timer is driven faster than its interval.
+    void anImageReachesAPrinterThatTakesOnlySmallPackets_data()
+    {
+        QTest::addColumn<QString>("medium");
+        QTest::addColumn<int>("maxLength");
+        QTest::newRow("tcp, 512") << "tcp" << 512;
+        QTest::newRow("tcp, 128") << "tcp" << 128;
+        QTest::newRow("pty, 128") << "pty" << 128;
+    }
+    void anImageReachesAPrinterThatTakesOnlySmallPackets()
+    {
+        QFETCH(QString, medium);
+        QFETCH(int, maxLength);
+        QByteArray body("SMALL", 6);
+        for (int i = 0; body.size() < 2560; ++i)
+            body += char(i * 37 + 11);
+
+        TLink link;
+        QVERIFY(link.Open(medium, m_views, {"--max-length", QString::number(maxLength)}));
+        QTRY_VERIFY_WITH_TIMEOUT(link.Channel->IsConnected() && link.Channel->QueuedMessages() == 0, 20000);
+        auto message = std::make_unique<TXLMessage>(XLSend::ImageData);
+        message->WriteBytes(body);
+        link.Channel->QueueMessage(std::move(message));
+        int expiries = 0;
+        QTimer hurry;
+        connect(&hurry, &QTimer::timeout, this, [&] {
+            if (link.Channel->RetryTimer().isActive() && expiries < 400) {
+                ++expiries;
+                link.Channel->OnRetryTimer();
+            }
+        });
+        hurry.start(20);
+        QTRY_VERIFY_WITH_TIMEOUT(link.Channel->QueuedMessages() == 0 || expiries >= 400, 30000);
+        hurry.stop();
+        QCOMPARE(link.Channel->QueuedMessages(), 0);
+        QTRY_COMPARE(link.Printer.ReceivedBodies(XLSend::ImageData.Id, XLSend::ImageData.Sub).size(), 1);
+        QCOMPARE(link.Printer.ReceivedBodies(XLSend::ImageData.Id, XLSend::ImageData.Sub).first(), body);
+    }
+
     // A tenth of the packets is lost on the way to the printer and a tenth of the acknowledgements
     // on the way back; the image arrives once and whole. The retry timer is driven faster than its interval,
     // which only adds repeats the printer must recognise.

@@ -189,6 +189,33 @@ private slots:
         QCOMPARE(joined, body);
     }
 
+    // A printer that takes only packets of up to 512 bytes: once a packet of the message has been
+    // made smaller, the rest of the message goes at that size; the next message starts at the full
+    // size again.
+    void aMessageKeepsTheSmallerSizeToItsEnd()
+    {
+        m_channel->QueueMessage(Message(XLSend::ImageData, 2500));
+        m_channel->QueueMessage(Message(XLSend::ImageData, 2000));
+        for (int step = 0; step < 500 && m_channel->QueuedMessages() > 0; ++step) {
+            if (m_channel->SentData().last().Length <= 512)
+                m_channel->AckCurrent();
+            else
+                m_channel->OnRetryTimer();
+        }
+        QCOMPARE(m_channel->QueuedMessages(), 0);
+        QMap<int, QList<int>> through; // lengths of the packets that got through, by message number
+        QMap<int, int> firstLength;
+        for (const TSentPacket& packet : m_channel->SentData()) {
+            firstLength.insert(packet.MessageNo, firstLength.value(packet.MessageNo, packet.Length));
+            if (packet.Length <= 512)
+                through[packet.MessageNo].append(packet.Length);
+        }
+        QCOMPARE(through.keys(), (QList<int>{2, 4})); // each restarted once, under a new number
+        QCOMPARE(through[2], (QList<int>{512, 512, 512, 512, 467}));
+        QCOMPARE(through[4], (QList<int>{512, 512, 512, 476}));
+        QCOMPARE(firstLength[3], 1024);
+    }
+
     void aRepeatedMessageIsAcknowledgedAgainButHandledOnce()
     {
         const QByteArray wire = PacketsOf(Status(0x0001), 9).first();

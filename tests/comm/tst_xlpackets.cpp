@@ -21,13 +21,13 @@ quint16 BitwiseCrc(const QByteArray& data)
 }
 
 // Cuts a message into packets the way the channel does: all with the same numbers and size code.
-std::vector<TXLPacket> CutIntoPackets(TXLMessage& message, int sizeCode)
+std::vector<TXLPacket> CutIntoPackets(TXLMessage& message, int sizeCode, quint8 messageNo = 7)
 {
     std::vector<TXLPacket> packets;
     bool more = true;
     for (quint8 packetNo = 1; more; ++packetNo) {
         TXLPacket packet{quint16(sizeCode)};
-        packet.MessageNo = 7;
+        packet.MessageNo = messageNo;
         packet.PacketNo = packetNo;
         more = packet.BuildFromMessage(message);
         packets.push_back(std::move(packet));
@@ -52,15 +52,28 @@ class TestXLPackets : public QObject
     Q_OBJECT
 
 private slots:
+    // Short data goes through the tables, longer data is folded in 16-byte blocks first (where the
+    // processor can), with the rest through the tables; a CRC carried on covers both parts.
     void crcMatchesXmodemCheckValueAndBitwiseDefinition()
     {
         QCOMPARE(XLCrc::Of("123456789"), quint16(0x31C3));
-        for (int size : {0, 1, 7, 8, 9, 15, 16, 17, 1000}) {
+        QRandomGenerator random(7);
+        for (int size : {0,  1,  7,  8,   9,   15,  16,  17,  31,  32,   33,   47,  48,
+                         49, 63, 64, 127, 128, 129, 143, 144, 200, 1000, 1033, 4096}) {
             QByteArray data(size, Qt::Uninitialized);
             for (char& c : data)
-                c = char(QRandomGenerator::global()->bounded(256));
+                c = char(random.bounded(256));
             QCOMPARE(XLCrc::Of(data), BitwiseCrc(data));
+            for (const qsizetype split : {qsizetype(1), qsizetype(size / 2), qsizetype(size - 3)}) {
+                if (split < 0 || split > size)
+                    continue;
+                const quint16 head = XLCrc::Of(QByteArrayView(data).first(split));
+                const QByteArrayView tail = QByteArrayView(data).sliced(split);
+                QCOMPARE(XLCrc::Update(head, reinterpret_cast<const uchar*>(tail.data()), tail.size()),
+                         BitwiseCrc(data));
+            }
         }
+        QCOMPARE(XLCrc::Of(QByteArray(64, '\xFF')), BitwiseCrc(QByteArray(64, '\xFF')));
     }
 
     void exactByteImages_data()
@@ -81,6 +94,23 @@ private slots:
         QVERIFY(!packet.BuildFromMessage(message));
         QCOMPARE(packet.Stream.Bytes(), wire);
         QCOMPARE(packet.Size(), wire.size());
+    }
+
+    // Worked out by hand, CRC included: a 1,022-byte body at size code 0 as message 5 is a full
+    // packet of 1,021 body bytes and a last one of one byte.
+    void aMultiPacketMessageIsExactlyTheseBytes()
+    {
+        QByteArray body(1022, Qt::Uninitialized);
+        for (int i = 0; i < body.size(); ++i)
+            body[i] = char(i % 251);
+        TXLMessage message(0x31, 2);
+        message.WriteBytes(body);
+        message.SetPosition(0);
+        const std::vector<TXLPacket> packets = CutIntoPackets(message, 0, 5);
+        QCOMPARE(packets.size(), size_t(2));
+        const QByteArray first = Hex("01 00 00 05 01 04 00 31 00 02") + body.first(1021) + Hex("E2 C4");
+        QCOMPARE(packets[0].Stream.Bytes(), first);
+        QCOMPARE(packets[1].Stream.Bytes(), Hex("01 00 00 05 02 00 04 31 00 02 11 9F 74"));
     }
 
     void packetLengthsAtSizeBoundaries_data()

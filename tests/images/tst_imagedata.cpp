@@ -157,6 +157,83 @@ private slots:
         QCOMPARE(int(std::get<TImageError>(result).Kind), kind);
     }
 
+    // The printer reads a text up to its first 0 byte, so a design-file string holding one would end
+    // early there and the rest be read as the fields that follow.
+    void aTextHoldingAZeroByteIsRefusedNamingItsField_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("message");
+        const QByteArray zero("A\0B", 3);
+        const auto header = [](QByteArrayView imageText, QByteArrayView months, quint32 items = 1) {
+            return TDesignFileWriter()
+                .Header("zorbe V3.1X000", imageText, "Z", months)
+                .Shifts()
+                .ItemCount(items);
+        };
+        const TDesignFileWriter plain = header("", TDesignFileWriter::DefaultMonthNames, 2);
+        const auto second = [&plain](QByteArrayView typeName) {
+            return TDesignFileWriter(plain).Item("ShiftcodeItem").Item(typeName);
+        };
+        const QString itemText =
+            QStringLiteral("IMAGE Z, ITEM 2 (%1): %2 CONTAINS A ZERO BYTE, TRANSFER OF IMAGE ABORTED");
+        const QString imageText =
+            QStringLiteral("IMAGE Z: %1 CONTAINS A ZERO BYTE, TRANSFER OF IMAGE ABORTED");
+
+        QTest::newRow("image text") << TextItem(header(zero, TDesignFileWriter::DefaultMonthNames)).Bytes()
+                                    << imageText.arg("ImageText");
+        QTest::newRow("month names")
+            << TextItem(
+                   header("", QByteArray(TDesignFileWriter::DefaultMonthNames).replace(3, 1, zero.mid(1, 1))))
+                   .Bytes()
+            << imageText.arg("MonthNames");
+        QTest::newRow("text") << second("TextItem").String(zero).Byte(0).String("").UInt32(0).Bytes()
+                              << itemText.arg("TextItem", "Text");
+        QTest::newRow("extra text") << second("TextItem").String("A").Byte(0).String(zero).UInt32(0).Bytes()
+                                    << itemText.arg("TextItem", "ExtraText");
+        QTest::newRow("multi-line text") << second("MemoItem").Int32(0).Int32(0).Int32(0).String(zero).Bytes()
+                                         << itemText.arg("MemoItem", "Text");
+        QTest::newRow("Code 128")
+            << second("BarcodeItem").UInt32(4).String(zero).UInt32(100).UInt32(3).Bytes()
+            << itemText.arg("BarcodeItem", "Data");
+        QTest::newRow("Code 39")
+            << second("BarcodeItem").UInt32(7).String(zero).Int32(100).Int32(3).Byte(0).Int32(50).Bytes()
+            << itemText.arg("BarcodeItem", "Data");
+        QTest::newRow("ITF") << second("BarcodeItem")
+                                    .UInt32(6)
+                                    .Byte(0)
+                                    .Int32(3)
+                                    .Int32(0)
+                                    .Int32(0)
+                                    .Byte(0)
+                                    .Byte(0)
+                                    .Int32(50)
+                                    .String(zero)
+                                    .Bytes()
+                             << itemText.arg("BarcodeItem", "Data");
+        QTest::newRow("EAN-128 element") << second("BarcodeItem")
+                                                .UInt32(5)
+                                                .UInt32(2)
+                                                .String("01")
+                                                .Byte(7)
+                                                .String("0401234")
+                                                .String("10")
+                                                .Byte(8)
+                                                .String(zero)
+                                                .UInt32(100)
+                                                .UInt32(3)
+                                                .UInt32(0)
+                                                .Bytes()
+                                         << itemText.arg("BarcodeItem", "ElementText4 of element 2");
+    }
+    void aTextHoldingAZeroByteIsRefusedNamingItsField()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, message);
+        auto result = Build(TDesignFileWriter().Raw(file));
+        QVERIFY(std::holds_alternative<TImageError>(result));
+        QCOMPARE(ImageErrorText(std::get<TImageError>(result), QString(), QStringLiteral("Z")), message);
+    }
+
     // The body's item count is one byte: beyond 255 the printer would read the wrong number.
     void moreItemsThanTheCountByteCanSayAreRefused_data()
     {
@@ -182,6 +259,59 @@ private slots:
             QVERIFY(std::holds_alternative<std::unique_ptr<TXLMessage>>(result));
             QCOMPARE(quint8(std::get<std::unique_ptr<TXLMessage>>(result)->Body().at(6)), quint8(255));
         }
+    }
+
+    // Code 39 and ITF data and the EAN-128 elements are counted in one byte, like the items.
+    void oneByteCountsThatWouldWrapAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("message"); // empty: sent
+        const TDesignFileWriter header =
+            TDesignFileWriter().Header("zorbe V3.1X000", "", "C").Shifts().ItemCount(1).Item("BarcodeItem");
+        const auto code39 = [&header](int length) {
+            return TDesignFileWriter(header)
+                .UInt32(7)
+                .String(QByteArray(length, 'A'))
+                .Int32(100)
+                .Int32(3)
+                .Byte(0)
+                .Int32(50)
+                .Bytes();
+        };
+        const auto itf = [&header](int length) {
+            TDesignFileWriter file(header);
+            file.UInt32(6).Byte(0).Int32(3).Int32(0).Int32(0).Byte(0).Byte(0).Int32(50);
+            return file.String(QByteArray(length, '1')).Bytes();
+        };
+        const auto ean128 = [&header](int elements) {
+            TDesignFileWriter file(header);
+            file.UInt32(5).UInt32(quint32(elements));
+            for (int i = 0; i < elements; ++i)
+                file.String("10").Byte(8).String("L");
+            return file.UInt32(100).UInt32(3).UInt32(0).Bytes();
+        };
+        const QString tooLong = QStringLiteral("IMAGE C, ITEM 1 (BarcodeItem): DATA HAS 256 CHARACTERS, MORE "
+                                               "THAN 255, TRANSFER OF IMAGE ABORTED");
+        QTest::newRow("Code 39, 255 characters") << code39(255) << QString();
+        QTest::newRow("Code 39, 256 characters") << code39(256) << tooLong;
+        QTest::newRow("ITF, 256 characters") << itf(256) << tooLong;
+        QTest::newRow("EAN-128, 255 elements") << ean128(255) << QString();
+        QTest::newRow("EAN-128, 256 elements")
+            << ean128(256)
+            << QStringLiteral("IMAGE C, ITEM 1 (BarcodeItem): BARCODE HAS 256 ELEMENTS, MORE THAN 255, "
+                              "TRANSFER OF IMAGE ABORTED");
+    }
+    void oneByteCountsThatWouldWrapAreRefused()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, message);
+        auto result = Build(TDesignFileWriter().Raw(file));
+        if (message.isEmpty()) {
+            QVERIFY(std::holds_alternative<std::unique_ptr<TXLMessage>>(result));
+            return;
+        }
+        QVERIFY(std::holds_alternative<TImageError>(result));
+        QCOMPARE(ImageErrorText(std::get<TImageError>(result), QString(), QStringLiteral("C")), message);
     }
 
     void theImageNameIsKnownBeforeTheItemsAreRead()

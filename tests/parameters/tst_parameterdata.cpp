@@ -27,6 +27,34 @@ const Setting FileOrder[] = {
     &TParameterData::SpitDelay,     &TParameterData::SpitInterval,
 };
 
+// A parameter file written out field by field: the model byte (Lyra), then each setting as a
+// little-endian word, in file order.
+const QByteArray LyraFile = Hex("05 "
+                                "01 00 00 00 " // Rotation
+                                "FE FF FF FF " // XOffset
+                                "03 01 00 00 " // YOffset
+                                "04 00 00 00 " // Debounce
+                                "05 00 00 00 " // PrintRequest
+                                "06 01 00 00 " // DelayA
+                                "07 00 00 00 " // DelayB
+                                "08 00 00 00 " // DirectionA
+                                "09 00 00 00 " // DirectionB
+                                "0A 00 00 00 " // EncoderSource
+                                "AC 0D 00 00 " // Speed
+                                "0C 00 00 00 " // Stretch
+                                "0D 00 00 00 " // Alignment
+                                "0E 00 00 00 " // HeadCapInterval
+                                "0F 00 00 00 " // Spare1
+                                "10 00 00 00 " // Contrast
+                                "11 00 00 00 " // RibbonGap
+                                "12 00 00 00 " // InhibitOffDelay
+                                "13 00 00 00 " // InhibitDelay
+                                "04 03 02 01 " // Spare2
+                                "EB FF FF FF " // Spare3
+                                "16 00 00 00 " // SpitDelay
+                                "00 00 17 00 " // SpitInterval
+);
+
 QString ModelOf(const TParameterData& record)
 {
     if (dynamic_cast<const TParametersAltair*>(&record))
@@ -248,6 +276,79 @@ private slots:
         QByteArray expected(TParameterData::FileSettingsSize, '\0');
         expected.replace(fileOffset - 1, 4, Hex("44 33 22 11"));
         QCOMPARE(Saved(record), expected);
+    }
+
+    void aParameterFileIsExactlyTheFixture()
+    {
+        TParametersLyra record;
+        record.Rotation = 0x1;
+        record.XOffset = -2;
+        record.YOffset = 0x103;
+        record.Debounce = 0x4;
+        record.PrintRequest = 0x5;
+        record.DelayA = 0x106;
+        record.DelayB = 0x7;
+        record.DirectionA = 0x8;
+        record.DirectionB = 0x9;
+        record.EncoderSource = 0xA;
+        record.Speed = 3500;
+        record.Stretch = 0xC;
+        record.Alignment = 0xD;
+        record.HeadCapInterval = 0xE;
+        record.Spare1 = 0xF;
+        record.Contrast = 0x10;
+        record.RibbonGap = 0x11;
+        record.InhibitOffDelay = 0x12;
+        record.InhibitDelay = 0x13;
+        record.Spare2 = 0x1020304;
+        record.Spare3 = -21;
+        record.SpitDelay = 0x16;
+        record.SpitInterval = 0x170000;
+        QBuffer file;
+        file.open(QIODevice::ReadWrite);
+        QVERIFY(SaveParameterFile(file, PrinterModels::Lyra, record));
+        QCOMPARE(TestSupport::ToHex(file.data()), TestSupport::ToHex(LyraFile));
+
+        QBuffer fixture;
+        fixture.setData(LyraFile);
+        fixture.open(QIODevice::ReadOnly);
+        TParametersLyra loaded;
+        QCOMPARE(LoadParameterFile(fixture, PrinterModels::Lyra, loaded), TParameterFileLoad::Loaded);
+        QCOMPARE(Saved(loaded), Saved(record));
+    }
+
+    // Every setting changed, the spares too: each model sends exactly its own, in its order.
+    void everySettingChangedGoesOutInTheModelsOrder_data()
+    {
+        QTest::addColumn<quint32>("modelCode");
+        QTest::addColumn<QList<int>>("numbers");
+        QTest::newRow("Altair") << 0u << QList<int>{2, 3, 5, 6, 16, 17, 18, 19, 1, 4};
+        QTest::newRow("Vega") << 1u << QList<int>{12, 5, 6, 8, 1, 4, 10, 11, 20, 21};
+        QTest::newRow("Rigel") << 2u << QList<int>{12, 5, 6, 13, 8, 1, 4, 10, 11, 20, 21};
+        QTest::newRow("Deneb") << 3u << QList<int>{12, 5, 6, 7, 8, 9, 1, 4, 10, 11, 20, 21};
+        QTest::newRow("Cygnus") << 4u << QList<int>{12, 5, 6, 8, 1, 4, 10, 11, 20, 21};
+        QTest::newRow("Lyra") << 5u << QList<int>{12, 5, 6, 14, 8, 1, 4, 10, 11, 20, 21};
+    }
+    void everySettingChangedGoesOutInTheModelsOrder()
+    {
+        QFETCH(quint32, modelCode);
+        QFETCH(QList<int>, numbers);
+        TXLMessage message = ParameterData(modelCode, 17);
+        const auto received = ReadParameterData(message).Record;
+        const auto edited = received->Clone();
+        for (const TNumberedSetting& setting : NumberedSettings())
+            edited.get()->*setting.Field = 1000 + setting.Number;
+        for (const Setting spare :
+             {&TParameterData::Spare1, &TParameterData::Spare2, &TParameterData::Spare3})
+            edited.get()->*spare = 999;
+
+        TRecordingSink sink;
+        edited->SendChanges(*received, sink);
+        QStringList expected;
+        for (const int number : numbers)
+            expected << QStringLiteral("33/%1: 00 00 03 %2").arg(number).arg(0xE8 + number, 2, 16).toUpper();
+        expected << QStringLiteral("31/4");
+        QCOMPARE(sink.Sent(), expected);
     }
 
     void savedFileHoldsTheModelByteAndTheSettingsLittleEndian()

@@ -1,6 +1,7 @@
 #include "FakeTcpPrinter.h"
 #include "PseudoTerminal.h"
 #include "RecordingViews.h"
+#include "SimulatorProcess.h"
 #include "coder/Coder.h"
 #include "images/FontUnit.h"
 #include "station/Station.h"
@@ -8,6 +9,7 @@
 #include "comm/SerialChannel.h"
 #include "platform/SettingsStore.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 
 namespace {
@@ -41,16 +43,18 @@ class TestConnectionManager : public QObject
     TCommChannel* Printer(const QString& letter)
     {
         auto& printer = m_printers[letter];
+        const auto index = [&] {
+            return m_manager->NetworkList().IndexOf(
+                TNetChannel::NameFor(QStringLiteral("127.0.0.1"), printer->Port()));
+        };
         if (!printer) {
             printer = std::make_unique<TFakeTcpPrinter>();
             m_manager->NetworkList().OnDiscoveryReply(DiscoveryReply(printer->Port(), printer->Port()),
                                                       LocalHost);
-            if (!QTest::qWaitFor([&] { return printer->Socket() != nullptr; }))
-                qWarning("the printer saw no connection");
+            if (!QTest::qWaitFor([&] { return printer->Socket() != nullptr && index() >= 0; }))
+                qWarning("the printer's probe did not succeed");
         }
-        const int index = m_manager->NetworkList().IndexOf(
-            TNetChannel::NameFor(QStringLiteral("127.0.0.1"), printer->Port()));
-        TCommChannel* channel = m_manager->NetworkList().At(index);
+        TCommChannel* channel = m_manager->NetworkList().At(index());
         TCoder::Of(*channel).PrinterName = letter;
         return channel;
     }
@@ -181,15 +185,15 @@ private slots:
     {
         TCommChannel* a = Printer(QStringLiteral("A"));
         const TFakeTcpPrinter& printer = *m_printers[QStringLiteral("A")];
-        // The probe's wake, and a status request for each port the reply names (the same one twice).
-        QTRY_COMPARE(printer.Received.size(), 3);
+        // The probe's wake and status request (the reply names the port twice, while it is probed).
+        QTRY_COMPARE(printer.Received.size(), 2);
         m_manager->SendToSelected(std::make_unique<TXLMessage>(XLSend::FlashWrite));
         QTest::qWait(50);
-        QCOMPARE(printer.Received.size(), 3);
+        QCOMPARE(printer.Received.size(), 2);
         a->SetConnected(true);
         m_manager->ConnectAcknowledged(*a);
         m_manager->SendToSelected(std::make_unique<TXLMessage>(XLSend::FlashWrite));
-        QTRY_COMPARE(printer.Received.size(), 4);
+        QTRY_COMPARE(printer.Received.size(), 3);
         QCOMPARE(printer.Received.last().MsgSub, XLSend::FlashWrite.Sub);
         QCOMPARE(m_manager->SelectedPrinterName(), QStringLiteral("A"));
     }
@@ -216,6 +220,7 @@ private slots:
             datagram.replace(0, 4, reply);
         m_manager->NetworkList().OnDiscoveryReply(datagram, LocalHost);
         m_manager->NetworkList().OnDiscoveryReply(datagram, LocalHost);
+        QTRY_VERIFY(m_manager->NetworkList().Probes().isEmpty());
         QCOMPARE(m_manager->NetworkList().Count(), channels);
         QCOMPARE(m_manager->NetworkList().FoundNames().size(), 2 * foundNames);
     }
@@ -228,6 +233,8 @@ private slots:
             closedPort = gone.Port();
         }
         m_manager->NetworkList().OnDiscoveryReply(DiscoveryReply(closedPort, closedPort), LocalHost);
+        QCOMPARE(m_manager->NetworkList().Probes().size(), 1); // one probe for the name given twice
+        QTRY_VERIFY(m_manager->NetworkList().Probes().isEmpty());
         QCOMPARE(m_manager->NetworkList().Count(), 0);
     }
 
@@ -255,11 +262,24 @@ private slots:
         QCOMPARE(m_views.Entries.first().Id, a->Id());
     }
 
+    // A reply 2.8 s after the request still counts, and does not move the end of the discovery:
+    // three seconds after the request the printers that did not answer are dropped.
     void aDiscoveryCollectsRepliesForThreeSeconds()
     {
-        m_manager->NetworkList().BuildList(); // to the loopback discard port: nothing answers
-        QVERIFY(m_manager->NetworkList().CollectTimer().isActive());
-        QCOMPARE(m_manager->NetworkList().CollectTimer().interval(), 3000);
+        Printer(QStringLiteral("A"));
+        Printer(QStringLiteral("B"));
+        TNetworkList& list = m_manager->NetworkList();
+        QElapsedTimer clock;
+        list.BuildList(); // to the loopback discard port: only the replies fed here come
+        clock.start();
+        QVERIFY(QTest::qWaitFor([&] { return clock.elapsed() >= 2800; }, 5000));
+        QCOMPARE(list.Count(), 2); // the discovery is still collecting
+        list.OnDiscoveryReply(DiscoveryReply(m_printers[QStringLiteral("A")]->Port(), 0), LocalHost);
+        QVERIFY(QTest::qWaitFor([&] { return list.Count() < 2; }, 5000));
+        const qint64 endMs = clock.elapsed();
+        QVERIFY2(endMs >= 3000 && endMs < 3400, qPrintable(QString::number(endMs)));
+        QCOMPARE(list.Count(), 1);
+        QCOMPARE(TCoder::Of(*list.At(0)).PrinterName, QStringLiteral("A"));
         QVERIFY(m_views.CallsStartingWith(QStringLiteral("ShowNoEthernetConnection")).isEmpty());
     }
 
@@ -296,6 +316,37 @@ private slots:
         QCOMPARE(m_views.Entries.size(), 1);
         m_manager->SetSerialChannel(0, false);
         QVERIFY(m_views.Entries.isEmpty()); // gone at once
+    }
+
+    // Closing the station disconnects every printer and closes every link at once, as the main
+    // window does: each printer still gets its disconnect request, over TCP and over a serial line,
+    // also one that first has a message to acknowledge.
+    void shuttingDownSendsEveryConnectedPrinterItsDisconnectRequest()
+    {
+        TSimulatorProcess networkPrinter;
+        TSimulatorProcess serialPrinter;
+        QVERIFY(networkPrinter.Start({"--tcp", "0", "--no-discovery"}));
+        QVERIFY(serialPrinter.Start({"--pty"}));
+        TNetChannel* network =
+            m_manager->AddNetworkPrinter(QStringLiteral("127.0.0.1"), networkPrinter.TcpPort());
+        QTRY_VERIFY(network->Probed());
+        network->Close(); // the probe; connecting opens the link afresh
+        m_manager->ConnectPrinter(network->Id());
+        m_manager->ConnectPrinter(
+            m_manager->AddSerialPrinter(QStringLiteral("COM9"), 9, serialPrinter.PtyDevice())->Id());
+        QTRY_COMPARE(m_manager->ConnectedList().size(), 2);
+        for (TCommChannel* channel : m_manager->ConnectedList()) {
+            QTRY_COMPARE(channel->QueuedMessages(), 0);
+            channel->QueueMessage(std::make_unique<TXLMessage>(XLSend::RequestStatus));
+        }
+
+        m_manager->DisconnectAll();
+        m_manager->ShutdownChannels();
+        for (const TSimulatorProcess* printer : {&networkPrinter, &serialPrinter})
+            QTRY_COMPARE(
+                printer->ReceivedBodies(XLSend::DisconnectRequest.Id, XLSend::DisconnectRequest.Sub).size(),
+                1);
+        QVERIFY(m_manager->ConnectedList().isEmpty());
     }
 };
 

@@ -9,9 +9,15 @@
 #include "comm/NetChannel.h"
 #include "platform/SettingsStore.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTest>
 #include <QUdpSocket>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -43,6 +49,48 @@ QByteArray Reply(quint16 port, qsizetype size = 74, const QByteArray& head = QBy
     reply[25] = reply[73] = char(port >> 8);
     return reply.left(size);
 }
+
+QByteArray ReplyNaming(quint16 portA, quint16 portB)
+{
+    QByteArray reply = Reply(portA);
+    reply[72] = char(portB & 0xFF);
+    reply[73] = char(portB >> 8);
+    return reply;
+}
+
+// A port on loopback where a connection attempt hangs: its listen queue is full and nobody takes
+// from it, so further connection requests go unanswered.
+class TSilentPort
+{
+public:
+    TSilentPort()
+    {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        m_listener = ::socket(AF_INET, SOCK_STREAM, 0);
+        ::bind(m_listener, reinterpret_cast<sockaddr*>(&address), length);
+        ::listen(m_listener, 0);
+        ::getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &length);
+        m_port = ntohs(address.sin_port);
+        m_filler = ::socket(AF_INET, SOCK_STREAM, 0);
+        ::connect(m_filler, reinterpret_cast<sockaddr*>(&address), length); // takes the one place
+    }
+    ~TSilentPort()
+    {
+        ::close(m_filler);
+        ::close(m_listener);
+    }
+    TSilentPort(const TSilentPort&) = delete;
+    TSilentPort& operator=(const TSilentPort&) = delete;
+    quint16 Port() const { return m_port; }
+
+private:
+    int m_listener = -1;
+    int m_filler = -1;
+    quint16 m_port = 0;
+};
 
 } // namespace
 
@@ -135,7 +183,60 @@ private slots:
         SendToStation(Reply(printer.Port()));
         SendToStation(Reply(printer.Port()));
         QTRY_COMPARE(m_manager->NetworkList().FoundNames().size(), 4); // two replies, two ports each
-        QCOMPARE(m_manager->NetworkList().Count(), 1);
+        QTRY_COMPARE(m_manager->NetworkList().Count(), 1);
+    }
+
+    // Any host can answer a discovery, as often as it likes. Hundreds of forged replies within one
+    // discovery, naming ports that answer, ports where a connection hangs, and port 0: the event loop
+    // goes on turning, and no more probes are started than the bound.
+    void aFloodOfRepliesNeitherFreezesTheStationNorPilesUpChannels()
+    {
+        constexpr int Ports = 100;
+        std::vector<std::unique_ptr<TSilentPort>> silent;
+        std::vector<std::unique_ptr<TFakeTcpPrinter>> answering;
+        for (int i = 0; i < Ports; ++i) {
+            silent.push_back(std::make_unique<TSilentPort>());
+            answering.push_back(std::make_unique<TFakeTcpPrinter>());
+        }
+        QList<QByteArray> replies;
+        for (int i = 0; i < 4 * Ports; ++i)
+            replies << (i % 4 == 3 ? Reply(0)
+                                   : ReplyNaming(silent[i % Ports]->Port(), answering[i % Ports]->Port()));
+
+        TNetworkList& list = m_manager->NetworkList();
+        list.SetCollectMs(5000);
+        list.BuildList();
+        QElapsedTimer clock;
+        clock.start();
+        qint64 lastTick = 0;
+        qint64 longestGap = 0;
+        QTimer tick;
+        tick.setTimerType(Qt::PreciseTimer);
+        connect(&tick, &QTimer::timeout, this, [&] {
+            longestGap = qMax(longestGap, clock.elapsed() - lastTick);
+            lastTick = clock.elapsed();
+        });
+        tick.start(5);
+        QUdpSocket sender;
+        qsizetype sent = 0;
+        QTimer flood;
+        connect(&flood, &QTimer::timeout, this, [&] {
+            for (int i = 0; i < 50 && sent < replies.size(); ++i)
+                sender.writeDatagram(replies[sent++], QHostAddress::LocalHost, list.LocalPort());
+        });
+        flood.start(10);
+        QVERIFY(QTest::qWaitFor([&] { return sent == replies.size(); }, 120000));
+        QTest::qWait(300); // the last replies are taken and their probes decided
+        tick.stop();
+        flood.stop();
+        QVERIFY2(longestGap <= 100,
+                 qPrintable(QStringLiteral("the event loop stood still for %1 ms").arg(longestGap)));
+        const qsizetype made = m_manager->findChildren<TNetChannel*>().size();
+        QVERIFY2(made <= TNetworkList::MaxProbesPerDiscovery, qPrintable(QString::number(made)));
+        QVERIFY(list.Count() > 0);
+        QVERIFY(list.CollectTimer().isActive()); // all of it within the one discovery
+        for (const QString& name : list.FoundNames())
+            QVERIFY2(!name.endsWith(QLatin1String(" Port 0")), qPrintable(name));
     }
 
     void aLateReplyStillMakesAChannelWhichTheNextDiscoveryDrops()

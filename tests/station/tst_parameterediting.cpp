@@ -67,6 +67,7 @@ class TestParameterEditing : public QObject
         m_printer->SetLog(m_log.get());
         TNetChannel* channel = Manager().AddNetworkPrinter(QStringLiteral("127.0.0.1"), m_tcp->Port());
         QVERIFY(channel);
+        QTRY_VERIFY(channel->Probed());
         channel->Close(); // the probe; connecting opens the link afresh
         Manager().ConnectPrinter(channel->Id());
         QTRY_VERIFY(Manager().SelectedChannel() == channel && TCoder::Of(*channel).Connected);

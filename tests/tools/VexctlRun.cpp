@@ -14,10 +14,13 @@ QString VexctlRun::SettingsFile(const QString& folder)
     return QDir(folder).filePath(QStringLiteral("settings.ini"));
 }
 
-void VexctlRun::Start(QProcess& process, const QString& folder, const QStringList& arguments)
+void VexctlRun::Start(QProcess& process, const QString& folder, const QStringList& arguments,
+                      const QMap<QString, QString>& variables)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("VEX_SETTINGS_FILE"), SettingsFile(folder));
+    for (auto it = variables.begin(); it != variables.end(); ++it)
+        environment.insert(it.key(), it.value());
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(folder);
     process.start(QStringLiteral(VEX_CTL), arguments);
@@ -39,12 +42,13 @@ VexctlRun::TResult VexctlRun::Finish(QProcess& process)
     return result;
 }
 
-VexctlRun::TResult VexctlRun::Run(const QString& folder, const QStringList& arguments)
+VexctlRun::TResult VexctlRun::Run(const QString& folder, const QStringList& arguments,
+                                  const QMap<QString, QString>& variables)
 {
     QElapsedTimer clock;
     clock.start();
     QProcess process;
-    Start(process, folder, arguments);
+    Start(process, folder, arguments, variables);
     TResult result = Finish(process);
     result.Ms = clock.elapsed();
     return result;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -19,10 +20,13 @@ struct TResult
 
 QString SettingsFile(const QString& folder);
 
-void Start(QProcess& process, const QString& folder, const QStringList& arguments);
+// The environment's variables are those of the test, with the settings file and the given ones.
+void Start(QProcess& process, const QString& folder, const QStringList& arguments,
+           const QMap<QString, QString>& variables = {});
 // Waits for the end of a started run, at most a minute.
 TResult Finish(QProcess& process);
-TResult Run(const QString& folder, const QStringList& arguments);
+TResult Run(const QString& folder, const QStringList& arguments,
+            const QMap<QString, QString>& variables = {});
 
 // A design file of one text item, the image's name and the text as given.
 QByteArray TextImage(const QByteArray& imageName, const QByteArray& text,

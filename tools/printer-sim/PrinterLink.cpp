@@ -24,6 +24,8 @@ void TPrinterLink::OnPacket(std::unique_ptr<TXLPacket> packet)
 {
     if (m_faults.Silent || m_faults.Happens(m_faults.DropIncoming))
         return; // lost on the wire
+    if (m_faults.MaxDataLength > 0 && packet->Length > m_faults.MaxDataLength)
+        return; // too long for this receiver
     if (packet->IsAcknowledgement()) {
         OnAck(packet->MessageNo, packet->PacketNo);
         return;

@@ -16,6 +16,7 @@ public:
     double SkipAck = 0;         // probability that a data packet is taken but not acknowledged
     double CorruptOutgoing = 0; // probability that one byte of an outgoing packet is damaged
     int AckDelayMs = 0;         // wait before each acknowledgement
+    int MaxDataLength = 0;      // a receiver that drops every data packet with a longer Length; 0: none
     bool Silent = false;        // the printer answers nothing: no acknowledgements, replies or discovery
 
     // True with the given probability.

@@ -36,6 +36,7 @@ struct TOptions
     quint16 DiscoveryPort = 30718;
     double DropIn = 0, NoAck = 0, CorruptOut = 0;
     int AckDelayMs = 0;
+    int MaxLength = 0;
     std::optional<quint32> Seed;
     QString LogPath;
     bool ReadStdin = true;
@@ -134,6 +135,10 @@ QList<QCommandLineOption> Options()
         Option("corrupt-out", "Probability that one byte of an outgoing packet is damaged on the wire.", "P",
                "0"),
         Option("ack-delay", "Milliseconds to wait before each acknowledgement.", "MS", "0"),
+        Option("max-length",
+               "Drop every data packet whose Length is above N, as a receiver that takes only small "
+               "packets does (0: none).",
+               "N", "0"),
         Option("seed", "Seed of the random faults, for a repeatable run.", "N"),
         Option("log",
                "Write one JSON line per message received or sent: {\"dir\":\"in\"|\"out\",\"id\":N,"
@@ -184,6 +189,7 @@ TOptions ParseOptions(const QCoreApplication& app)
     o.NoAck = Probability(parser, "no-ack");
     o.CorruptOut = Probability(parser, "corrupt-out");
     o.AckDelayMs = int(Integer(parser, "ack-delay", 0, 600000));
+    o.MaxLength = int(Integer(parser, "max-length", 0, 1024));
     if (isSet("seed"))
         o.Seed = quint32(Integer(parser, "seed", 0, 0xFFFFFFFFLL));
     o.LogPath = parser.value(QStringLiteral("log"));
@@ -300,6 +306,7 @@ void SetFaults(TSimFaults& faults, const TOptions& options)
     faults.SkipAck = options.NoAck;
     faults.CorruptOutgoing = options.CorruptOut;
     faults.AckDelayMs = options.AckDelayMs;
+    faults.MaxDataLength = options.MaxLength;
     if (options.Seed)
         faults.SetSeed(*options.Seed);
 }

@@ -5,6 +5,7 @@
 #include "platform/ComPortNames.h"
 
 #include <QEventLoop>
+#include <QPointer>
 #include <QTimer>
 
 namespace {
@@ -51,8 +52,9 @@ int TConsoleStation::ConnectNetwork(const QString& hostAndPort, QString* error)
         *error = QStringLiteral("not a printer address: %1 (HOST or HOST:PORT)").arg(hostAndPort);
         return ExitCode::Usage;
     }
-    TNetChannel* channel = Manager().AddNetworkPrinter(host, port);
-    if (!channel) {
+    const QPointer<TNetChannel> channel = Manager().AddNetworkPrinter(host, port);
+    Await([&channel] { return !channel || !channel->IsProbing(); });
+    if (!channel || !channel->Probed()) {
         *error = QStringLiteral("no printer answers at %1").arg(TNetChannel::NameFor(host, port));
         return ExitCode::NoAnswer;
     }

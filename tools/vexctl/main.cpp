@@ -3,6 +3,7 @@
 #include "ConsoleStation.h"
 #include "VexVersion.h"
 #include "images/FontUnit.h"
+#include "platform/StationClock.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -56,7 +57,11 @@ transfer goes on as long as the printer keeps acknowledging.
 Exit codes: 0 done; 2 usage, or a file or serial port that cannot be opened, read or
 written; 3 an image refused (encode; send with files passed over) or, for delete, names
 passed over; 4 the printer ended a transfer (insufficient memory, transfer failed); 5 the
-printer does not answer within --timeout; 6 a barcode that does not read back (preview).)";
+printer does not answer within --timeout; 6 a barcode that does not read back (preview).
+
+Environment: VEX_SETTINGS_FILE names the settings file to use; VEX_NOW fixes the
+station's clock (the day that date items count from, the operator date) at a local
+date and time such as 2024-03-05T10:00:00.)";
 
 // Texts on a label's picture need fonts, and fonts a GUI application, which draws offscreen here.
 std::unique_ptr<QCoreApplication> Application(int& argc, char* argv[])
@@ -135,6 +140,9 @@ int main(int argc, char* argv[])
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do; see above."));
     parser.process(*app);
 
+    if (!StationClock::FixFromEnvironment())
+        return Usage(QStringLiteral("%1 must name a date and time like 2024-03-05T10:00:00")
+                         .arg(QLatin1String(StationClock::FixedNowVariable)));
     const QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty())
         return Usage(QStringLiteral("no command given"));

@@ -43,6 +43,7 @@ public:
     void ShowBatchAborted(const QString&) override {}
     void CloseTransfer() override {}
     void HideImageDelete() override {}
+    void ShowImagesToDelete(const QStringList&) override {}
     void ShowImageItems(const TXLMessage&) override {}
     void SetParameters(const TXLMessage&) override {}
     void HideParameters() override {}

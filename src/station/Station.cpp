@@ -11,7 +11,7 @@ TStation::TStation(const TStationViews& views, const TFontMap& fonts, const TDis
                   TCommChannel* selected = m_manager.SelectedChannel();
                   return selected ? &TCoder::Of(*selected) : nullptr;
               }),
-      m_deletion(m_manager)
+      m_deletion(m_manager, views.ImageDialogs)
 {
     connect(&m_manager, &TConnectionManager::SelectionChanged, this, &TStation::OnSelectionChanged);
 }

@@ -265,6 +265,10 @@ void TRecordingViews::HideImageDelete()
 {
     Record(QStringLiteral("HideImageDelete"));
 }
+void TRecordingViews::ShowImagesToDelete(const QStringList& remaining)
+{
+    Record(QStringLiteral("ShowImagesToDelete %1").arg(remaining.join(QLatin1Char(','))));
+}
 void TRecordingViews::ShowImageItems(const TXLMessage& report)
 {
     Record(QStringLiteral("ShowImageItems %1").arg(report.Size()));

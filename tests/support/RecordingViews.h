@@ -114,6 +114,7 @@ public:
     void CloseTransfer() override;
 
     void HideImageDelete() override;
+    void ShowImagesToDelete(const QStringList& remaining) override;
     void ShowImageItems(const TXLMessage& report) override;
 
     void SetParameters(const TXLMessage& parameterData) override;

@@ -74,6 +74,7 @@ public:
 
     // Image dialogs.
     void HideImageDelete() override {}
+    void ShowImagesToDelete(const QStringList&) override {}
     void ShowImageItems(const TXLMessage&) override {}
 
     // Parameters, clock, flash write.

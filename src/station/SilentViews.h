@@ -44,7 +44,7 @@ public:
     void CloseTransfer() override {}
     void HideImageDelete() override {}
     void ShowImagesToDelete(const QStringList&) override {}
-    void ShowImageItems(const TXLMessage&) override {}
+    void ShowImageItems(const QList<TImageItemRow>&, TImageItemsEnd) override {}
     void SetParameters(const TXLMessage&) override {}
     void HideParameters() override {}
     void ShowPrinterClock(quint16, quint8, quint8, quint8, quint8) override {}

@@ -77,6 +77,7 @@ public:
     QStringList Calls;
     QList<TConnectionEntry> Entries; // the list as the connections window shows it
     bool Overwrite = true;           // the answer to the overwrite question
+    QList<TImageItemRow> ItemRows;   // the rows of the last ShowImageItems
     // Runs inside every call, after it was written down, with the call's line.
     std::function<void(const QString&)> OnCall;
 
@@ -115,7 +116,7 @@ public:
 
     void HideImageDelete() override;
     void ShowImagesToDelete(const QStringList& remaining) override;
-    void ShowImageItems(const TXLMessage& report) override;
+    void ShowImageItems(const QList<TImageItemRow>& rows, TImageItemsEnd end) override;
 
     void SetParameters(const TXLMessage& parameterData) override;
     void HideParameters() override;

@@ -75,7 +75,7 @@ public:
     // Image dialogs.
     void HideImageDelete() override {}
     void ShowImagesToDelete(const QStringList&) override {}
-    void ShowImageItems(const TXLMessage&) override {}
+    void ShowImageItems(const QList<TImageItemRow>&, TImageItemsEnd) override { emit Changed(); }
 
     // Parameters, clock, flash write.
     void SetParameters(const TXLMessage&) override {}

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QStringList>
+#include "station/ImageItemRow.h"
 
-class TXLMessage;
+#include <QList>
+#include <QStringList>
 
 // The image delete dialog and the modify image window as the station sees them.
 class TImageDialogsView
@@ -14,6 +15,7 @@ public:
     virtual void HideImageDelete() = 0;
     // The printer reported a deletion: the names still to delete, in the order they go.
     virtual void ShowImagesToDelete(const QStringList& remaining) = 0;
-    // The printer's description of an image's items.
-    virtual void ShowImageItems(const TXLMessage& report) = 0;
+    // The items of the image the modify image window shows, as the printer described them (none
+    // when its report was about another image), and where the reading of the report stopped.
+    virtual void ShowImageItems(const QList<TImageItemRow>& rows, TImageItemsEnd end) = 0;
 };

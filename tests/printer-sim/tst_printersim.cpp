@@ -244,7 +244,7 @@ private slots:
         QTest::newRow("printer info: identity, memory")
             << Hex("3F 0006")
             << QStringList{"21/000E 4C 49 4E 45 33 00 00 03 32 2E 35 00",
-                           "21/0002 00 00 0F 8A 44 45 4D 4F 00 00"};
+                           "21/0002 00 00 0E C3 44 45 4D 4F 00 00"};
         QTest::newRow("image list") << Hex("3F 0001")
                                     << QStringList{"21/0001 54 65 6C 76 6F 73 00 44 45 4D 4F 00"};
         QTest::newRow("image items: none")

@@ -2,6 +2,8 @@
 
 #include "coder/Coder.h"
 #include "comm/MessageSink.h"
+#include "station/ImageMessages.h"
+#include "station/views/ImageDialogsView.h"
 
 QStringList TImageDeletion::Offered(const TCoder& coder)
 {
@@ -12,24 +14,15 @@ QStringList TImageDeletion::Offered(const TCoder& coder)
 
 bool TImageDeletion::Start(QStringList names)
 {
-    names.sort();
+    ImageMessages::SortImageNames(names);
     m_names = names;
     m_awaitingFirst = true;
-    if (m_names.isEmpty())
-        return false;
-    SendNextDelete();
-    return true;
-}
-
-void TImageDeletion::SendNextDelete()
-{
     if (m_names.isEmpty()) {
-        m_sink.SendToSelected(std::make_unique<TXLMessage>(XLSend::FlashWrite));
-        return;
+        m_view.HideImageDelete();
+        return false;
     }
-    auto message = std::make_unique<TXLMessage>(XLSend::DeleteImage);
-    message->WriteString(m_names.first());
-    m_sink.SendToSelected(std::move(message));
+    m_sink.SendToSelected(ImageMessages::DeleteImage(m_names.first()));
+    return true;
 }
 
 void TImageDeletion::DeletionReported(quint8 reportNo)
@@ -38,8 +31,16 @@ void TImageDeletion::DeletionReported(quint8 reportNo)
         return;
     if (m_awaitingFirst && reportNo == m_lastReportNo)
         return;
-    m_names.removeFirst();
-    SendNextDelete();
+    // Settled before anything is told: the dialog may wait for the operator meanwhile.
     m_awaitingFirst = false;
     m_lastReportNo = reportNo;
+    m_names.removeFirst();
+    const QStringList remaining = m_names;
+    if (remaining.isEmpty())
+        m_sink.SendToSelected(std::make_unique<TXLMessage>(XLSend::FlashWrite));
+    else
+        m_sink.SendToSelected(ImageMessages::DeleteImage(remaining.first()));
+    m_view.ShowImagesToDelete(remaining);
+    if (remaining.isEmpty())
+        m_view.HideImageDelete();
 }

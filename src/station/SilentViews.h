@@ -44,7 +44,8 @@ public:
     void ShowBatchAborted(const QString&) override {}
     void CloseTransfer() override {}
     void HideImageDelete() override {}
-    void ShowImageItems(const TXLMessage&) override {}
+    void ShowImagesToDelete(const QStringList&) override {}
+    void ShowImageItems(const QList<TImageItemRow>&, TImageItemsEnd) override {}
     void SetParameters(const TXLMessage&) override {}
     void HideParameters() override {}
     void ShowPrinterClock(quint16, quint8, quint8, quint8, quint8) override {}

@@ -11,7 +11,7 @@ TStation::TStation(const TStationViews& views, const TFontMap& fonts, const TDis
                   TCommChannel* selected = m_manager.SelectedChannel();
                   return selected ? &TCoder::Of(*selected) : nullptr;
               }),
-      m_deletion(m_manager)
+      m_deletion(m_manager, views.ImageDialogs), m_modifyImage(m_manager)
 {
     connect(&m_manager, &TConnectionManager::SelectionChanged, this, &TStation::OnSelectionChanged);
 }
@@ -119,7 +119,12 @@ void TStation::ImageDeleted(quint8 reportNo)
 
 void TStation::ImageItemsReported(const TXLMessage& report)
 {
-    m_views.ImageDialogs.ShowImageItems(report);
+    const TImageItems* items = m_modifyImage.ItemsReported(report);
+    if (!items)
+        return;
+    // Copies: the window may wait for the operator while the next report replaces the items.
+    const QList<TImageItemRow> rows = items->Rows;
+    m_views.ImageDialogs.ShowImageItems(rows, items->End);
 }
 
 void TStation::ParametersReported(const TXLMessage& parameterData)

@@ -3,6 +3,7 @@
 #include "coder/CoderEvents.h"
 #include "station/ConnectionManager.h"
 #include "station/ImageDeletion.h"
+#include "station/ModifyImage.h"
 #include "station/StationViews.h"
 #include "station/TransferBatch.h"
 
@@ -11,9 +12,9 @@
 class TFontMap;
 
 // The station's logic in one place: the connection manager with every printer link, the transfer
-// batch and the image deletion in progress, and the way from each printer's reports to the window
-// or the work they belong to. The window program, the command-line tool and the tests each give it
-// their views.
+// batch and the image deletion in progress, the items of the image the modify window lists, and
+// the way from each printer's reports to the window or the work they belong to. The window program,
+// the command-line tool and the tests each give it their views.
 class TStation : public QObject, private TCoderEvents
 {
     Q_OBJECT
@@ -25,6 +26,7 @@ public:
     TConnectionManager& Manager() { return m_manager; }
     TTransferBatch& Batch() { return m_batch; }
     TImageDeletion& Deletion() { return m_deletion; }
+    TModifyImage& ModifyImage() { return m_modifyImage; }
     const TStationViews& Views() const { return m_views; }
     // Makes the state of a printer linked by a channel made outside the manager (tests, tools),
     // reporting to this station like the manager's own.
@@ -73,6 +75,7 @@ private:
     TConnectionManager m_manager;
     TTransferBatch m_batch;
     TImageDeletion m_deletion;
+    TModifyImage m_modifyImage;
     QString m_startedImageA;
     QString m_startedImageB;
 };

@@ -244,11 +244,11 @@ private slots:
         QTest::newRow("printer info: identity, memory")
             << Hex("3F 0006")
             << QStringList{"21/000E 4C 49 4E 45 33 00 00 03 32 2E 35 00",
-                           "21/0002 00 00 0F 8A 44 45 4D 4F 00 00"};
+                           "21/0002 00 00 0E C3 44 45 4D 4F 00 00"};
         QTest::newRow("image list") << Hex("3F 0001")
                                     << QStringList{"21/0001 54 65 6C 76 6F 73 00 44 45 4D 4F 00"};
-        QTest::newRow("image items: none")
-            << Hex("3F 0004 44454D4F00") << QStringList{"21/0013 44 45 4D 4F 00 30 00"};
+        QTest::newRow("image items of an image it does not hold")
+            << Hex("3F 0004 4E4F4E4500") << QStringList{"21/0013 4E 4F 4E 45 00 30 00"};
         QTest::newRow("flash write") << Hex("31 0004") << QStringList{"21/0003", "21/0004"};
         QTest::newRow("start print") << Hex("30 0001 4C3100 00")
                                      << QStringList{"21/0006 00 00 00 00 4C 31 00 00"};

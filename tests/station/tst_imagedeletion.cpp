@@ -11,23 +11,28 @@ class TestImageDeletion : public QObject
     Q_OBJECT
 
 private slots:
+    // Sorted as the dialog lists them: letter case does not count.
     void threeImagesInSortedOrderEachAfterTheLastReportThenFlash()
     {
         TestSupport::TRecordingSink sink;
-        TImageDeletion deletion(sink);
-        QVERIFY(deletion.Start({"C", "A", "B"}));
+        TRecordingViews views;
+        TImageDeletion deletion(sink, views);
+        QVERIFY(deletion.Start({"C", "A", "b"}));
         QCOMPARE(sink.Sent(), QStringList{"31/1: 41 00"});
         deletion.DeletionReported(4);
         deletion.DeletionReported(5);
         deletion.DeletionReported(6);
-        QCOMPARE(sink.Sent(), (QStringList{"31/1: 41 00", "31/1: 42 00", "31/1: 43 00", "31/4"}));
+        QCOMPARE(sink.Sent(), (QStringList{"31/1: 41 00", "31/1: 62 00", "31/1: 43 00", "31/4"}));
+        QCOMPARE(views.Calls, (QStringList{"ShowImagesToDelete b,C", "ShowImagesToDelete C",
+                                           "ShowImagesToDelete ", "HideImageDelete"}));
         QVERIFY(!deletion.IsRunning());
     }
 
     void aFirstReportRepeatingTheLastNumberOfTheBatchBeforeIsIgnored()
     {
         TestSupport::TRecordingSink sink;
-        TImageDeletion deletion(sink);
+        TRecordingViews views;
+        TImageDeletion deletion(sink, views);
         deletion.Start({"A"});
         deletion.DeletionReported(9);
         deletion.Start({"B"});
@@ -46,13 +51,26 @@ private slots:
         QCOMPARE(TImageDeletion::Offered(TCoder::Of(printer)), (QStringList{"B", "A"}));
     }
 
-    void nothingToDeleteSendsNothing()
+    void nothingToDeleteSendsNothingAndHidesTheDialog()
     {
         TestSupport::TRecordingSink sink;
-        TImageDeletion deletion(sink);
+        TRecordingViews views;
+        TImageDeletion deletion(sink, views);
         QVERIFY(!deletion.Start({}));
         deletion.DeletionReported(1);
         QVERIFY(sink.Messages.empty());
+        QCOMPARE(views.Calls, QStringList{"HideImageDelete"});
+    }
+
+    void cancelDropsTheRestWithoutFlashWrite()
+    {
+        TestSupport::TRecordingSink sink;
+        TRecordingViews views;
+        TImageDeletion deletion(sink, views);
+        deletion.Start({"A", "B"});
+        deletion.Cancel();
+        deletion.DeletionReported(3);
+        QCOMPARE(sink.Sent(), QStringList{"31/1: 41 00"});
     }
 };
 

@@ -270,9 +270,14 @@ void TRecordingViews::HideImageDelete()
 {
     Record(QStringLiteral("HideImageDelete"));
 }
-void TRecordingViews::ShowImageItems(const TXLMessage& report)
+void TRecordingViews::ShowImagesToDelete(const QStringList& remaining)
 {
-    Record(QStringLiteral("ShowImageItems %1").arg(report.Size()));
+    Record(QStringLiteral("ShowImagesToDelete %1").arg(remaining.join(QLatin1Char(','))));
+}
+void TRecordingViews::ShowImageItems(const QList<TImageItemRow>& rows, TImageItemsEnd end)
+{
+    ItemRows = rows;
+    Record(QStringLiteral("ShowImageItems %1 rows, end %2").arg(rows.size()).arg(int(end)));
 }
 void TRecordingViews::SetParameters(const TXLMessage& parameterData)
 {

@@ -78,6 +78,7 @@ public:
     QList<TConnectionEntry> Entries; // the list as the connections window shows it
     bool Overwrite = true;           // the answer to the overwrite question
     bool SendUnreadable = false;     // the answer when a barcode does not read back
+    QList<TImageItemRow> ItemRows;   // the rows of the last ShowImageItems
     // Runs inside every call, after it was written down, with the call's line.
     std::function<void(const QString&)> OnCall;
 
@@ -116,7 +117,8 @@ public:
     void CloseTransfer() override;
 
     void HideImageDelete() override;
-    void ShowImageItems(const TXLMessage& report) override;
+    void ShowImagesToDelete(const QStringList& remaining) override;
+    void ShowImageItems(const QList<TImageItemRow>& rows, TImageItemsEnd end) override;
 
     void SetParameters(const TXLMessage& parameterData) override;
     void HideParameters() override;

@@ -3,8 +3,6 @@
 #include "PrinterLink.h"
 #include "SimMessageLog.h"
 
-#include <array>
-
 namespace {
 
 std::unique_ptr<TXLMessage> Status(quint16 sub)
@@ -46,7 +44,7 @@ void TSimPrinter::AddLink(TPrinterLink* link)
 
 void TSimPrinter::HandleMessage(TPrinterLink& link, TXLMessage message)
 {
-    static const std::array<TRequestHandler, 16> handlers = {{
+    static const TRequestHandler handlers[] = {
         {XLSend::ConnectRequest, &TSimPrinter::OnConnectRequest},
         {XLSend::DisconnectRequest, &TSimPrinter::OnDisconnectRequest},
         {XLSend::RequestImageList, &TSimPrinter::OnRequestImageList},
@@ -60,15 +58,16 @@ void TSimPrinter::HandleMessage(TPrinterLink& link, TXLMessage message)
         {XLSend::DeleteImage, &TSimPrinter::OnDeleteImage},
         {XLSend::ImageData, &TSimPrinter::OnImageData},
         {XLSend::FlashWrite, &TSimPrinter::OnFlashWrite},
+        {XLSend::ModifyItem, &TSimPrinter::OnModifyItem},
         {XLSend::SetDate, &TSimPrinter::OnSetDate},
         {XLSend::SetTime, &TSimPrinter::OnSetTime},
-    }};
+    };
     message.SetPosition(0);
     if (message.Id == XLSend::WriteParameterId) {
         m_state.Parameters.Write(message.Sub, qint32(message.ReadU32()));
         return;
     }
-    // Wake, ModifyItem, the operator replies and anything unknown change nothing; the log has them.
+    // Wake, the operator replies and anything unknown change nothing; the log has them.
     for (const TRequestHandler& handler : handlers)
         if (message.Is(handler.Kind)) {
             (this->*handler.Handle)(link, message);
@@ -109,11 +108,21 @@ void TSimPrinter::OnRequestParameters(TPrinterLink& link, TXLMessage&)
 
 void TSimPrinter::OnRequestImageItems(TPrinterLink& link, TXLMessage& message)
 {
-    // Items are not modelled: the report names the image and holds none.
+    // An image the printer does not hold is described as one without items.
+    const QString name = message.ReadString();
+    const TSimImage* image = m_state.FindImage(name);
     auto report = Status(XLReceive::ImageItems);
-    report->WriteString(message.ReadString());
-    report->WriteString(QStringLiteral("0"));
+    SimImageItems::WriteReport(*report, name, image ? image->Content : TSimImageContent(),
+                               m_state.ClockNow());
     link.SendMessage(std::move(report));
+}
+
+void TSimPrinter::OnModifyItem(TPrinterLink&, TXLMessage& message)
+{
+    // The printer does not answer: the station asks for the items again to see the change.
+    const QString image = message.ReadString();
+    const QString itemNumber = message.ReadString();
+    m_state.ModifyItem(image, itemNumber, message.ReadString());
 }
 
 std::unique_ptr<TXLMessage> TSimPrinter::StatusInfo() const

@@ -64,6 +64,7 @@ private:
     void OnDeleteImage(TPrinterLink& link, TXLMessage& message);
     void OnImageData(TPrinterLink& link, TXLMessage& message);
     void OnFlashWrite(TPrinterLink& link, TXLMessage& message);
+    void OnModifyItem(TPrinterLink& link, TXLMessage& message);
     void OnSetDate(TPrinterLink& link, TXLMessage& message);
     void OnSetTime(TPrinterLink& link, TXLMessage& message);
 

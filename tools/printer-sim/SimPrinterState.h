@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SimImageItems.h"
 #include "SimParameters.h"
 
 #include <QByteArray>
@@ -24,7 +25,8 @@ struct TSimPrinterConfig
 struct TSimImage
 {
     QString Name;
-    QByteArray Body; // the ImageData body as received
+    QByteArray Body;          // the ImageData body as received
+    TSimImageContent Content; // its items, as the printer describes them and changes their values
 };
 
 class TSimPrinterState
@@ -54,6 +56,9 @@ public:
     // it does not fit into the memory budget.
     bool StoreImage(const QString& name, const QByteArray& body);
     bool DeleteImage(const QString& name);
+    // Gives an item of a stored image a new value; false (nothing changed) for an image it does not
+    // hold or a value the item does not take.
+    bool ModifyItem(const QString& image, const QString& itemNumber, const QString& value);
     quint32 FreeMemory() const;
 
     // The printer's clock: the PC's clock plus an offset that setting the date or time changes.

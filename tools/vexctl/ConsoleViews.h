@@ -76,7 +76,8 @@ public:
 
     // Image dialogs.
     void HideImageDelete() override {}
-    void ShowImageItems(const TXLMessage&) override {}
+    void ShowImagesToDelete(const QStringList&) override {}
+    void ShowImageItems(const QList<TImageItemRow>&, TImageItemsEnd) override { emit Changed(); }
 
     // Parameters, clock, flash write.
     void SetParameters(const TXLMessage&) override {}

@@ -42,13 +42,15 @@ private slots:
         discovery.Address = QHostAddress(QHostAddress::LocalHost);
         discovery.LocalPort = 0;
         TStation station(views.Views(), fonts, discovery);
-        station.Manager().AddSerialPrinter(QStringLiteral("COM5"), 5, QStringLiteral("/nonexistent/tty5"));
-        station.Manager().AddSerialPrinter(QStringLiteral("COM7"), 7, QStringLiteral("/nonexistent/tty7"));
-        ComPortChoices::Save(station.Manager(), {true, true});
+        for (int port : {3, 5, 7})
+            station.Manager().AddSerialPrinter(QStringLiteral("COM%1").arg(port), port,
+                                               QStringLiteral("/nonexistent/tty%1").arg(port));
+        ComPortChoices::Save(station.Manager(), {false, true, true});
+        QCOMPARE(StoredChoice(QStringLiteral("COM3")).toInt(), 0);
+        QVERIFY(!StoredChoice(QStringLiteral("com3")).isValid()); // the same port, spelt otherwise
         QCOMPARE(StoredChoice(QStringLiteral("COM5")).toInt(), 1);
         QCOMPARE(StoredChoice(QStringLiteral("COM7")).toInt(), 1);
         QCOMPARE(StoredChoice(QStringLiteral("COM9")).toInt(), 1);
-        QCOMPARE(StoredChoice(QStringLiteral("com3")).toInt(), 1);
     }
 };
 

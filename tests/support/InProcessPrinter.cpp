@@ -6,7 +6,11 @@
 #include <QRegularExpression>
 
 TInProcessPrinter::TInProcessPrinter(const QString& name, const QString& logPath, quint8 model)
-    : Printer(Config(name, model)), Tcp(Printer), Pty(Printer), m_logPath(logPath)
+    : TInProcessPrinter(Config(name, model), logPath)
+{}
+
+TInProcessPrinter::TInProcessPrinter(const TSimPrinterConfig& config, const QString& logPath)
+    : Printer(config), Tcp(Printer), Pty(Printer), m_logPath(logPath)
 {
     Printer.Faults().SetSeed(1);
     Tcp.Listen(QHostAddress(QHostAddress::LocalHost), 0);

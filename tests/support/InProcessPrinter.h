@@ -13,7 +13,9 @@ class TInProcessPrinter
 {
 public:
     TInProcessPrinter(const QString& name, const QString& logPath, quint8 model = 1);
+    TInProcessPrinter(const TSimPrinterConfig& config, const QString& logPath);
 
+    // A printer of the model under the name, writing to flash at once.
     static TSimPrinterConfig Config(const QString& name, quint8 model = 1);
 
     // What reached the printer: "ImageData ONE" (with the image's name), "FlashWrite",

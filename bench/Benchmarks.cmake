@@ -5,3 +5,7 @@ set(VEX_BENCHMARKS
     bench_netchannel
 )
 set(VEX_BENCHMARK_LIBS_bench_netchannel vexprintersim)
+if(VEX_BUILD_APP)
+    list(APPEND VEX_BENCHMARKS bench_startup)
+    set(VEX_BENCHMARK_LIBS_bench_startup vexapp Qt6::Test)
+endif()

@@ -77,10 +77,15 @@ private slots:
         PutPack(QStringLiteral("vex.DEU"));
         StartStation();
         Form().move(0, 0);
+        Form().SetCurrentImages(QStringLiteral("LABEL"), QString());
+        Form().SetPrintCountText(QStringLiteral("17"));
         ChooseGerman();
         QCOMPARE(MenuBarCaptions(), (QStringList{"Drucker", "Bilder", "Einstellungen", "Hilfe", "Beenden"}));
         QCOMPARE(Form().findChild<QGroupBox*>()->title(), QStringLiteral("Druckerstatus"));
+        // The design state: no printer.
         QCOMPARE(Shown("printerValue"), QStringLiteral("Nicht verbunden"));
+        QCOMPARE(Shown("imageValue"), QString());
+        QCOMPARE(Shown("printCountValue"), QStringLiteral("0"));
         QCOMPARE(Form().findChild<TLamp*>(QStringLiteral("printLamp"))->accessibleName(), QStringLiteral("Druckt: aus"));
         QCOMPARE(m_windows->AboutBox().windowTitle(), QStringLiteral("Info"));
         QCOMPARE(StoredLanguage(), 1031);

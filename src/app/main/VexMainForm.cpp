@@ -75,6 +75,7 @@ void TVexMainForm::ShowDesignState()
 {
     m_flashTimer.stop();
     m_ui->imageValue->clear();
+    m_ui->printCountValue->setText(QStringLiteral("0"));
     m_ui->freeSpaceValue->clear();
     m_ui->printLamp->SetLit(false);
     m_ui->inkLamp->SetLit(false);
@@ -255,7 +256,9 @@ void TVexMainForm::SetValidComPorts()
     for (const QAction* entry : ComPortEntries())
         portNames.append(entry->text());
     for (const ComPortChoices::TChoice& choice : ComPortChoices::Stored(portNames)) {
-        ComPortEntries().at(choice.Index)->setChecked(choice.InUse);
+        // Looked up each time: setting a port offline tells the other windows, which may wait.
+        if (QAction* entry = ComPortEntries().value(choice.Index); entry && entry->text() == portNames[choice.Index])
+            entry->setChecked(choice.InUse);
         m_station->Manager().SetSerialChannel(choice.Index, choice.InUse);
     }
 }

@@ -1,5 +1,6 @@
 #include "widgets/ProgramIcon.h"
 
+#include <QIconEngine>
 #include <QPainter>
 
 namespace {
@@ -11,34 +12,52 @@ constexpr const char* Glyph[] = {
     ".X.X.",
     "..X..",
 };
-} // namespace
 
-QPixmap ProgramIcon::Pixmap(int side)
+void Paint(QPainter& painter, const QRectF& area)
 {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+    const qreal side = qMin(area.width(), area.height());
+    const QRectF square(area.center().x() - side / 2, area.center().y() - side / 2, side, side);
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0x1F, 0x4E, 0x8C));
-    painter.drawRoundedRect(QRectF(0, 0, side, side), side * 0.18, side * 0.18);
+    painter.drawRoundedRect(square, side * 0.18, side * 0.18);
 
     const qreal pitch = side / 6.5;
     const qreal dot = pitch * 0.82;
-    const qreal origin = (side - pitch * 5) / 2;
+    const QPointF origin = square.topLeft() + QPointF((side - pitch * 5) / 2, (side - pitch * 5) / 2);
     painter.setBrush(Qt::white);
     for (int row = 0; row < 5; ++row)
         for (int column = 0; column < 5; ++column)
             if (Glyph[row][column] == 'X')
-                painter.drawEllipse(QRectF(origin + column * pitch + (pitch - dot) / 2,
-                                           origin + row * pitch + (pitch - dot) / 2, dot, dot));
-    return pixmap;
+                painter.drawEllipse(QRectF(origin.x() + column * pitch + (pitch - dot) / 2,
+                                           origin.y() + row * pitch + (pitch - dot) / 2, dot, dot));
+    painter.restore();
+}
+
+// Draws the icon at whatever size it is asked for, when it is asked for.
+class TProgramIconEngine : public QIconEngine
+{
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override { Paint(*painter, rect); }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        Paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        return pixmap;
+    }
+    QIconEngine* clone() const override { return new TProgramIconEngine; }
+};
+} // namespace
+
+QPixmap ProgramIcon::Pixmap(int side)
+{
+    return Icon().pixmap(side, side);
 }
 
 QIcon ProgramIcon::Icon()
 {
-    QIcon icon;
-    for (int side : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(Pixmap(side));
-    return icon;
+    return QIcon(new TProgramIconEngine);
 }

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QTranslator>
 
+#include <iterator>
+
 int Languages::PositionOf(qint32 localeId)
 {
     for (int i = 0; i < int(std::size(All)); ++i)

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 // Lives until the links are closed, as a child of the manager.

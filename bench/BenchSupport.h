@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QFile>
 
 #include <algorithm>
 #include <cstdio>
@@ -32,6 +33,18 @@ inline void Report(const char* what, double value, const char* unit, double floo
 {
     std::printf("%-52s %10.1f %s   floor (%s): %10.1f %s   ratio %.3f\n", what, value, unit, floorWhat, floor,
                 unit, floor > 0 ? value / floor : 0.0);
+}
+
+// The resident memory of this process in MiB (Linux); 0 where it cannot be read.
+inline double ResidentMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+    return 0;
 }
 
 } // namespace Bench

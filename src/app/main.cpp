@@ -1,5 +1,7 @@
 #include "VexVersion.h"
-#include "app/VexMainForm.h"
+#include "app/StationWindows.h"
+#include "app/main/VexMainForm.h"
+#include "widgets/ProgramIcon.h"
 
 #include <QApplication>
 
@@ -9,8 +11,12 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Telvos Vex"));
     QApplication::setApplicationDisplayName(QStringLiteral("Telvos Vex"));
     QApplication::setApplicationVersion(QString::fromLatin1(VexVersion::Text));
+    QApplication::setWindowIcon(ProgramIcon::Icon());
+    // The program ends when its main window has closed every link, whatever else is open.
+    QApplication::setQuitOnLastWindowClosed(false);
 
-    TVexMainForm mainForm;
-    mainForm.show();
+    TStationWindows windows;
+    QObject::connect(&windows.MainForm(), &TVexMainForm::Closed, &app, &QCoreApplication::quit);
+    windows.Start();
     return app.exec();
 }

@@ -7,18 +7,35 @@ QString ComPortNames::Name(int portNumber)
     return QStringLiteral("COM%1").arg(portNumber);
 }
 
-QString ComPortNames::Device(int portNumber)
+namespace {
+QString DeviceIn(const QSettings& settings, int portNumber)
 {
-    if (portNumber < FirstPort || portNumber > LastPort)
+    if (portNumber < ComPortNames::FirstPort || portNumber > ComPortNames::LastPort)
         return {};
 #ifdef Q_OS_WIN
+    Q_UNUSED(settings);
     return QStringLiteral("\\\\.\\COM%1").arg(portNumber);
 #else
-    const QString key =
-        QStringLiteral("%1/%2").arg(QLatin1String(SettingsStore::ComPortDevicesGroup), Name(portNumber));
-    const QString mapped = SettingsStore::Value(key).toString();
+    const QString key = QStringLiteral("%1/%2").arg(QLatin1String(SettingsStore::ComPortDevicesGroup),
+                                                    ComPortNames::Name(portNumber));
+    const QString mapped = settings.value(key).toString();
     return mapped.isEmpty() ? QStringLiteral("/dev/ttyS%1").arg(portNumber - 1) : mapped;
 #endif
+}
+} // namespace
+
+QString ComPortNames::Device(int portNumber)
+{
+    return DeviceIn(*SettingsStore::Open(), portNumber);
+}
+
+QStringList ComPortNames::Devices()
+{
+    const std::unique_ptr<QSettings> settings = SettingsStore::Open();
+    QStringList devices;
+    for (int n = FirstPort; n <= LastPort; ++n)
+        devices.append(DeviceIn(*settings, n));
+    return devices;
 }
 
 int ComPortNames::NumberOf(const QString& name)

@@ -7,6 +7,7 @@
 
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
+#include <QNetworkProxy>
 #include <QUdpSocket>
 
 namespace {
@@ -48,6 +49,7 @@ TNetworkList::TNetworkList(TConnectionManager& manager, const TDiscoveryAddress&
     // find nothing during the whole run.
     if (PcIsOnline(m_address)) {
         m_listener = new QUdpSocket(this);
+        m_listener->setProxy(QNetworkProxy::NoProxy);
         connect(m_listener, &QUdpSocket::readyRead, this, &TNetworkList::ReadDatagrams);
     }
 }

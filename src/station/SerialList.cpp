@@ -4,15 +4,26 @@
 #include "comm/SerialChannel.h"
 #include "platform/ComPortNames.h"
 
+#include <QFileInfo>
 #include <QSerialPort>
 
 #include <algorithm>
 
 bool TSerialList::PortExists(int portNumber)
 {
-    const QString device = ComPortNames::Device(portNumber);
+    return DeviceExists(ComPortNames::Device(portNumber));
+}
+
+bool TSerialList::DeviceExists(const QString& device)
+{
     if (device.isEmpty())
         return false;
+#ifndef Q_OS_WIN
+    // A device that is not there cannot be opened; asking is quick, while an attempt to open
+    // creates and removes a lock file on disk first, which for fifty ports slows start-up down.
+    if (!QFileInfo::exists(device))
+        return false;
+#endif
     QSerialPort port(device);
     port.setReadBufferSize(64);
     if (port.open(QIODevice::ReadWrite)) {
@@ -34,10 +45,11 @@ int TSerialList::IndexOf(const QString& name) const
 void TSerialList::BuildList()
 {
     QList<std::pair<QString, bool>> menu;
+    const QStringList devices = ComPortNames::Devices();
     for (int n = ComPortNames::FirstPort; n <= ComPortNames::LastPort; ++n) {
         const QString name = ComPortNames::Name(n);
         const int index = IndexOf(name);
-        if (!PortExists(n)) {
+        if (!DeviceExists(devices.at(n - ComPortNames::FirstPort))) {
             if (index >= 0)
                 m_manager.Retire(m_channels.takeAt(index));
             continue;

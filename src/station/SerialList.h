@@ -16,8 +16,9 @@ public:
     // Probes COM1 to COM50: new ports get a channel (offline), gone ports lose theirs.
     void BuildList();
     // Whether the port's device can be opened, or is held by someone (another program, or this
-    // station's own online channel). False for 0 and numbers outside 1-50.
+    // station's own online channel). False for 0 and numbers outside 1-50, and for no device.
     static bool PortExists(int portNumber);
+    static bool DeviceExists(const QString& device);
 
     int Count() const { return int(m_channels.size()); }
     TSerialChannel* At(int index) const { return m_channels.value(index); }

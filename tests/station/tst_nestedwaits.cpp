@@ -4,11 +4,8 @@
 // under AddressSanitizer, which catches a use after free).
 #include "DesignFileWriter.h"
 #include "FakeTcpPrinter.h"
+#include "InProcessPrinter.h"
 #include "RecordingViews.h"
-#include "SimMessageLog.h"
-#include "SimPrinter.h"
-#include "SimPty.h"
-#include "SimTcpServer.h"
 #include "coder/Coder.h"
 #include "comm/NetChannel.h"
 #include "comm/SerialChannel.h"
@@ -16,9 +13,6 @@
 #include "station/Station.h"
 
 #include <QEventLoop>
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,60 +45,7 @@ void NestedLoopUntil(const std::function<bool()>& done, int maxMs = 1000)
     loop.exec();
 }
 
-// A printer in this process, on a TCP port and a pseudo-terminal, writing what it receives to a log.
-struct TPrinter
-{
-    explicit TPrinter(const QString& name, const QString& logPath) : Printer(Config(name)), Tcp(Printer), Pty(Printer)
-    {
-        Printer.Faults().SetSeed(1);
-        Tcp.Listen(LocalHost, 0);
-        Pty.Open();
-        Log.Open(logPath);
-        Printer.SetLog(&Log);
-        m_logPath = logPath;
-    }
-    static TSimPrinterConfig Config(const QString& name)
-    {
-        TSimPrinterConfig config;
-        config.Name = name;
-        config.FlashDelayMs = 1;
-        return config;
-    }
-    // What reached the printer: "ImageData ONE", "FlashWrite", other messages as "id/sub".
-    QStringList Received() const
-    {
-        QFile file(m_logPath);
-        file.open(QIODevice::ReadOnly);
-        QStringList received;
-        for (const QByteArray& line : file.readAll().split('\n')) {
-            const QJsonObject object = QJsonDocument::fromJson(line).object();
-            if (object.value(QStringLiteral("dir")).toString() != QLatin1String("in"))
-                continue;
-            const int id = object.value(QStringLiteral("id")).toInt();
-            const int sub = object.value(QStringLiteral("sub")).toInt();
-            const QByteArray body = QByteArray::fromHex(object.value(QStringLiteral("body")).toString().toLatin1());
-            if (id == XLSend::ImageData.Id && sub == XLSend::ImageData.Sub)
-                received << QStringLiteral("ImageData ") + QString::fromLatin1(body.constData());
-            else if (id == XLSend::FlashWrite.Id && sub == XLSend::FlashWrite.Sub)
-                received << QStringLiteral("FlashWrite");
-            else
-                received << QStringLiteral("%1/%2").arg(id).arg(sub);
-        }
-        return received;
-    }
-    QStringList ReceivedImagesAndFlashWrites() const
-    {
-        return Received().filter(QRegularExpression(QStringLiteral("^(ImageData|FlashWrite)")));
-    }
-
-    TSimPrinter Printer;
-    TSimTcpServer Tcp;
-    TSimPty Pty;
-    TSimMessageLog Log;
-
-private:
-    QString m_logPath;
-};
+using TPrinter = TInProcessPrinter;
 
 } // namespace
 

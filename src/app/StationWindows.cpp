@@ -1,0 +1,133 @@
+#include "app/StationWindows.h"
+
+#include "app/main/AboutBox.h"
+#include "app/main/VexMainForm.h"
+#include "app/placeholders/ConnectionsPlaceholder.h"
+#include "app/placeholders/ImageDialogsPlaceholder.h"
+#include "app/placeholders/OperatorPlaceholder.h"
+#include "app/placeholders/ParametersPlaceholder.h"
+#include "app/placeholders/PrintPlaceholder.h"
+#include "app/placeholders/TransferPlaceholder.h"
+#include "comm/CommChannel.h"
+#include "preview/LabelPreview.h"
+#include "images/FontUnit.h"
+#include "station/Station.h"
+
+template <typename Window> Window* TStationWindows::Created(std::unique_ptr<Window>& window)
+{
+    m_windows.append(window.get());
+    return window.get();
+}
+
+// The windows in the order of creation; a window made of several (the parameters editor with the
+// clock dialog and the flash write notice, for example) comes at the place of its first.
+TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(programFile)
+{
+    m_mainForm = std::make_unique<TVexMainForm>();
+    Created(m_mainForm);
+    m_imageTransfer = std::make_unique<TImageTransferPlaceholder>();
+    Created(m_imageTransfer);
+    m_print = std::make_unique<TPrintPlaceholder>();
+    Created(m_print);
+    m_aboutBox = std::make_unique<TAboutBox>(TProgramVersion::OfProgram(), m_mainForm.get());
+    Created(m_aboutBox);
+    // The image delete dialog, later the modify image window and the modify item dialog.
+    m_imageDialogs = std::make_unique<TImageDialogsPlaceholder>();
+    Created(m_imageDialogs);
+    // The flash write notice, later the parameters editor and the printer clock dialog.
+    m_parameters = std::make_unique<TParametersPlaceholder>();
+    Created(m_parameters);
+    // The operator text, date and numeric windows, later the message window.
+    m_operator = std::make_unique<TOperatorPlaceholder>();
+    Created(m_operator);
+    m_fonts = std::make_unique<TFontMap>(TFontMap::LoadForStation());
+    // The connection manager: its window (later with the properties dialog) and its logic.
+    m_connections = std::make_unique<TConnectionsPlaceholder>();
+    Created(m_connections);
+    m_station = std::make_unique<TStation>(
+        TStationViews{*m_mainForm, *m_connections, *m_print, *m_imageTransfer, *m_imageDialogs, *m_parameters,
+                      *m_operator},
+        *m_fonts);
+    m_station->Batch().SetBarcodeCheck(&LabelPreview::FirstUnreadableBarcode);
+
+    for (TStationWindow* window : m_windows)
+        window->Attach(*m_station);
+    ConnectMainMenu();
+}
+
+// The station goes first: it refers to the windows as its views.
+TStationWindows::~TStationWindows()
+{
+    m_station.reset();
+}
+
+void TStationWindows::ConnectMainMenu()
+{
+    TVexMainForm* main = m_mainForm.get();
+    QObject::connect(main, &TVexMainForm::ConnectionsClicked, main, [this] { m_connections->ShowWindow(); });
+    QObject::connect(main, &TVexMainForm::DeleteClicked, main, [this] { m_imageDialogs->ShowImageDelete(); });
+    QObject::connect(main, &TVexMainForm::ModifyClicked, main, [this] { m_imageDialogs->ShowModifyImage(); });
+    QObject::connect(main, &TVexMainForm::PrintClicked, main, [this] { m_print->ShowPrintWindow(); });
+    QObject::connect(main, &TVexMainForm::AboutClicked, m_aboutBox.get(), &QWidget::show);
+    QObject::connect(main, &TVexMainForm::LanguageClicked, main,
+                     [this](qint32 localeId) { LanguageSelectClick(localeId); });
+}
+
+void TStationWindows::Start()
+{
+    SetLanguage();
+    m_mainForm->SetValidComPorts();
+    m_mainForm->show();
+}
+
+// The stored language, then the first channel lists. The lists are built also when no language
+// was stored or its pack is missing: the station finds its printers in any language.
+void TStationWindows::SetLanguage()
+{
+    if (const std::optional<qint32> localeId = Languages::Stored(); localeId && LoadLanguagePack(*localeId)) {
+        m_mainForm->ClearComPortMenu();
+        ReloadWindowTexts();
+        m_mainForm->CheckLanguage(*localeId);
+    }
+    m_station->Manager().BuildChannelLists();
+}
+
+bool TStationWindows::LoadLanguagePack(qint32 localeId)
+{
+    return m_languagePack.Load(localeId);
+}
+
+void TStationWindows::ReloadWindowTexts()
+{
+    for (TStationWindow* window : m_windows)
+        window->ReloadWindowTexts();
+}
+
+// The "Connections" window is hidden meanwhile and keeps its lists; they are rebuilt at the next
+// refresh. A window that had disabled it (a transfer going on) finds it disabled again afterwards.
+void TStationWindows::LanguageSelectClick(qint32 localeId)
+{
+    if (!LoadLanguagePack(localeId))
+        return;
+    TConnectionManager& manager = m_station->Manager();
+    const bool managerWasEnabled = manager.IsEnabled();
+    manager.SetEnabled(false);
+    const bool managerWasVisible = m_connections->IsWindowVisible();
+    if (managerWasVisible)
+        m_connections->HideWindow();
+
+    ReloadWindowTexts();
+    m_mainForm->CheckLanguage(localeId);
+    Languages::Store(localeId);
+    m_mainForm->CentreOnScreen();
+
+    m_connections->ResetWindowParameters();
+    // The whole state of the selected printer again: the design state has none of it.
+    if (TCommChannel* selected = manager.SelectedChannel())
+        selected->SetSelected(true);
+    manager.BuildChannelLists();
+
+    if (managerWasVisible)
+        m_connections->ShowWindow();
+    manager.SetEnabled(managerWasEnabled);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "station/LanguagePack.h"
+
+#include <QCoreApplication>
+
+#include <memory>
+
+class TAboutBox;
+class TConnectionsPlaceholder;
+class TFontMap;
+class TImageDialogsPlaceholder;
+class TImageTransferPlaceholder;
+class TOperatorPlaceholder;
+class TParametersPlaceholder;
+class TPrintPlaceholder;
+class TStation;
+class TStationWindow;
+class TVexMainForm;
+
+// The window program: every window, created once in a fixed order; the station's logic, with the
+// windows as its views; the language in use; start-up and the language switch.
+//
+// A window not built yet is stood for by a placeholder (app/placeholders) that shows nothing and
+// answers nothing. The real window takes its place here: the same member, created at the same point
+// of the order, with the operations the shell calls on it (ShowPrintWindow, ShowImageDelete ...).
+class TStationWindows
+{
+    Q_DECLARE_TR_FUNCTIONS(TStationWindows)
+
+public:
+    // Language packs are looked for beside the program file.
+    explicit TStationWindows(const QString& programFile = QCoreApplication::applicationFilePath());
+    ~TStationWindows();
+    TStationWindows(const TStationWindows&) = delete;
+    TStationWindows& operator=(const TStationWindows&) = delete;
+
+    // The rest of start-up once the windows exist: the stored language, the first channel lists and
+    // the stored serial port choices; then the main window shows.
+    void Start();
+
+    bool LoadLanguagePack(qint32 localeId);
+    // Every window back to its design state in the language now loaded.
+    void ReloadWindowTexts();
+    // The operator picked a language in the main menu.
+    void LanguageSelectClick(qint32 localeId);
+
+    TVexMainForm& MainForm() { return *m_mainForm; }
+    TAboutBox& AboutBox() { return *m_aboutBox; }
+    TStation& Station() { return *m_station; }
+    const TLanguagePack& LanguagePack() const { return m_languagePack; }
+
+private:
+    void SetLanguage();
+    template <typename Window> Window* Created(std::unique_ptr<Window>& window);
+    void ConnectMainMenu();
+
+    TLanguagePack m_languagePack;
+    QList<TStationWindow*> m_windows; // in the order of creation
+    std::unique_ptr<TVexMainForm> m_mainForm;
+    std::unique_ptr<TImageTransferPlaceholder> m_imageTransfer;
+    std::unique_ptr<TPrintPlaceholder> m_print;
+    std::unique_ptr<TAboutBox> m_aboutBox;
+    std::unique_ptr<TImageDialogsPlaceholder> m_imageDialogs;
+    std::unique_ptr<TParametersPlaceholder> m_parameters;
+    std::unique_ptr<TOperatorPlaceholder> m_operator;
+    std::unique_ptr<TFontMap> m_fonts;
+    std::unique_ptr<TConnectionsPlaceholder> m_connections;
+    std::unique_ptr<TStation> m_station;
+};

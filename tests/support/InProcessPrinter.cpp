@@ -1,0 +1,59 @@
+#include "InProcessPrinter.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+TInProcessPrinter::TInProcessPrinter(const QString& name, const QString& logPath, quint8 model)
+    : TInProcessPrinter(Config(name, model), logPath)
+{}
+
+TInProcessPrinter::TInProcessPrinter(const TSimPrinterConfig& config, const QString& logPath)
+    : Printer(config), Tcp(Printer), Pty(Printer), m_logPath(logPath)
+{
+    Printer.Faults().SetSeed(1);
+    Tcp.Listen(QHostAddress(QHostAddress::LocalHost), 0);
+    Pty.Open();
+    Log.Open(logPath);
+    Printer.SetLog(&Log);
+}
+
+TSimPrinterConfig TInProcessPrinter::Config(const QString& name, quint8 model)
+{
+    TSimPrinterConfig config;
+    config.Name = name;
+    config.Model = model;
+    config.FlashDelayMs = 1;
+    return config;
+}
+
+QStringList TInProcessPrinter::Received() const
+{
+    QFile file(m_logPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList received;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QJsonObject object = QJsonDocument::fromJson(line).object();
+        if (object.value(QStringLiteral("dir")).toString() != QLatin1String("in"))
+            continue;
+        const int id = object.value(QStringLiteral("id")).toInt();
+        const int sub = object.value(QStringLiteral("sub")).toInt();
+        const QByteArray body = QByteArray::fromHex(object.value(QStringLiteral("body")).toString().toLatin1());
+        if (id == XLSend::ImageData.Id && sub == XLSend::ImageData.Sub)
+            received << QStringLiteral("ImageData ") + QString::fromLatin1(body.constData());
+        else if (id == XLSend::FlashWrite.Id && sub == XLSend::FlashWrite.Sub)
+            received << QStringLiteral("FlashWrite");
+        else if (id == XLSend::DisconnectRequest.Id && sub == XLSend::DisconnectRequest.Sub)
+            received << QStringLiteral("DisconnectRequest");
+        else
+            received << QStringLiteral("%1/%2").arg(id).arg(sub);
+    }
+    return received;
+}
+
+QStringList TInProcessPrinter::ReceivedImagesAndFlashWrites() const
+{
+    return Received().filter(QRegularExpression(QStringLiteral("^(ImageData|FlashWrite)")));
+}

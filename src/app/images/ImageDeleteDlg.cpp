@@ -9,7 +9,8 @@
 
 using TSide = TImageDeleteChoice::TSide;
 
-TImageDeleteDlg::TImageDeleteDlg(QWidget* parent) : QDialog(parent), m_ui(std::make_unique<Ui::TImageDeleteDlg>())
+TImageDeleteDlg::TImageDeleteDlg(QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::TImageDeleteDlg>())
 {
     m_ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -36,13 +37,16 @@ void TImageDeleteDlg::Attach(TStation& station)
     connect(&station.Manager(), &TConnectionManager::SelectionChanged, this, &TImageDeleteDlg::HideDialog);
 }
 
-// The lists stay as they are while the dialog shows: the operator's choice is not a text.
+// The lists stay as they are while the dialog shows: the operator's choice is not a text. While
+// the images are deleted, the names still to go are shown.
 void TImageDeleteDlg::ReloadWindowTexts()
 {
     m_ui->retranslateUi(this);
     if (!isVisible())
         m_choice.Reset({});
     ShowChoice();
+    if (isVisible() && m_station && m_station->Deletion().IsRunning())
+        ShowNames(m_ui->destinationList, m_station->Deletion().Remaining());
 }
 
 void TImageDeleteDlg::ShowDialog()
@@ -60,6 +64,7 @@ void TImageDeleteDlg::ShowDialog()
     m_station->Manager().SetEnabled(false);
     WindowPlacement::CentreOnScreen(*this);
     show();
+    activateWindow();
     m_ui->sourceList->setFocus();
 }
 

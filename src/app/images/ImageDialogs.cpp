@@ -5,8 +5,7 @@
 
 TImageDialogs::TImageDialogs(QWidget* mainWindow)
     : m_deleteDialog(new TImageDeleteDlg(mainWindow)), m_modifyForm(new TModifyImageForm(mainWindow))
-{
-}
+{}
 
 TImageDialogs::~TImageDialogs() = default;
 

@@ -8,8 +8,11 @@
 #include "station/Station.h"
 #include "widgets/WindowPlacement.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
+
+#include <algorithm>
 
 TModifyImageForm::TModifyImageForm(QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TModifyImageForm>()), m_itemForm(new TModifyItemForm(this))
@@ -17,10 +20,9 @@ TModifyImageForm::TModifyImageForm(QWidget* parent)
     m_ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     QTableWidget* table = m_ui->itemTable;
-    table->setColumnWidth(0, NumberColumnWidth);
-    table->setColumnWidth(1, TypeColumnWidth);
-    table->setMinimumWidth(NumberColumnWidth + TypeColumnWidth + ValueColumnMinimumWidth + 2 * table->frameWidth() +
-                           table->verticalScrollBar()->sizeHint().width());
+    table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
+    SizeColumns();
     table->installEventFilter(this);
 
     connect(m_ui->imageNameList, &TDropDownList::ListOpened, this, [this] {
@@ -28,7 +30,8 @@ TModifyImageForm::TModifyImageForm(QWidget* parent)
             m_station->ModifyImage().ImageListOpened();
     });
     connect(m_ui->imageNameList, &QComboBox::currentIndexChanged, this, &TModifyImageForm::ImageNameChanged);
-    connect(table, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) { EditRow(index.row()); });
+    connect(table, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& index) { EditRow(index.row()); });
     connect(m_ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -38,13 +41,29 @@ TModifyImageForm::~TModifyImageForm() = default;
 void TModifyImageForm::Attach(TStation& station)
 {
     m_station = &station;
-    connect(&station.Manager(), &TConnectionManager::SelectionChanged, this, &TModifyImageForm::PrinterChanged);
+    connect(&station.Manager(), &TConnectionManager::SelectionChanged, this,
+            &TModifyImageForm::PrinterChanged);
 }
 
 void TModifyImageForm::ReloadWindowTexts()
 {
     m_ui->retranslateUi(this);
+    SizeColumns();
     m_itemForm->ReloadWindowTexts();
+}
+
+// A caption longer in the language in use than its column widens the column.
+void TModifyImageForm::SizeColumns()
+{
+    QTableWidget* table = m_ui->itemTable;
+    const QHeaderView* header = table->horizontalHeader();
+    const int numberWidth = std::max(NumberColumnWidth, header->sectionSizeHint(0));
+    const int typeWidth = std::max(TypeColumnWidth, header->sectionSizeHint(1));
+    const int valueWidth = std::max(ValueColumnMinimumWidth, header->sectionSizeHint(2));
+    table->setColumnWidth(0, numberWidth);
+    table->setColumnWidth(1, typeWidth);
+    table->setMinimumWidth(numberWidth + typeWidth + valueWidth + 2 * table->frameWidth() +
+                           table->verticalScrollBar()->sizeHint().width());
 }
 
 void TModifyImageForm::ShowModal()
@@ -66,6 +85,7 @@ void TModifyImageForm::ShowModal()
     exec();
     modify.Close();
     m_ui->itemTable->setRowCount(0);
+    const QSignalBlocker blocker(m_ui->imageNameList);
     m_ui->imageNameList->clear();
     m_station->Manager().SetEnabled(true);
 }

@@ -22,8 +22,8 @@ class TModifyImageForm : public QDialog
     Q_OBJECT
 
 public:
-    // The table's columns: the item number, the type (60 and 75 pixels), and the value with the rest,
-    // at least 181 pixels.
+    // The table's columns: the item number, the type (60 and 75 pixels, or what their captions need),
+    // and the value with the rest, at least 181 pixels.
     static constexpr int NumberColumnWidth = 60;
     static constexpr int TypeColumnWidth = 75;
     static constexpr int ValueColumnMinimumWidth = 181;
@@ -45,6 +45,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void SizeColumns();
     void ShowImageNames();
     void ImageNameChanged(int index);
     void EditRow(int row);

@@ -7,10 +7,17 @@
 #include "widgets/MessageBox.h"
 #include "widgets/WindowPlacement.h"
 
-TModifyItemForm::TModifyItemForm(QWidget* parent) : QDialog(parent), m_ui(std::make_unique<Ui::TModifyItemForm>())
+TModifyItemForm::TModifyItemForm(QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::TModifyItemForm>())
 {
     m_ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // The fields that only show are drawn on the window's background, the value field stands out.
+    for (QLineEdit* shown : {m_ui->imageNameValue, m_ui->itemNumberValue, m_ui->itemTypeValue}) {
+        QPalette palette = shown->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        shown->setPalette(palette);
+    }
     connect(m_ui->okButton, &QPushButton::clicked, this, &TModifyItemForm::accept);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &TModifyItemForm::reject);
 }
@@ -39,10 +46,12 @@ std::optional<QString> TModifyItemForm::Edit(const TItemEdit& edit)
 void TModifyItemForm::accept()
 {
     if (const std::optional<char32_t> c = ImageMessages::UnsendableCharacter(m_ui->valueEdit->text())) {
-        const QString shown = QChar::isPrint(*c)
-                                  ? QString::fromUcs4(&*c, 1)
-                                  : QStringLiteral("U+") + QString::number(*c, 16).toUpper().rightJustified(4, u'0');
-        TMessageBox::ShowError(tr("The printer cannot take the character \"%1\" in a value.").arg(shown), this);
+        const QString shown =
+            QChar::isPrint(*c)
+                ? QString::fromUcs4(&*c, 1)
+                : QStringLiteral("U+") + QString::number(*c, 16).toUpper().rightJustified(4, u'0');
+        TMessageBox::ShowError(tr("The printer cannot take the character \"%1\" in a value.").arg(shown),
+                               this);
         // The dialog may have been closed meanwhile: the printer went away.
         if (isVisible())
             m_ui->valueEdit->setFocus();

@@ -1,9 +1,9 @@
 #include "app/StationWindows.h"
 
+#include "app/images/ImageDialogs.h"
 #include "app/main/AboutBox.h"
 #include "app/main/VexMainForm.h"
 #include "app/placeholders/ConnectionsPlaceholder.h"
-#include "app/placeholders/ImageDialogsPlaceholder.h"
 #include "app/placeholders/OperatorPlaceholder.h"
 #include "app/placeholders/ParametersPlaceholder.h"
 #include "app/placeholders/PrintPlaceholder.h"
@@ -31,8 +31,8 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
     Created(m_print);
     m_aboutBox = std::make_unique<TAboutBox>(TProgramVersion::OfProgram(), m_mainForm.get());
     Created(m_aboutBox);
-    // The image delete dialog, later the modify image window and the modify item dialog.
-    m_imageDialogs = std::make_unique<TImageDialogsPlaceholder>();
+    // The image delete dialog, the modify image window and the modify item dialog.
+    m_imageDialogs = std::make_unique<TImageDialogs>(m_mainForm.get());
     Created(m_imageDialogs);
     // The flash write notice, later the parameters editor and the printer clock dialog.
     m_parameters = std::make_unique<TParametersPlaceholder>();

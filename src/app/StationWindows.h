@@ -9,7 +9,7 @@
 class TAboutBox;
 class TConnectionsPlaceholder;
 class TFontMap;
-class TImageDialogsPlaceholder;
+class TImageDialogs;
 class TImageTransferPlaceholder;
 class TOperatorPlaceholder;
 class TParametersPlaceholder;
@@ -61,7 +61,7 @@ private:
     std::unique_ptr<TImageTransferPlaceholder> m_imageTransfer;
     std::unique_ptr<TPrintPlaceholder> m_print;
     std::unique_ptr<TAboutBox> m_aboutBox;
-    std::unique_ptr<TImageDialogsPlaceholder> m_imageDialogs;
+    std::unique_ptr<TImageDialogs> m_imageDialogs;
     std::unique_ptr<TParametersPlaceholder> m_parameters;
     std::unique_ptr<TOperatorPlaceholder> m_operator;
     std::unique_ptr<TFontMap> m_fonts;

@@ -63,9 +63,12 @@ std::optional<TItemEdit> TModifyImage::EditOf(qsizetype row) const
     return TItemEdit{m_currentImage, shown.Number, shown.TypeName, shown.Value};
 }
 
-void TModifyImage::EditAccepted(const TItemEdit& edit, const QString& value)
+bool TModifyImage::EditAccepted(const TItemEdit& edit, const QString& value)
 {
+    if (ImageMessages::UnsendableCharacter(value))
+        return false;
     if (value != edit.InitialValue)
         m_sink.SendToSelected(ImageMessages::ModifyItem(edit.ImageName, edit.ItemNumber, value));
     RequestItems();
+    return true;
 }

@@ -58,8 +58,9 @@ public:
     // The modify item dialog's fields for a row; none for a row that does not exist.
     std::optional<TItemEdit> EditOf(qsizetype row) const;
     // "OK" in the modify item dialog: ModifyItem goes out when value differs from the initial one
-    // (exactly, letter case included); the items are asked for again in every case.
-    void EditAccepted(const TItemEdit& edit, const QString& value);
+    // (exactly, letter case included); the items are asked for again in every case. A value that
+    // a message cannot carry (ImageMessages::UnsendableCharacter) is refused: false, nothing sent.
+    bool EditAccepted(const TItemEdit& edit, const QString& value);
 
 private:
     TMessageSink& m_sink;

@@ -122,6 +122,29 @@ private slots:
 
         QCOMPARE(m_sink->Sent(), sent);
     }
+
+    // Written as 8-bit characters, "€" would reach the printer as "?", and a 0x00 would end the value.
+    void aValueAMessageCannotCarryIsRefused_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("8-bit letters") << QStringLiteral("Grüße") << true;
+        QTest::newRow("beyond 8 bits") << QStringLiteral("5 €") << false;
+        QTest::newRow("beyond 16 bits") << QStringLiteral("\U0001F600") << false;
+        QTest::newRow("0x00") << QString(QChar(0)) << false;
+    }
+    void aValueAMessageCannotCarryIsRefused()
+    {
+        QFETCH(QString, value);
+        QFETCH(bool, accepted);
+        m_modify->Open(&Coder());
+        m_modify->ItemsReported(Report(QStringLiteral("CHARLIE"), QStringLiteral("HELLO")));
+        m_sink->Messages.clear();
+
+        QCOMPARE(m_modify->EditAccepted(*m_modify->EditOf(0), value), accepted);
+
+        QCOMPARE(m_sink->Messages.size(), std::size_t(accepted ? 2 : 0));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestModifyImage)

@@ -145,6 +145,115 @@
     </message>
 </context>
 <context>
+    <name>TImageDeleteDlg</name>
+    <message>
+        <source>Delete Images</source>
+        <translation>Bilder löschen</translation>
+    </message>
+    <message>
+        <source>Source list:</source>
+        <translation>Quellliste:</translation>
+    </message>
+    <message>
+        <source>Images to delete:</source>
+        <translation>Zu löschende Bilder:</translation>
+    </message>
+    <message>
+        <source>Add the selected images</source>
+        <translation>Ausgewählte Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add all images</source>
+        <translation>Alle Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove the selected images</source>
+        <translation>Ausgewählte Bilder entfernen</translation>
+    </message>
+    <message>
+        <source>Remove all images</source>
+        <translation>Alle Bilder entfernen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TModifyImageForm</name>
+    <message>
+        <source>Modify image</source>
+        <translation>Bild ändern</translation>
+    </message>
+    <message>
+        <source>Image name</source>
+        <translation>Bildname</translation>
+    </message>
+    <message>
+        <source>Items of the image</source>
+        <translation>Elemente des Bildes</translation>
+    </message>
+    <message>
+        <source>Item no.</source>
+        <translation>Element-Nr.</translation>
+    </message>
+    <message>
+        <source>Item type</source>
+        <translation>Elementtyp</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TModifyItemForm</name>
+    <message>
+        <source>Modify Item</source>
+        <translation>Element ändern</translation>
+    </message>
+    <message>
+        <source>Image name</source>
+        <translation>Bildname</translation>
+    </message>
+    <message>
+        <source>Item No.</source>
+        <translation>Element-Nr.</translation>
+    </message>
+    <message>
+        <source>Item Type</source>
+        <translation>Elementtyp</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The printer cannot take the character &quot;%1&quot; in a value.</source>
+        <translation>Der Drucker kann das Zeichen „%1“ in einem Wert nicht annehmen.</translation>
+    </message>
+</context>
+<context>
     <name>TLamp</name>
     <message>
         <source>on</source>

@@ -283,6 +283,23 @@ private slots:
         QTRY_COMPARE(opened, QDir(folder).absolutePath());
     }
 
+    void theWindowAndItsQuestionSpeakTheLanguageChosen()
+    {
+        QTemporaryDir programFolder;
+        QVERIFY(QFile::copy(QStringLiteral(VEX_TEST_PACK), programFolder.filePath(QStringLiteral("vex.DEU"))));
+        m_windows.reset();
+        m_windows = std::make_unique<TStationWindows>(programFolder.filePath(QStringLiteral("vex")));
+        m_windows->Start();
+        QVERIFY(AppTest::ClickMenu(Form(), {"Settings", "Language", "Deutsch"}));
+        QTRY_COMPARE(Window().windowTitle(), QStringLiteral("Bildübertragung"));
+        QCOMPARE(Window().findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text(), QStringLiteral("Dateiname:"));
+        QCOMPARE(In<QProgressBar>("progressBar")->accessibleName(), QStringLiteral("Übertragungsfortschritt"));
+        QCOMPARE(In<QPushButton>("cancelButton")->text(), QStringLiteral("Abbrechen"));
+        TMessageBox::SetNextAnswer(QMessageBox::Cancel);
+        QVERIFY(!Window().ConfirmOverwrite(QStringLiteral("HELD")));
+        QCOMPARE(TMessageBox::LastShown().Text, QStringLiteral("BILD HELD EXISTIERT, ÜBERSCHREIBEN?"));
+    }
+
     void everyControlHasAnAccessibleName()
     {
         const auto name = [](QWidget* control) {

@@ -10,6 +10,8 @@ TImageDownloadForm::TImageDownloadForm(QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TImageDownloadForm>())
 {
     m_ui->setupUi(this);
+    // The one action of the window; the fields are read-only.
+    m_ui->cancelButton->setFocus();
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &TImageDownloadForm::reject);
 }
 

@@ -23,9 +23,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class TestImageDownloadForm : public QObject
 {
@@ -233,20 +235,31 @@ private slots:
     {
         Connect(TInProcessPrinter::Config(QStringLiteral("LINE1")));
         const QString large = LargeImage(QStringLiteral("Large.Vega"), 640, 320);
-        const qsizetype bodySize = Encoded(large).size();
-        QVERIFY2(bodySize >= 200 * 1024, qPrintable(QString::number(bodySize)));
+        const QByteArray body = Encoded(large);
+        QVERIFY2(body.size() >= 200 * 1024, qPrintable(QString::number(body.size())));
         auto* bar = In<QProgressBar>("progressBar");
         QSignalSpy moved(bar, &QProgressBar::valueChanged);
+        // The operator clicks "Cancel" once a tenth has gone, and looks at the main window.
+        QString titleAfterCancel;
+        bool managerEnabledAfterCancel = false;
+        QObject operatorHand; // its calls end with the test
+        connect(bar, &QProgressBar::valueChanged, &operatorHand, [&](int value) {
+            if (value < 10 || !titleAfterCancel.isEmpty())
+                return;
+            titleAfterCancel = QStringLiteral("not clicked yet");
+            QTimer::singleShot(0, &operatorHand, [&] {
+                QTest::mouseClick(In<QPushButton>("cancelButton"), Qt::LeftButton);
+                titleAfterCancel = Form().windowTitle();
+                managerEnabledAfterCancel = ManagerEnabled() && !Window().isVisible();
+            });
+        });
         Transfer({"Large.Vega"});
+        QVERIFY(Window().isVisible());
+        QCOMPARE(bar->value(), 0);
+        QVERIFY(!ManagerEnabled());
 
-        QTRY_VERIFY(Window().isVisible() && bar->value() >= 10);
-        QVERIFY(bar->value() < 100);
-        QTest::mouseClick(In<QPushButton>("cancelButton"), Qt::LeftButton);
-        QVERIFY(!Window().isVisible());
-        QVERIFY(ManagerEnabled());
-        QVERIFY2(Form().windowTitle().endsWith(QStringLiteral("% large.vega - Telvos Vex")),
-                 qPrintable(Form().windowTitle()));
         QTRY_COMPARE_WITH_TIMEOUT(Received(), (QStringList{"ImageData LARGE", "FlashWrite"}), 30000);
+        QCOMPARE(ReceivedImageBodies(), QList<QByteArray>{body});
 
         QList<int> values;
         QStringList shown;
@@ -257,6 +270,9 @@ private slots:
         QVERIFY(values.size() > 50); // in steps, one per packet
         QCOMPARE(values.last(), 100);
         QVERIFY2(std::is_sorted(values.begin(), values.end()), qPrintable(shown.join(QLatin1Char(' '))));
+        QVERIFY2(QRegularExpression(QStringLiteral("^[1-9][0-9]% large.vega - Telvos Vex$")).match(titleAfterCancel).hasMatch(),
+                 qPrintable(titleAfterCancel));
+        QVERIFY(managerEnabledAfterCancel);
         QCOMPARE(Form().windowTitle(), QStringLiteral("Telvos Vex"));
         QVERIFY(!Window().isVisible());
     }

@@ -179,29 +179,47 @@ private slots:
         QVERIFY(ManagerEnabled());
     }
 
-    void theOverwriteQuestionDecidesWhetherTheFileGoes_data()
+    // The printer holds the image HELD; the barcode of LOW is one dot high, which no scanner reads.
+    void aQuestionDecidesWhetherTheFileGoes_data()
     {
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<QString>("question");
         QTest::addColumn<QStringList>("received");
-        QTest::newRow("declined: the batch ends at once") << QMessageBox::Cancel << QStringList{"FlashWrite"};
-        QTest::newRow("accepted") << QMessageBox::Ok << QStringList{"ImageData HELD", "FlashWrite"};
+        const QString overwrite = QStringLiteral("IMAGE HELD EXISTS, OVERWRITE?");
+        const QString barcode =
+            QStringLiteral("BARCODE OF ITEM 1 DOES NOT READ BACK (no barcode found). TRANSFER ANYWAY?");
+        QTest::newRow("overwrite declined: the batch ends at once")
+            << "held.Vega" << QMessageBox::Cancel << overwrite << QStringList{"FlashWrite"};
+        QTest::newRow("overwrite accepted")
+            << "held.Vega" << QMessageBox::Ok << overwrite << QStringList{"ImageData HELD", "FlashWrite"};
+        QTest::newRow("unreadable barcode declined")
+            << "low.Vega" << QMessageBox::Cancel << barcode << QStringList{"FlashWrite"};
+        QTest::newRow("unreadable barcode accepted")
+            << "low.Vega" << QMessageBox::Ok << barcode << QStringList{"ImageData LOW", "FlashWrite"};
     }
-    void theOverwriteQuestionDecidesWhetherTheFileGoes()
+    void aQuestionDecidesWhetherTheFileGoes()
     {
+        QFETCH(QString, file);
         QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(QString, question);
         QFETCH(QStringList, received);
         const TSimPrinterConfig config = TInProcessPrinter::Config(QStringLiteral("LINE1"));
         m_printer = std::make_unique<TInProcessPrinter>(config, LogPath());
         const QString held = File(QStringLiteral("held.Vega"), "HELD");
         QVERIFY(m_printer->Printer.State().StoreImage(QStringLiteral("HELD"), Encoded(held)));
         ConnectPrinter(config); // the printer holds the image before the station connects
+        QFile low(m_dir.filePath(QStringLiteral("low.Vega")));
+        QVERIFY(low.open(QIODevice::WriteOnly));
+        QVERIFY(low.write(LabelRecords::DesignFile({LabelRecords::Code128("ABC-123", 30, 30, 1, 2)}, "LOW")) > 0);
+        low.close();
         const int boxes = TMessageBox::ShownCount();
         TMessageBox::SetNextAnswer(answer);
-        Transfer({"held.Vega"});
+        Transfer({file});
 
         QTRY_COMPARE(Received(), received);
         QCOMPARE(TMessageBox::ShownCount(), boxes + 1);
-        QCOMPARE(TMessageBox::LastShown().Text, QStringLiteral("IMAGE HELD EXISTS, OVERWRITE?"));
+        QCOMPARE(TMessageBox::LastShown().Text, question);
         QCOMPARE(TMessageBox::LastShown().Icon, QMessageBox::Critical);
         QCOMPARE(TMessageBox::LastShown().Buttons, QMessageBox::Ok | QMessageBox::Cancel);
         QTRY_VERIFY(!Window().isVisible());

@@ -10,6 +10,7 @@
 #include "coder/Coder.h"
 #include "comm/SerialChannel.h"
 #include "images/MonochromePicture.h"
+#include "platform/SettingsStore.h"
 #include "station/Station.h"
 #include "widgets/MessageBox.h"
 
@@ -295,26 +296,29 @@ private slots:
         QVERIFY(!Window().isVisible());
     }
 
-    // The window shows the name without its folder, in lower case; the next file dialog opens in
-    // the folder the files were chosen from.
+    // The window shows the name without its folder, in lower case. The file dialog opens in the
+    // folder of the last transfer, also of one in an earlier run, and keeps the folder chosen.
     void theFileIsShownInLowerCaseAndItsFolderRemembered()
     {
         Connect(TInProcessPrinter::Config(QStringLiteral("LINE1")));
-        const QString folder = m_dir.filePath(QStringLiteral("Shift Labels"));
-        QVERIFY(QDir().mkpath(folder));
+        const QString earlier = m_dir.filePath(QStringLiteral("Night Shift"));
+        const QString folder = m_dir.filePath(QStringLiteral("Day Shift"));
+        QVERIFY(QDir().mkpath(earlier) && QDir().mkpath(folder));
         QVERIFY(TDesignFileWriter::SmallImage("MIXED").WriteTo(folder + QStringLiteral("/Mixed CASE.Vega")));
-        Transfer({"Mixed CASE.Vega"}, folder);
-        QTRY_COMPARE(Received(), (QStringList{"ImageData MIXED", "FlashWrite"}));
-        QCOMPARE(FileNameShown(), QStringLiteral("mixed case.vega"));
-        QCOMPARE(In<QLineEdit>("imageEdit")->text(), QStringLiteral("MIXED"));
-
+        const QString folderKey = QLatin1String(SettingsStore::TransferDirectory);
+        SettingsStore::SetValue(folderKey, earlier);
         QString opened;
         AppTest::OnNextModal([&](QWidget* dialog) {
             opened = qobject_cast<QFileDialog*>(dialog)->directory().absolutePath();
-            QTest::keyClick(dialog, Qt::Key_Escape);
+            QVERIFY(AppTest::ChooseFiles(dialog, folder, {"Mixed CASE.Vega"}));
         });
         QVERIFY(AppTest::ClickMenu(Form(), {"Images", "Transfer"}));
-        QTRY_COMPARE(opened, QDir(folder).absolutePath());
+        QCOMPARE(opened, QDir(earlier).absolutePath());
+
+        QTRY_COMPARE(Received(), (QStringList{"ImageData MIXED", "FlashWrite"}));
+        QCOMPARE(FileNameShown(), QStringLiteral("mixed case.vega"));
+        QCOMPARE(In<QLineEdit>("imageEdit")->text(), QStringLiteral("MIXED"));
+        QCOMPARE(SettingsStore::Value(folderKey).toString(), QDir(folder).absolutePath());
     }
 
     void theWindowAndItsQuestionSpeakTheLanguageChosen()

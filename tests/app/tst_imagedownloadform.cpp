@@ -106,6 +106,13 @@ class TestImageDownloadForm : public QObject
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+    QString Design(const QString& name, const QList<LabelRecords::TRecord>& items, QByteArrayView imageName)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        [&] { QVERIFY(file.open(QIODevice::WriteOnly) && file.write(LabelRecords::DesignFile(items, imageName)) > 0); }();
+        return path;
+    }
     // A design file of one graphic of random pixels: its body is about a byte per pixel.
     QString LargeImage(const QString& name, int width, int height)
     {
@@ -113,13 +120,7 @@ class TestImageDownloadForm : public QObject
         QRandomGenerator random(7);
         for (char& byte : bits)
             byte = char(random.bounded(256));
-        const QString path = m_dir.filePath(name);
-        QFile file(path);
-        [&] {
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            QVERIFY(file.write(LabelRecords::DesignFile({LabelRecords::Graphic(0, 0, width, height, bits)}, "LARGE")) > 0);
-        }();
-        return path;
+        return Design(name, {LabelRecords::Graphic(0, 0, width, height, bits)}, "LARGE");
     }
 
 private slots:
@@ -166,7 +167,7 @@ private slots:
         TMessageBox::SetNextAnswer(QMessageBox::Ok);
         Transfer({"One.Vega", "Two.Vega", "Three.Vega"});
 
-        QTRY_VERIFY(Window().isVisible());
+        QVERIFY(Window().isVisible()); // the first file has started
         QCOMPARE(FileNameShown(), QStringLiteral("one.vega"));
         QVERIFY(!ManagerEnabled());
         QTRY_COMPARE_WITH_TIMEOUT(Received(), (QStringList{"ImageData ONE", "ImageData THREE", "FlashWrite"}), 60000);
@@ -210,10 +211,7 @@ private slots:
         const QString held = File(QStringLiteral("held.Vega"), "HELD");
         QVERIFY(m_printer->Printer.State().StoreImage(QStringLiteral("HELD"), Encoded(held)));
         ConnectPrinter(config); // the printer holds the image before the station connects
-        QFile low(m_dir.filePath(QStringLiteral("low.Vega")));
-        QVERIFY(low.open(QIODevice::WriteOnly));
-        QVERIFY(low.write(LabelRecords::DesignFile({LabelRecords::Code128("ABC-123", 30, 30, 1, 2)}, "LOW")) > 0);
-        low.close();
+        Design(QStringLiteral("low.Vega"), {LabelRecords::Code128("ABC-123", 30, 30, 1, 2)}, "LOW");
         const int boxes = TMessageBox::ShownCount();
         TMessageBox::SetNextAnswer(answer);
         Transfer({file});

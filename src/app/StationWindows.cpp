@@ -1,13 +1,13 @@
 #include "app/StationWindows.h"
 
 #include "app/images/ImageDialogs.h"
+#include "app/images/ImageDownloadForm.h"
 #include "app/main/AboutBox.h"
 #include "app/main/VexMainForm.h"
 #include "app/placeholders/ConnectionsPlaceholder.h"
 #include "app/placeholders/OperatorPlaceholder.h"
 #include "app/placeholders/ParametersPlaceholder.h"
 #include "app/placeholders/PrintPlaceholder.h"
-#include "app/placeholders/TransferPlaceholder.h"
 #include "comm/CommChannel.h"
 #include "preview/LabelPreview.h"
 #include "images/FontUnit.h"
@@ -25,7 +25,7 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
 {
     m_mainForm = std::make_unique<TVexMainForm>();
     Created(m_mainForm);
-    m_imageTransfer = std::make_unique<TImageTransferPlaceholder>();
+    m_imageTransfer = std::make_unique<TImageDownloadForm>(m_mainForm.get());
     Created(m_imageTransfer);
     m_print = std::make_unique<TPrintPlaceholder>();
     Created(m_print);
@@ -49,10 +49,14 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
                       *m_operator},
         *m_fonts);
     m_station->Batch().SetBarcodeCheck(&LabelPreview::FirstUnreadableBarcode);
+    // The body of the last image built, in the working folder of the moment.
+    m_station->Batch().SetBodyCopyPath(QStringLiteral("scltest.dta"));
 
     for (TStationWindow* window : m_windows)
         window->Attach(*m_station);
     ConnectMainMenu();
+    QObject::connect(m_imageTransfer.get(), &TImageDownloadForm::HiddenProgressChanged, m_mainForm.get(),
+                     &TVexMainForm::ShowTransferProgress);
 }
 
 // The station goes first: it refers to the windows as its views.

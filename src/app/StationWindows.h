@@ -10,7 +10,7 @@ class TAboutBox;
 class TConnectionsPlaceholder;
 class TFontMap;
 class TImageDialogs;
-class TImageTransferPlaceholder;
+class TImageDownloadForm;
 class TOperatorPlaceholder;
 class TParametersPlaceholder;
 class TPrintPlaceholder;
@@ -58,7 +58,7 @@ private:
     TLanguagePack m_languagePack;
     QList<TStationWindow*> m_windows; // in the order of creation
     std::unique_ptr<TVexMainForm> m_mainForm;
-    std::unique_ptr<TImageTransferPlaceholder> m_imageTransfer;
+    std::unique_ptr<TImageDownloadForm> m_imageTransfer;
     std::unique_ptr<TPrintPlaceholder> m_print;
     std::unique_ptr<TAboutBox> m_aboutBox;
     std::unique_ptr<TImageDialogs> m_imageDialogs;

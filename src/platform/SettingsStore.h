@@ -22,6 +22,8 @@ inline constexpr char DiscoveryLocalPort[] = "DISCOVERY_LOCAL_PORT";
 // 0: a transfer does not check that the barcodes of an image read back; any other value, or none,
 // checks them.
 inline constexpr char VerifyBarcodes[] = "VERIFY_BARCODES";
+// The folder the image files of the last transfer were chosen from.
+inline constexpr char TransferDirectory[] = "TRANSFER_DIRECTORY";
 
 std::unique_ptr<QSettings> Open();
 

@@ -34,6 +34,20 @@ QString TTransferBatch::UnreadableBarcodeQuestion(int itemNumber, const QString&
         .arg(QString::number(itemNumber), reason);
 }
 
+QString TTransferBatch::RefusalText(const TImageError& error, const QString& fileName, const QString& imageName)
+{
+    const QString text = ImageErrorText(error, fileName, imageName);
+    switch (error.Kind) {
+    case TImageErrorKind::FileUnreadable:
+    case TImageErrorKind::DamagedFile:
+    case TImageErrorKind::InvalidFileVersion:
+    case TImageErrorKind::InvalidItemType:
+        return text;
+    default:
+        return QCoreApplication::translate("TTransferBatch", "%1: %2").arg(QFileInfo(fileName).fileName(), text);
+    }
+}
+
 void TTransferBatch::SetBarcodeCheck(BarcodeCheck check, bool followSettings)
 {
     m_barcodeCheck = std::move(check);
@@ -154,7 +168,7 @@ bool TTransferBatch::DownloadImage(QString fileName)
     m_view.ShowTransferFile(shownName, QString());
     TImageDownload download;
     if (std::optional<TImageError> error = download.Begin(fileName))
-        return Refuse(ImageErrorText(*error, fileName, download.ImageName()));
+        return Refuse(RefusalText(*error, fileName, download.ImageName()));
     const QString imageName = download.ImageName();
     m_view.ShowTransferFile(shownName, imageName);
     if (!IsSameBatch(batch))
@@ -174,7 +188,7 @@ bool TTransferBatch::DownloadImage(QString fileName)
     }
     auto result = download.Finish(m_fonts);
     if (auto* error = std::get_if<TImageError>(&result))
-        return Refuse(ImageErrorText(*error, fileName, imageName));
+        return Refuse(RefusalText(*error, fileName, imageName));
     auto message = std::move(std::get<std::unique_ptr<TXLMessage>>(result));
     KeepBodyCopy(message->Body());
     if (!BarcodesAccepted(download.Image()) || !IsSameBatch(batch))

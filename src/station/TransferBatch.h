@@ -10,6 +10,7 @@ class TCoder;
 class TFontMap;
 class TImageDesignFile;
 class TImageTransferView;
+struct TImageError;
 class TMessageSink;
 
 // A barcode of an image that a scanner would not read as its data.
@@ -68,6 +69,10 @@ public:
 
     static QString InsufficientMemoryText();
     static QString TransferFailedText();
+    // What the operator is told about a file the station refuses. The station's own refusals name
+    // the file (an operator of a batch must know which file was passed over); a refusal that names
+    // it already, and the transfer window's own two texts, are told as they stand.
+    static QString RefusalText(const TImageError& error, const QString& fileName, const QString& imageName);
 
     bool IsRunning() const { return !m_files.isEmpty(); }
     bool IsWaiting() const { return m_waiting; }

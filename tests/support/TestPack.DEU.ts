@@ -124,6 +124,10 @@
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>%1% %2 - %3</source>
+        <translation>%1 % %2 - %3</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>
@@ -302,7 +306,27 @@
     </message>
 </context>
 <context>
-    <name>TImageTransferPlaceholder</name>
+    <name>TImageDownloadForm</name>
+    <message>
+        <source>Image transfer</source>
+        <translation>Bildübertragung</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Dateiname:</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Bild:</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Übertragungsfortschritt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
     <message>
         <source>IMAGE %1 EXISTS, OVERWRITE?</source>
         <translation>BILD %1 EXISTIERT, ÜBERSCHREIBEN?</translation>

@@ -80,9 +80,13 @@ bool TConsoleViews::ConfirmUnreadableBarcode(int itemNumber, const QString& reas
     return false;
 }
 
+// Every line names its file; most of the station's refusals do so themselves.
 void TConsoleViews::ShowFileRefused(const QString& text)
 {
-    Err() << m_fileName << ": " << text << Qt::endl;
+    if (text.contains(m_fileName, Qt::CaseInsensitive))
+        Err() << text << Qt::endl;
+    else
+        Err() << m_fileName << ": " << text << Qt::endl;
     ++Skipped;
 }
 

@@ -5,12 +5,14 @@
 #include "coder/Coder.h"
 #include "comm/CommChannel.h"
 #include "comm/XLMessage.h"
+#include "platform/SettingsStore.h"
 #include "station/ComPortChoices.h"
 #include "station/LanguagePack.h"
 #include "station/Station.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QScreen>
 
@@ -190,8 +192,9 @@ void TVexMainForm::ParametersClick()
         m_station->Manager().SendToSelected(std::make_unique<TXLMessage>(XLSend::RequestParameters));
 }
 
-// The file dialog starts with the image files of the selected printer's model. The batch goes to
-// the printer the files were chosen for: if another was selected meanwhile, or none, nothing starts.
+// The file dialog starts with the image files of the selected printer's model, in the folder the
+// last files were chosen from. The batch goes to the printer the files were chosen for: if another
+// was selected meanwhile, or none, nothing starts.
 void TVexMainForm::TransferMenuItemClick()
 {
     const TCommChannel* selected = m_station ? m_station->Manager().SelectedChannel() : nullptr;
@@ -208,8 +211,12 @@ void TVexMainForm::TransferMenuItemClick()
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters[preset]);
+    const QString folderKey = QLatin1String(SettingsStore::TransferDirectory);
+    if (const QString folder = SettingsStore::Value(folderKey).toString(); !folder.isEmpty() && QDir(folder).exists())
+        dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    SettingsStore::SetValue(folderKey, dialog.directory().absolutePath());
     selected = m_station->Manager().SelectedChannel();
     if (selected && selected->Id() == printerId)
         m_station->Batch().Start(dialog.selectedFiles());
@@ -303,6 +310,12 @@ void TVexMainForm::CentreOnScreen()
     const QRect area = shownOn->geometry();
     const QSize size = frameGeometry().size();
     move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+}
+
+void TVexMainForm::ShowTransferProgress(const QString& fileName, int percent)
+{
+    const QString title = tr("Telvos Vex");
+    setWindowTitle(percent < 0 ? title : tr("%1% %2 - %3").arg(QString::number(percent), fileName, title));
 }
 
 void TVexMainForm::showEvent(QShowEvent* event)

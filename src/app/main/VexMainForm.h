@@ -52,6 +52,9 @@ public:
     // Checks the "Language" entry of the locale id; none for a locale id without an entry.
     void CheckLanguage(qint32 localeId);
     void CentreOnScreen();
+    // While the image transfer window is hidden, the title says how far the image being sent has
+    // got; a percent below 0 gives the title alone again.
+    void ShowTransferProgress(const QString& fileName, int percent);
 
     const TMainMenuState& MenuState() const { return m_menuState; }
     const QTimer& FlashTimer() const { return m_flashTimer; }

@@ -422,6 +422,29 @@ private slots:
         QCOMPARE(Written(), QStringList{});
     }
 
+    // A language chosen during an edit: the editor speaks it and keeps the edit, and the
+    // "Connections" window stays disabled until the edit ends.
+    void aLanguageChosenDuringAnEditKeepsIt()
+    {
+        m_windows.reset();
+        QVERIFY(QFile::copy(QStringLiteral(VEX_TEST_PACK), m_dir.filePath(QStringLiteral("vex.DEU"))));
+        m_windows = std::make_unique<TStationWindows>(m_dir.filePath(QStringLiteral("vex")));
+        m_windows->Start();
+        Open(PrinterModels::Vega);
+        Choose(QStringLiteral("Rotate print"), QStringLiteral("180 degrees"));
+        QVERIFY(AppTest::ClickMenu(Main(), {"Settings", "Language", "Deutsch"}));
+        QTRY_COMPARE(Form().windowTitle(), QStringLiteral("Druckparameter"));
+        QVERIFY(Form().isVisible());
+        auto* rotation = Field<QComboBox>(QStringLiteral("Druck drehen"));
+        QVERIFY(rotation);
+        QCOMPARE(rotation->currentText(), QStringLiteral("180 Grad"));
+        QCOMPARE(rotation->accessibleName(), QStringLiteral("Druck drehen"));
+        QCOMPARE(Edited().Rotation, 1);
+        QVERIFY(!Manager().IsEnabled());
+        Click("cancelButton");
+        QVERIFY(Manager().IsEnabled());
+    }
+
     // The printer ends the connection during an edit: the editor closes and sends nothing.
     void thePrinterGoingEndsTheEdit()
     {

@@ -119,6 +119,8 @@ private slots:
         QFETCH(QStringList, sent);
         OpenClock();
         QCOMPARE(Form().windowTitle(), QStringLiteral("Set Date and Time"));
+        const QPoint offCentre = Form().frameGeometry().center() - Windows().ParametersForm().frameGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
         QCOMPARE(DatePicker()->date(), QDate(2024, 3, 5));
         QCOMPARE(TimePicker()->time(), QTime(14, 7));
         QCOMPARE(TimePicker()->displayFormat(), QStringLiteral("HH:mm"));

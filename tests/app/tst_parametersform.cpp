@@ -204,6 +204,8 @@ private slots:
         QVERIFY(!Form().windowFlags().testFlag(Qt::WindowCloseButtonHint));
         QCOMPARE(VisiblePage(), Form().PageBox(page));
         QCOMPARE(VisiblePage()->title(), QStringLiteral("Parameters"));
+        const QPoint offCentre = Form().frameGeometry().center() - Main().frameGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
         QVERIFY(!Manager().IsEnabled());
 
         auto* printRequest = Field<QComboBox>(QStringLiteral("Print request (edge)"));
@@ -445,15 +447,38 @@ private slots:
         QVERIFY(Manager().IsEnabled());
     }
 
-    // The printer ends the connection during an edit: the editor closes and sends nothing.
+    // The printer ends the connection during an edit: the editor closes and sends nothing; a file
+    // chosen in a dialog that was open meanwhile loads into no edit.
+    void thePrinterGoingEndsTheEdit_data()
+    {
+        QTest::addColumn<bool>("duringLoad");
+        QTest::newRow("while the editor shows") << false;
+        QTest::newRow("while the Load dialog is open") << true;
+    }
     void thePrinterGoingEndsTheEdit()
     {
+        QFETCH(bool, duringLoad);
         Open(PrinterModels::Vega);
         Choose(QStringLiteral("Rotate print"), QStringLiteral("180 degrees"));
-        m_printer->Printer.SendDisconnectNotice();
+        const int boxes = TMessageBox::ShownCount();
+        if (duringLoad) {
+            WriteFile(QStringLiteral("vega.prm"), QByteArray(1, char(PrinterModels::Vega)) + QByteArray(92, '\1'));
+            bool chosen = false;
+            AppTest::OnNextModal([&](QWidget* dialog) {
+                m_printer->Printer.SendDisconnectNotice();
+                QTRY_VERIFY(!Form().isVisible());
+                QVERIFY(AppTest::ChooseFiles(dialog, DataFolder(), {"vega.prm"}));
+                chosen = true;
+            });
+            QVERIFY(AppTest::ClickMenu(*Form().findChild<QMenuBar*>(), {"File", "Load"}));
+            QTRY_VERIFY(chosen);
+        } else {
+            m_printer->Printer.SendDisconnectNotice();
+        }
         QTRY_VERIFY(!Form().isVisible());
         QVERIFY(!Form().Editor().IsOpen());
         QVERIFY(Manager().IsEnabled());
+        QCOMPARE(TMessageBox::ShownCount(), boxes);
         QCOMPARE(Written(), QStringList{});
     }
 };

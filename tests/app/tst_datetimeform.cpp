@@ -75,8 +75,10 @@ class TestDateTimeForm : public QObject
         m_printer = std::make_unique<TInProcessPrinter>(TInProcessPrinter::Config(QStringLiteral("LINE1")),
                                                         m_dir.filePath(QStringLiteral("printer.jsonl")));
         TConnectionManager& manager = m_windows->Station().Manager();
-        manager.ConnectPrinter(manager.AddSerialPrinter(QStringLiteral("COM9"), 9, m_printer->Pty.SlavePath())->Id());
-        QTRY_COMPARE(Main().findChild<QLabel*>(QStringLiteral("printerValue"))->text(), QStringLiteral("LINE1"));
+        manager.ConnectPrinter(
+            manager.AddSerialPrinter(QStringLiteral("COM9"), 9, m_printer->Pty.SlavePath())->Id());
+        QTRY_COMPARE(Main().findChild<QLabel*>(QStringLiteral("printerValue"))->text(),
+                     QStringLiteral("LINE1"));
         QVERIFY(AppTest::ClickMenu(Main(), {"Printer", "Parameters"}));
         TParametersForm& editor = Windows().ParametersForm();
         QTRY_VERIFY(editor.isVisible());
@@ -110,7 +112,8 @@ private slots:
         QTest::newRow("nothing") << TOperatorDoes::Nothing << QStringList{};
         QTest::newRow("date") << TOperatorDoes::NextDay << QStringList{"SetDate 07e80306"};
         QTest::newRow("time") << TOperatorDoes::NextMinute << QStringList{"SetTime 0e08"};
-        QTest::newRow("PC time") << TOperatorDoes::UsePcTime << QStringList{"SetDate 07e90102", "SetTime 0809"};
+        QTest::newRow("PC time") << TOperatorDoes::UsePcTime
+                                 << QStringList{"SetDate 07e90102", "SetTime 0809"};
         QTest::newRow("Cancel") << TOperatorDoes::NextDayThenCancel << QStringList{};
     }
     void okSetsWhatChanged()
@@ -119,8 +122,10 @@ private slots:
         QFETCH(QStringList, sent);
         OpenClock();
         QCOMPARE(Form().windowTitle(), QStringLiteral("Set Date and Time"));
-        const QPoint offCentre = Form().frameGeometry().center() - Windows().ParametersForm().frameGeometry().center();
-        QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
+        const QPoint offCentre =
+            Form().frameGeometry().center() - Windows().ParametersForm().frameGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
         QCOMPARE(DatePicker()->date(), QDate(2024, 3, 5));
         QCOMPARE(TimePicker()->time(), QTime(14, 7));
         QCOMPARE(TimePicker()->displayFormat(), QStringLiteral("HH:mm"));

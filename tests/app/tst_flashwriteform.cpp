@@ -26,8 +26,10 @@ private slots:
         QCOMPARE(m_form->findChild<QLabel*>()->text(), QStringLiteral("Writing to flash, please wait."));
         QVERIFY(m_form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(!m_form->windowFlags().testFlag(Qt::WindowCloseButtonHint));
-        const QPoint offCentre = m_form->frameGeometry().center() - m_form->screen()->availableGeometry().center();
-        QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
+        const QPoint offCentre =
+            m_form->frameGeometry().center() - m_form->screen()->availableGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
         QTest::keyClick(m_form.get(), Qt::Key_Escape);
         QVERIFY(!m_form->close());
         QVERIFY(m_form->isVisible());

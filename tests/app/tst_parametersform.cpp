@@ -53,9 +53,11 @@ class TestParametersForm : public QObject
         TSimParameters parameters;
         if (set)
             set(config, parameters);
-        m_printer = std::make_unique<TInProcessPrinter>(config, m_dir.filePath(QStringLiteral("printer.jsonl")));
+        m_printer =
+            std::make_unique<TInProcessPrinter>(config, m_dir.filePath(QStringLiteral("printer.jsonl")));
         m_printer->Printer.State().Parameters = parameters;
-        Manager().ConnectPrinter(Manager().AddSerialPrinter(QStringLiteral("COM9"), 9, m_printer->Pty.SlavePath())->Id());
+        Manager().ConnectPrinter(
+            Manager().AddSerialPrinter(QStringLiteral("COM9"), 9, m_printer->Pty.SlavePath())->Id());
         QTRY_COMPARE(Main().findChild<QLabel*>(QStringLiteral("printerValue"))->text(), config.Name);
     }
     // "Printer", "Parameters": the editor opens when the printer's parameters arrive.
@@ -151,7 +153,8 @@ class TestParametersForm : public QObject
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             QVERIFY(dialog);
             QCOMPARE(QDir(dialog->directory()), QDir(DataFolder()));
-            QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text(), QStringLiteral("LINE1"));
+            QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text(),
+                     QStringLiteral("LINE1"));
             QCOMPARE(dialog->nameFilters(), QStringList{"Parameter Files (*.prm)"});
             QVERIFY(AppTest::ChooseFiles(dialog, DataFolder(), {fileName}));
             chosen = true;
@@ -205,7 +208,8 @@ private slots:
         QCOMPARE(VisiblePage(), Form().PageBox(page));
         QCOMPARE(VisiblePage()->title(), QStringLiteral("Parameters"));
         const QPoint offCentre = Form().frameGeometry().center() - Main().frameGeometry().center();
-        QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
+        QVERIFY2(offCentre.manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
         QVERIFY(!Manager().IsEnabled());
 
         auto* printRequest = Field<QComboBox>(QStringLiteral("Print request (edge)"));
@@ -233,12 +237,14 @@ private slots:
         Open(PrinterModels::Vega, [](TSimPrinterConfig&, TSimParameters& parameters) {
             parameters.Write(ParameterNo::PrintRequest, 7);
         });
-        QCOMPARE(Field<QComboBox>(QStringLiteral("Print request (edge)"))->currentText(), QStringLiteral("Positive"));
+        QCOMPARE(Field<QComboBox>(QStringLiteral("Print request (edge)"))->currentText(),
+                 QStringLiteral("Positive"));
         QCOMPARE(Edited().PrintRequest, 7);
 
         m_printer->Printer.State().Parameters.Write(ParameterNo::Rotation, 1);
         OpenEditor();
-        QTRY_COMPARE(Field<QComboBox>(QStringLiteral("Rotate print"))->currentText(), QStringLiteral("180 degrees"));
+        QTRY_COMPARE(Field<QComboBox>(QStringLiteral("Rotate print"))->currentText(),
+                     QStringLiteral("180 degrees"));
         QCOMPARE(Edited().PrintRequest, 7);
         Click("okButton");
         QVERIFY(!Form().isVisible());
@@ -343,9 +349,10 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QStringList>("written");
         QTest::newRow("Deneb print direction A")
-            << PrinterModels::Deneb << "Print direction A" << "From Right to Left" << QStringList{"8 = 1", "FlashWrite"};
-        QTest::newRow("Altair inhibit delay")
-            << PrinterModels::Altair << "Inhibit delay" << "Enabled" << QStringList{"18 = 1", "FlashWrite"};
+            << PrinterModels::Deneb << "Print direction A"
+            << "From Right to Left" << QStringList{"8 = 1", "FlashWrite"};
+        QTest::newRow("Altair inhibit delay") << PrinterModels::Altair << "Inhibit delay"
+                                              << "Enabled" << QStringList{"18 = 1", "FlashWrite"};
     }
     void aChangedSettingIsWrittenThenTheFlash()
     {
@@ -384,9 +391,11 @@ private slots:
 
         for (const char* button : {"cancelButton", "okButton"}) {
             OpenEditor();
-            QCOMPARE(Field<QComboBox>(QStringLiteral("Rotate print"))->currentText(), QStringLiteral("0 degrees"));
+            QCOMPARE(Field<QComboBox>(QStringLiteral("Rotate print"))->currentText(),
+                     QStringLiteral("0 degrees"));
             ChooseInFileDialog(QStringLiteral("Load"), QStringLiteral("rigel.prm"));
-            QCOMPARE(Field<QComboBox>(QStringLiteral("Rotate print"))->currentText(), QStringLiteral("180 degrees"));
+            QCOMPARE(Field<QComboBox>(QStringLiteral("Rotate print"))->currentText(),
+                     QStringLiteral("180 degrees"));
             QCOMPARE(Field<TNumberEdit>(QStringLiteral("Print debounce"))->text(), QStringLiteral("25 ms"));
             QCOMPARE(Field<TNumberEdit>(QStringLiteral("Alignment"))->text(), QStringLiteral("7 pixels"));
             Click(button);
@@ -462,7 +471,8 @@ private slots:
         Choose(QStringLiteral("Rotate print"), QStringLiteral("180 degrees"));
         const int boxes = TMessageBox::ShownCount();
         if (duringLoad) {
-            WriteFile(QStringLiteral("vega.prm"), QByteArray(1, char(PrinterModels::Vega)) + QByteArray(92, '\1'));
+            WriteFile(QStringLiteral("vega.prm"),
+                      QByteArray(1, char(PrinterModels::Vega)) + QByteArray(92, '\1'));
             bool chosen = false;
             AppTest::OnNextModal([&](QWidget* dialog) {
                 m_printer->Printer.SendDisconnectNotice();

@@ -2,7 +2,8 @@
 
 #include "ui_FlashWriteForm.h"
 
-TFlashWriteForm::TFlashWriteForm(QWidget* parent) : QDialog(parent), m_ui(std::make_unique<Ui::TFlashWriteForm>())
+TFlashWriteForm::TFlashWriteForm(QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::TFlashWriteForm>())
 {
     m_ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);

@@ -320,7 +320,8 @@ QString TParametersForm::ChooseFile(QFileDialog::AcceptMode mode)
     dialog.setNameFilter(TParameterEditor::FileFilter());
     dialog.setDefaultSuffix(TParameterEditor::DefaultSuffix());
     dialog.setDirectory(TParameterEditor::InitialFolder(QDir::currentPath()));
-    dialog.selectFile(TParameterEditor::ProposedFileName(m_manager ? m_manager->SelectedPrinterName() : QString()));
+    dialog.selectFile(
+        TParameterEditor::ProposedFileName(m_manager ? m_manager->SelectedPrinterName() : QString()));
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);

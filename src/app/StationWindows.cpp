@@ -4,9 +4,9 @@
 #include "app/images/ImageDownloadForm.h"
 #include "app/main/AboutBox.h"
 #include "app/main/VexMainForm.h"
+#include "app/parameters/ParametersWindows.h"
 #include "app/placeholders/ConnectionsPlaceholder.h"
 #include "app/placeholders/OperatorPlaceholder.h"
-#include "app/placeholders/ParametersPlaceholder.h"
 #include "app/placeholders/PrintPlaceholder.h"
 #include "comm/CommChannel.h"
 #include "preview/LabelPreview.h"
@@ -34,8 +34,8 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
     // The image delete dialog, the modify image window and the modify item dialog.
     m_imageDialogs = std::make_unique<TImageDialogs>(m_mainForm.get());
     Created(m_imageDialogs);
-    // The flash write notice, later the parameters editor and the printer clock dialog.
-    m_parameters = std::make_unique<TParametersPlaceholder>();
+    // The flash write notice, the parameters editor and the printer clock dialog.
+    m_parameters = std::make_unique<TParametersWindows>(m_mainForm.get());
     Created(m_parameters);
     // The operator text, date and numeric windows, later the message window.
     m_operator = std::make_unique<TOperatorPlaceholder>();

@@ -12,7 +12,7 @@ class TFontMap;
 class TImageDialogs;
 class TImageDownloadForm;
 class TOperatorPlaceholder;
-class TParametersPlaceholder;
+class TParametersWindows;
 class TPrintPlaceholder;
 class TStation;
 class TStationWindow;
@@ -47,6 +47,7 @@ public:
 
     TVexMainForm& MainForm() { return *m_mainForm; }
     TAboutBox& AboutBox() { return *m_aboutBox; }
+    TParametersWindows& ParametersWindows() { return *m_parameters; }
     TStation& Station() { return *m_station; }
     const TLanguagePack& LanguagePack() const { return m_languagePack; }
 
@@ -62,7 +63,7 @@ private:
     std::unique_ptr<TPrintPlaceholder> m_print;
     std::unique_ptr<TAboutBox> m_aboutBox;
     std::unique_ptr<TImageDialogs> m_imageDialogs;
-    std::unique_ptr<TParametersPlaceholder> m_parameters;
+    std::unique_ptr<TParametersWindows> m_parameters;
     std::unique_ptr<TOperatorPlaceholder> m_operator;
     std::unique_ptr<TFontMap> m_fonts;
     std::unique_ptr<TConnectionsPlaceholder> m_connections;

@@ -45,11 +45,15 @@ QAction* EntryOf(const QList<QAction*>& entries, const QString& text)
 
 bool AppTest::ClickMenu(QMainWindow& window, const QStringList& path)
 {
-    QMenuBar* bar = window.menuBar();
-    QAction* entry = EntryOf(bar->actions(), path.value(0));
+    return ClickMenu(*window.menuBar(), path);
+}
+
+bool AppTest::ClickMenu(QMenuBar& bar, const QStringList& path)
+{
+    QAction* entry = EntryOf(bar.actions(), path.value(0));
     if (!entry)
         return false;
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(entry).center());
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.actionGeometry(entry).center());
     for (int depth = 1; depth < path.size(); ++depth) {
         QMenu* menu = entry->menu();
         if (!menu || !QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000))

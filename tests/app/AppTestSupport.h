@@ -6,6 +6,7 @@
 #include <functional>
 
 class QMainWindow;
+class QMenuBar;
 class QWidget;
 
 // What the window tests share: a station that keeps to itself, and the main menu used as the
@@ -22,6 +23,8 @@ void MapComPort(int portNumber, const QString& device);
 // Opens the menus of the path with the mouse ("Settings", "Language", "Deutsch") and clicks its
 // last entry; false when a menu does not open or the entry is not there.
 bool ClickMenu(QMainWindow& window, const QStringList& path);
+// The same in a menu bar of a window of its own (a dialog's).
+bool ClickMenu(QMenuBar& bar, const QStringList& path);
 // Runs act on the next modal dialog as soon as it shows (one a menu entry opens and waits for).
 void OnNextModal(std::function<void(QWidget*)> act);
 // Picks files in the file dialog as an operator types them, relative to its folder, and confirms.

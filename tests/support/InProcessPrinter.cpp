@@ -57,3 +57,22 @@ QStringList TInProcessPrinter::ReceivedImagesAndFlashWrites() const
 {
     return Received().filter(QRegularExpression(QStringLiteral("^(ImageData|FlashWrite)")));
 }
+
+QList<TXLMessage> TInProcessPrinter::ReceivedMessages() const
+{
+    QFile file(m_logPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<TXLMessage> received;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QJsonObject object = QJsonDocument::fromJson(line).object();
+        if (object.value(QStringLiteral("dir")).toString() != QLatin1String("in"))
+            continue;
+        TXLMessage message(quint8(object.value(QStringLiteral("id")).toInt()),
+                           quint16(object.value(QStringLiteral("sub")).toInt()));
+        message.WriteBytes(QByteArray::fromHex(object.value(QStringLiteral("body")).toString().toLatin1()));
+        message.SetPosition(0);
+        received.append(message);
+    }
+    return received;
+}

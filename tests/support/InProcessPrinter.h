@@ -22,6 +22,8 @@ public:
     // "DisconnectRequest", other messages as "id/sub".
     QStringList Received() const;
     QStringList ReceivedImagesAndFlashWrites() const;
+    // The messages that reached the printer, with their bodies, in the order they arrived.
+    QList<TXLMessage> ReceivedMessages() const;
 
     TSimPrinter Printer;
     TSimTcpServer Tcp;

@@ -332,4 +332,225 @@
         <translation>BILD %1 EXISTIERT, ÜBERSCHREIBEN?</translation>
     </message>
 </context>
+<context>
+    <name>TParametersForm</name>
+    <message>
+        <source>Print parameters</source>
+        <translation>Druckparameter</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Datum/Uhrzeit</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Rotate print</source>
+        <translation>Druck drehen</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>X offset</source>
+        <translation>X-Versatz</translation>
+    </message>
+    <message>
+        <source>Y offset</source>
+        <translation>Y-Versatz</translation>
+    </message>
+    <message>
+        <source>Print request (edge)</source>
+        <translation>Druckanforderung (Flanke)</translation>
+    </message>
+    <message>
+        <source>Print debounce</source>
+        <translation>Entprellzeit der Druckanforderung</translation>
+    </message>
+    <message>
+        <source>Print delay</source>
+        <translation>Druckverzögerung</translation>
+    </message>
+    <message>
+        <source>Ribbon gap</source>
+        <translation>Farbbandabstand</translation>
+    </message>
+    <message>
+        <source>Inhibit delay</source>
+        <translation>Sperrverzögerung</translation>
+    </message>
+    <message>
+        <source>Inhibit off delay</source>
+        <translation>Ausschaltverzögerung der Sperre</translation>
+    </message>
+    <message>
+        <source>Print direction</source>
+        <translation>Druckrichtung</translation>
+    </message>
+    <message>
+        <source>Print direction A</source>
+        <translation>Druckrichtung A</translation>
+    </message>
+    <message>
+        <source>Print direction B</source>
+        <translation>Druckrichtung B</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Streckung</translation>
+    </message>
+    <message>
+        <source>Encoder strobe source</source>
+        <translation>Taktquelle des Drehgebers</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Head cap interval</source>
+        <translation>Intervall der Kopfabdeckung</translation>
+    </message>
+    <message>
+        <source>Spit Delay</source>
+        <translation>Spülverzögerung</translation>
+    </message>
+    <message>
+        <source>Spit Interval</source>
+        <translation>Spülintervall</translation>
+    </message>
+    <message>
+        <source>Print delay A</source>
+        <translation>Druckverzögerung A</translation>
+    </message>
+    <message>
+        <source>Print delay B</source>
+        <translation>Druckverzögerung B</translation>
+    </message>
+    <message>
+        <source>0 degrees</source>
+        <translation>0 Grad</translation>
+    </message>
+    <message>
+        <source>180 degrees</source>
+        <translation>180 Grad</translation>
+    </message>
+    <message>
+        <source>From Left to Right</source>
+        <translation>Von links nach rechts</translation>
+    </message>
+    <message>
+        <source>From Right to Left</source>
+        <translation>Von rechts nach links</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>Positiv</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negativ</translation>
+    </message>
+    <message>
+        <source>Positive/Continuous</source>
+        <translation>Positiv/Kontinuierlich</translation>
+    </message>
+    <message>
+        <source>Negative Continuous</source>
+        <translation>Negativ kontinuierlich</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Deaktiviert</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Aktiviert</translation>
+    </message>
+    <message>
+        <source>External Speed Encoder</source>
+        <translation>Externer Geschwindigkeitsgeber</translation>
+    </message>
+    <message>
+        <source>Internal Pulse Generator</source>
+        <translation>Interner Impulsgenerator</translation>
+    </message>
+    <message>
+        <source>Incompatible printer type</source>
+        <translation>Inkompatibler Druckertyp</translation>
+    </message>
+    <message>
+        <source>Parameter Files (*.prm)</source>
+        <translation>Parameterdateien (*.prm)</translation>
+    </message>
+</context>
+<context>
+    <name>TDateTimeForm</name>
+    <message>
+        <source>Set Date and Time</source>
+        <translation>Datum und Uhrzeit einstellen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Use PC time</source>
+        <translation>PC-Zeit übernehmen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>Ungültiges Argument für die Datumskodierung</translation>
+    </message>
+    <message>
+        <source>Invalid argument to time encode</source>
+        <translation>Ungültiges Argument für die Zeitkodierung</translation>
+    </message>
+</context>
+<context>
+    <name>TFlashWriteForm</name>
+    <message>
+        <source>Writing to flash, please wait.</source>
+        <translation>Der Flash-Speicher wird beschrieben, bitte warten.</translation>
+    </message>
+</context>
 </TS>

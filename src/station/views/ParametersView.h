@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 class TXLMessage;
 
 // The parameters editor, the printer clock dialog and the flash write notice as the station sees them.

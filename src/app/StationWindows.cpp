@@ -1,8 +1,8 @@
 #include "app/StationWindows.h"
 
+#include "app/connections/ConnectionsForm.h"
 #include "app/main/AboutBox.h"
 #include "app/main/VexMainForm.h"
-#include "app/placeholders/ConnectionsPlaceholder.h"
 #include "app/placeholders/ImageDialogsPlaceholder.h"
 #include "app/placeholders/OperatorPlaceholder.h"
 #include "app/placeholders/ParametersPlaceholder.h"
@@ -41,8 +41,8 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
     m_operator = std::make_unique<TOperatorPlaceholder>();
     Created(m_operator);
     m_fonts = std::make_unique<TFontMap>(TFontMap::LoadForStation());
-    // The connection manager: its window (later with the properties dialog) and its logic.
-    m_connections = std::make_unique<TConnectionsPlaceholder>();
+    // The connection manager: its window with the properties dialog, and its logic.
+    m_connections = std::make_unique<TConnectionsForm>(m_mainForm.get());
     Created(m_connections);
     m_station = std::make_unique<TStation>(
         TStationViews{*m_mainForm, *m_connections, *m_print, *m_imageTransfer, *m_imageDialogs, *m_parameters,

@@ -16,7 +16,8 @@ private slots:
         // 1366 / 40 = 34.15, 1019 / 2 = 509.5, 1366 / 20 = 68.3, 768 / 3 = 256
         QTest::newRow("divisions truncate") << QRect(0, 0, 1366, 768) << 347 << QRect(34, 256, 441, 256);
         QTest::newRow("a second screen") << QRect(1920, 0, 1280, 1024) << 400 << QRect(1952, 341, 376, 341);
-        QTest::newRow("no room beside the main window") << QRect(0, 0, 640, 480) << 600 << QRect(16, 160, 0, 160);
+        QTest::newRow("no room beside the main window")
+            << QRect(0, 0, 640, 480) << 600 << QRect(16, 160, 0, 160);
     }
     void theWindowGoesBesideTheMainWindow()
     {

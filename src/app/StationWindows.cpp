@@ -1,11 +1,11 @@
 #include "app/StationWindows.h"
 
+#include "app/connections/ConnectionsForm.h"
 #include "app/images/ImageDialogs.h"
 #include "app/images/ImageDownloadForm.h"
 #include "app/main/AboutBox.h"
 #include "app/main/VexMainForm.h"
 #include "app/parameters/ParametersWindows.h"
-#include "app/placeholders/ConnectionsPlaceholder.h"
 #include "app/placeholders/OperatorPlaceholder.h"
 #include "app/placeholders/PrintPlaceholder.h"
 #include "comm/CommChannel.h"
@@ -41,8 +41,8 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
     m_operator = std::make_unique<TOperatorPlaceholder>();
     Created(m_operator);
     m_fonts = std::make_unique<TFontMap>(TFontMap::LoadForStation());
-    // The connection manager: its window (later with the properties dialog) and its logic.
-    m_connections = std::make_unique<TConnectionsPlaceholder>();
+    // The connection manager: its window with the properties dialog, and its logic.
+    m_connections = std::make_unique<TConnectionsForm>(m_mainForm.get());
     Created(m_connections);
     m_station = std::make_unique<TStation>(
         TStationViews{*m_mainForm, *m_connections, *m_print, *m_imageTransfer, *m_imageDialogs, *m_parameters,

@@ -7,7 +7,7 @@
 #include <memory>
 
 class TAboutBox;
-class TConnectionsPlaceholder;
+class TConnectionsForm;
 class TFontMap;
 class TImageDialogs;
 class TImageDownloadForm;
@@ -66,6 +66,6 @@ private:
     std::unique_ptr<TParametersWindows> m_parameters;
     std::unique_ptr<TOperatorPlaceholder> m_operator;
     std::unique_ptr<TFontMap> m_fonts;
-    std::unique_ptr<TConnectionsPlaceholder> m_connections;
+    std::unique_ptr<TConnectionsForm> m_connections;
     std::unique_ptr<TStation> m_station;
 };

@@ -7,7 +7,8 @@
 
 // The link to a printer over Ethernet: one TCP connection, opened on creation for a short probe (the
 // printer's answers fill its coder for the connection list) and again when the operator connects.
-// The probe does not wait: its own timer decides that a connection attempt has failed.
+// The probe does not wait: its own timer decides that a connection attempt has failed. A connection
+// the printer closes is a lost link.
 class TNetChannel : public TCommChannel
 {
     Q_OBJECT

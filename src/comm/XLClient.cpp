@@ -20,6 +20,13 @@ TXLClient::TXLClient(TNetChannel& channel)
         if (auto onConnected = std::exchange(m_onConnected, nullptr))
             onConnected();
     });
+    // The printer closed its end (switched off, restarted, its network gone): the link is lost.
+    connect(&m_socket, &QTcpSocket::disconnected, this, [this] {
+        if (!m_closing) {
+            qCDebug(lcCommTcp) << m_host << m_port << "closed by the printer";
+            m_channel.ConnectionLost();
+        }
+    });
     connect(&m_socket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
         qCDebug(lcCommTcp) << m_host << m_port << "socket error" << error;
         m_onConnected = nullptr;
@@ -28,6 +35,7 @@ TXLClient::TXLClient(TNetChannel& channel)
 
 TXLClient::~TXLClient()
 {
+    m_closing = true;
     m_socket.abort();
 }
 
@@ -68,6 +76,7 @@ void TXLClient::Disconnect()
 {
     ++m_connectionSerial;
     m_onConnected = nullptr;
+    const QScopedValueRollback closing(m_closing, true);
     m_socket.flush(); // what is written goes to the system before the socket closes
     m_socket.abort();
     m_assembler.Reset();

@@ -55,6 +55,7 @@ private:
     QString m_host;
     quint16 m_port = 0;
     bool m_processing = false;
+    bool m_closing = false; // the station closes the connection itself
     // Counts the connections opened and closed: packets of a chunk read from an earlier connection
     // are not delivered to a later one.
     quint64 m_connectionSerial = 0;

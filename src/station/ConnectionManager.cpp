@@ -338,6 +338,14 @@ std::optional<TPrinterProperties> TConnectionManager::PropertiesOf(quint64 id) c
     return properties;
 }
 
+TConnectionCommands TConnectionManager::CommandsFor(quint64 id) const
+{
+    TCommChannel* channel = FindChannel(id);
+    if (!channel)
+        return {};
+    return {!channel->IsConnected(), m_connected.contains(channel), true};
+}
+
 // Disconnecting the selected printer selects the one that followed it, or the last one.
 void TConnectionManager::DisconnectAt(int position)
 {

@@ -26,6 +26,16 @@ struct TPrinterProperties
     TLinkAddress Address;
 };
 
+// Which of the "Connections" window's commands do something for a printer.
+struct TConnectionCommands
+{
+    bool Connect = false;    // the printer's link is not connected
+    bool Disconnect = false; // the printer is one of the connected printers
+    bool Properties = false; // the printer is listed
+
+    bool operator==(const TConnectionCommands&) const = default;
+};
+
 // Owns every printer link: one serial channel per COM port present, one network channel per printer
 // port that answers discovery. Keeps the printers whose connection was acknowledged, in the order of
 // acknowledgement, and designates at most one of them as the selected printer, to which every window
@@ -66,6 +76,7 @@ public:
     void ConnectPrinter(quint64 id);
     void DisconnectPrinter(quint64 id);
     std::optional<TPrinterProperties> PropertiesOf(quint64 id) const;
+    TConnectionCommands CommandsFor(quint64 id) const;
     void DisconnectAt(int position);
     void DisconnectAll();
     // Closes every link, after giving the disconnect requests under way a short time to go out.

@@ -1,6 +1,7 @@
 #include "widgets/ProgramIcon.h"
 
-#include <QIconEngine>
+#include "widgets/DrawnIcon.h"
+
 #include <QPainter>
 
 namespace {
@@ -34,22 +35,6 @@ void Paint(QPainter& painter, const QRectF& area)
                                            origin.y() + row * pitch + (pitch - dot) / 2, dot, dot));
     painter.restore();
 }
-
-// Draws the icon at whatever size it is asked for, when it is asked for.
-class TProgramIconEngine : public QIconEngine
-{
-public:
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override { Paint(*painter, rect); }
-    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
-    {
-        QPixmap pixmap(size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        Paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
-        return pixmap;
-    }
-    QIconEngine* clone() const override { return new TProgramIconEngine; }
-};
 } // namespace
 
 QPixmap ProgramIcon::Pixmap(int side)
@@ -59,5 +44,5 @@ QPixmap ProgramIcon::Pixmap(int side)
 
 QIcon ProgramIcon::Icon()
 {
-    return QIcon(new TProgramIconEngine);
+    return DrawnIcon::Make(&Paint);
 }

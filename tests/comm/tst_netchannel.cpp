@@ -164,30 +164,33 @@ private slots:
         QCOMPARE(events, (QStringList{"dialog opens", "timer", "A status 0, B status 100", "dialog closes"}));
     }
 
-    // The printer closes its end while the station still writes: the writes fail quietly, the
-    // message is given up like one to a silent printer, and the channel connects again afterwards.
-    void writingToAConnectionThePeerClosedIsHarmless()
+    // The printer closes its end (switched off, restarted) while the station still writes: the writes
+    // fail quietly, the link is lost as one the station drops, 20 ms later, with what was queued for
+    // it, and the channel connects again afterwards.
+    void aConnectionThePeerClosesIsALostLink()
     {
         TFakeTcpPrinter printer;
         TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), TCoder::Factory(m_views));
         QTRY_COMPARE(printer.Received.size(), 2);
         QTRY_VERIFY(!channel.Unanswered());
+        channel.SetConnected(true);
+        QSignalSpy lost(&channel, &TCommChannel::LinkLost);
         printer.Socket()->close(); // the station has not seen it yet
         channel.QueueMessage(std::make_unique<TXLMessage>(XLSend::RequestStatus));
-        for (int expiry = 0; expiry <= TCommChannel::MaxResends; ++expiry) {
-            channel.OnRetryTimer();
-            QTest::qWait(2); // the station sees the close meanwhile, and the later writes find no link
-        }
-        QCOMPARE(channel.QueuedMessages(), 0);
-        QVERIFY(channel.Unanswered());
+        channel.OnRetryTimer();
+        QTRY_COMPARE(lost.size(), 1);
+        QVERIFY(!channel.IsConnected());
         QVERIFY(!channel.IsLinkOpen());
+        QCOMPARE(channel.QueuedMessages(), 0);
         QCOMPARE(printer.Received.size(), 2);
 
-        channel.Close();
         channel.Connect();
         QTRY_COMPARE(printer.Received.size(), 3);
         QCOMPARE(printer.Connections, 2);
         QCOMPARE(printer.Received.last().MsgId, XLSend::ConnectRequest.Id);
+        channel.Close(); // closing a link of its own is no loss
+        QTest::qWait(2 * TNetChannel::LinkLostMs);
+        QCOMPARE(lost.size(), 1);
     }
 
     void aLostLinkClosesTwentyMillisecondsLater()

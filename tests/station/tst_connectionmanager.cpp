@@ -167,6 +167,21 @@ private slots:
         QCOMPARE(m_manager->SelectedIndex(), -1);
     }
 
+    // Each command only where it does something: "Connect" while the link is not connected,
+    // "Disconnect" for a connected printer; a printer no longer listed has none.
+    void theCommandsThatApplyFollowTheConnection()
+    {
+        TCommChannel* a = Printer(QStringLiteral("A"));
+        QCOMPARE(m_manager->CommandsFor(a->Id()), (TConnectionCommands{true, false, true}));
+        a->SetConnected(true); // the printer agreed; the manager has not been told yet
+        QCOMPARE(m_manager->CommandsFor(a->Id()), (TConnectionCommands{false, false, true}));
+        m_manager->ConnectAcknowledged(*a);
+        QCOMPARE(m_manager->CommandsFor(a->Id()), (TConnectionCommands{false, true, true}));
+        m_manager->PrinterDisconnected(*a);
+        QTRY_COMPARE(m_manager->CommandsFor(a->Id()), (TConnectionCommands{true, false, true})); // its link closes
+        QCOMPARE(m_manager->CommandsFor(a->Id() + 1000), TConnectionCommands{});
+    }
+
     void theDisconnectNoticeOfAPrinterReachesTheManagerThroughItsLink()
     {
         TCommChannel* a = Printer(QStringLiteral("A"));

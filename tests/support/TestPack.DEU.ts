@@ -258,6 +258,83 @@
     </message>
 </context>
 <context>
+    <name>TConnectionsForm</name>
+    <message>
+        <source>Connections</source>
+        <translation>Verbindungen</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>No Ethernet Connection</source>
+        <translation>Keine Ethernet-Verbindung</translation>
+    </message>
+    <message>
+        <source>not printing, no ink</source>
+        <translation>druckt nicht, keine Tinte</translation>
+    </message>
+    <message>
+        <source>not printing, ink</source>
+        <translation>druckt nicht, Tinte</translation>
+    </message>
+    <message>
+        <source>printing, no ink</source>
+        <translation>druckt, keine Tinte</translation>
+    </message>
+    <message>
+        <source>printing, ink</source>
+        <translation>druckt, Tinte</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>nicht verbunden</translation>
+    </message>
+</context>
+<context>
+    <name>TPropertyForm</name>
+    <message>
+        <source>Firmware version</source>
+        <translation>Firmware-Version</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Port Number</source>
+        <translation>Portnummer</translation>
+    </message>
+    <message>
+        <source>Com Port</source>
+        <translation>COM-Anschluss</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+</context>
+<context>
+    <name>TConnectionManager</name>
+    <message>
+        <source>%1 MANUALLY DISCONNECTED!</source>
+        <translation>%1 MANUELL GETRENNT!</translation>
+    </message>
+</context>
+<context>
     <name>TLamp</name>
     <message>
         <source>on</source>

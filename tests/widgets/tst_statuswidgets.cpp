@@ -1,3 +1,4 @@
+#include "widgets/ConnectionIcon.h"
 #include "widgets/ElidingLabel.h"
 #include "widgets/Lamp.h"
 
@@ -29,6 +30,35 @@ private slots:
         QCOMPARE(image.pixelColor(10, 10), color);
         QCOMPARE(image.pixelColor(0, 0), lamp.palette().color(QPalette::Window)); // a disc, not a square
         QCOMPARE(lamp.accessibleName(), name);
+    }
+
+    // Icons 0 to 3 by the printer's status bits (1 ink, 2 printing), 4 when it is not connected; drawn
+    // for the pixels asked for, so that a screen of pixel ratio 2 gets a sharp icon of 64 by 64.
+    void aConnectionIconShowsThePrintAndInkLamps_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QColor>("printLamp");
+        QTest::addColumn<QColor>("inkLamp");
+        QTest::newRow("0: neither") << 0 << TLamp::UnlitColor << TLamp::UnlitColor;
+        QTest::newRow("1: ink") << 1 << TLamp::UnlitColor << TLamp::LitColor;
+        QTest::newRow("2: printing") << 2 << TLamp::LitColor << TLamp::UnlitColor;
+        QTest::newRow("3: both") << 3 << TLamp::LitColor << TLamp::LitColor;
+        QTest::newRow("4: not connected") << 4 << QColor(Qt::white) << QColor(Qt::white);
+    }
+    void aConnectionIconShowsThePrintAndInkLamps()
+    {
+        QFETCH(int, index);
+        QFETCH(QColor, printLamp);
+        QFETCH(QColor, inkLamp);
+        for (const qreal ratio : {1.0, 2.0}) {
+            const QPixmap pixmap = ConnectionIcon::Icon(index).pixmap(QSize(32, 32), ratio);
+            QCOMPARE(pixmap.size(), QSize(32, 32) * ratio);
+            QCOMPARE(pixmap.devicePixelRatio(), ratio);
+            const QImage image = pixmap.toImage();
+            const qreal scale = 32 * ratio / ConnectionIcon::Grid;
+            QCOMPARE(image.pixelColor((ConnectionIcon::PrintLampCentre * scale).toPoint()), printLamp);
+            QCOMPARE(image.pixelColor((ConnectionIcon::InkLampCentre * scale).toPoint()), inkLamp);
+        }
     }
 
     void aLongValueEndsInAnEllipsisButKeepsItsText()

@@ -9,12 +9,12 @@
 #include "station/ComPortChoices.h"
 #include "station/LanguagePack.h"
 #include "station/Station.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
-#include <QScreen>
 
 TVexMainForm::TVexMainForm(QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::TVexMainForm>()), m_languageGroup(new QActionGroup(this))
@@ -304,12 +304,7 @@ void TVexMainForm::LanguageSelectClick(int position)
 
 void TVexMainForm::CentreOnScreen()
 {
-    const QScreen* shownOn = screen();
-    if (!shownOn)
-        return;
-    const QRect area = shownOn->geometry();
-    const QSize size = frameGeometry().size();
-    move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+    WindowPlacement::CentreOnScreen(*this);
 }
 
 void TVexMainForm::ShowTransferProgress(const QString& fileName, int percent)

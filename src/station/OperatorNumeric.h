@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The numeric operator window's check of an entry against the two limits of the printer's request.
+// The limit the printer sent second is accepted itself, the one it sent first is not, whichever is
+// the larger; equal limits accept nothing. The window shows the smaller limit as "Minimum" and the
+// larger as "Maximum".
+constexpr bool OperatorNumericAccepts(qint32 value, qint32 limitA, qint32 limitB)
+{
+    return limitB >= limitA ? (limitA < value && value <= limitB) : (limitB <= value && value < limitA);
+}

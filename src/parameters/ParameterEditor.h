@@ -120,6 +120,9 @@ public:
     // Writes every setting that differs from the printer's to the printer, in the model's order, and
     // FlashWrite when the record asks for it; the received record is brought up to date.
     void SendChanges(TMessageSink& sink);
+    // Whether SendChanges would write any setting (the ribbon printer's record asks for FlashWrite
+    // also when it writes none).
+    bool HasChanges() const;
 
     // Parameter files: the model byte, then the settings. Save first collects the shown values (none
     // for a caller without controls); it replaces an existing file only once the new one is

@@ -171,6 +171,36 @@ private slots:
                                            "33/20: 00 00 00 04", "31/4"}));
     }
 
+    void hasChangesTellsWhetherASettingWouldBeWritten_data()
+    {
+        QTest::addColumn<quint8>("model");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("changes");
+        QTest::newRow("ribbon printer, the same value") << PrinterModels::Altair << "Contrast"
+                                                        << "80" << false;
+        QTest::newRow("ribbon printer, a new value") << PrinterModels::Altair << "Contrast"
+                                                     << "81" << true;
+        QTest::newRow("ink-jet, the same value") << PrinterModels::Rigel << "Alignment"
+                                                 << "0" << false;
+        QTest::newRow("ink-jet, a new value") << PrinterModels::Rigel << "Alignment"
+                                              << "4" << true;
+    }
+    void hasChangesTellsWhetherASettingWouldBeWritten()
+    {
+        QFETCH(quint8, model);
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        QFETCH(bool, changes);
+        TParameterEditor editor = Editor(model, {{16, 80}});
+        QVERIFY(!editor.HasChanges());
+        QVERIFY(!editor.SetText(editor.FindRow(label), text).Refused());
+        QCOMPARE(editor.HasChanges(), changes);
+        TRecordingSink sink;
+        editor.SendChanges(sink);
+        QVERIFY(!editor.HasChanges()); // the printer's record is up to date
+    }
+
     void aNewReportReplacesThePair()
     {
         TParameterEditor editor = Editor(PrinterModels::Vega, {{1, 0}});

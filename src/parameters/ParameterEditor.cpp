@@ -384,6 +384,7 @@ TFileResult TParameterEditor::Load(const QString& path)
         break;
     case TParameterFileLoad::OtherModel:
         result.Error = Translated(IncompatibleFile);
+        result.OtherModel = true;
         break;
     }
     return result;

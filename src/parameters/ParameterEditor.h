@@ -41,7 +41,8 @@ struct TEditResult
 // What came of saving or loading a parameter file.
 struct TFileResult
 {
-    QString Error; // the station's message; empty when the file was written or read
+    QString Error;           // the station's message; empty when the file was written or read
+    bool OtherModel = false; // Load: the file was saved from a printer of another model
     // Save: what the values shown in the controls did; a refusal stops the save before the file
     // is created.
     TEditResult Collected;

@@ -140,7 +140,9 @@ private slots:
         }
         TParameterEditor editor = Editor(PrinterModels::Rigel, {{1, 1}, {12, 3}});
         const QByteArray before = Saved(editor.Edited());
-        QCOMPARE(editor.Load(path).Error, QString(error).replace("%1", QDir::toNativeSeparators(path)));
+        const TFileResult result = editor.Load(path);
+        QCOMPARE(result.Error, QString(error).replace("%1", QDir::toNativeSeparators(path)));
+        QCOMPARE(result.OtherModel, contents.size() == 93);
         QCOMPARE(Saved(editor.Edited()), before);
     }
 

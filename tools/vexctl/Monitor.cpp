@@ -12,11 +12,12 @@
 #include <QTextStream>
 #include <QTimer>
 
-#include <limits>
-
 using namespace Commands;
 
 namespace {
+
+// How often a watch looks whether the printer has fallen silent or the monitor was interrupted.
+constexpr int CheckMs = 100;
 
 // Local time with its offset from UTC, to the millisecond.
 QString Timestamp()
@@ -164,7 +165,7 @@ bool TMonitor::Pause(int ms)
         if (m_interrupted)
             loop.quit();
     });
-    check.start(20);
+    check.start(CheckMs);
     if (!m_interrupted)
         loop.exec();
     return !m_interrupted;
@@ -188,8 +189,18 @@ TMonitor::TEnd TMonitor::Watch()
     m_silence.restart();
     m_watching = true;
     ShowChanges();
+    // Reports end the watch at once; the silence and the interruption are looked at now and then.
+    QEventLoop loop;
+    const auto check = [this, &loop] {
+        if (WatchEnded())
+            loop.quit();
+    };
+    connect(&m_views, &TConsoleViews::Changed, &loop, check);
+    QTimer look;
+    connect(&look, &QTimer::timeout, &loop, check);
+    look.start(CheckMs);
     while (!WatchEnded())
-        m_station->Await([this] { return WatchEnded().has_value(); }, std::numeric_limits<int>::max());
+        loop.exec();
     m_watching = false;
     if (channel)
         disconnect(channel, nullptr, this, nullptr);

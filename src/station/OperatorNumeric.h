@@ -2,6 +2,9 @@
 
 #include <QtGlobal>
 
+// The numeric operator window's entry field takes 1 to this many decimal digits and nothing else.
+inline constexpr int OperatorNumericDigits = 8;
+
 // The numeric operator window's check of an entry against the two limits of the printer's request.
 // The limit the printer sent second is accepted itself, the one it sent first is not, whichever is
 // the larger; equal limits accept nothing. The window shows the smaller limit as "Minimum" and the

@@ -2,6 +2,7 @@
 
 #include "ConsoleViews.h"
 #include "HelpText.h"
+#include "station/OperatorNumeric.h"
 
 #include <QRegularExpression>
 
@@ -27,11 +28,11 @@ QString ReadOperatorAnswers(const TCommandLine& line, TOperatorAnswers& answers)
         answers.Text = text;
     }
     if (parser.isSet(line.AnswerNumber)) {
-        // The numeric window's entry field takes 1 to 8 decimal digits and nothing else.
-        static const QRegularExpression digits(QStringLiteral("^[0-9]{1,8}$"));
+        // What the numeric window's entry field takes.
+        static const QRegularExpression digits(QStringLiteral("^[0-9]{1,%1}$").arg(OperatorNumericDigits));
         const QString number = parser.value(line.AnswerNumber);
         if (!digits.match(number).hasMatch())
-            return QStringLiteral("--answer-number takes 1 to 8 decimal digits");
+            return QStringLiteral("--answer-number takes 1 to %1 decimal digits").arg(OperatorNumericDigits);
         answers.Number = number.toInt();
     }
     if (parser.isSet(line.AnswerDate)) {

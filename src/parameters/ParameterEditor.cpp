@@ -326,6 +326,27 @@ void TParameterEditor::SendChanges(TMessageSink& sink)
         m_edited->SendChanges(*m_received, sink);
 }
 
+bool TParameterEditor::HasChanges() const
+{
+    class TWriteCounter : public TMessageSink
+    {
+    public:
+        int Writes = 0;
+        void SendToSelected(std::unique_ptr<TXLMessage> message) override
+        {
+            if (message->Id == XLSend::WriteParameterId)
+                ++Writes;
+        }
+    };
+    if (!IsOpen())
+        return false;
+    // The model's own comparison, on copies.
+    TWriteCounter counter;
+    const std::unique_ptr<TParameterData> received = m_received->Clone();
+    m_edited->Clone()->SendChanges(*received, counter);
+    return counter.Writes > 0;
+}
+
 TFileResult TParameterEditor::Save(const QString& path, const QList<QVariant>& shown)
 {
     TFileResult result;
@@ -363,6 +384,7 @@ TFileResult TParameterEditor::Load(const QString& path)
         break;
     case TParameterFileLoad::OtherModel:
         result.Error = Translated(IncompatibleFile);
+        result.OtherModel = true;
         break;
     }
     return result;

@@ -41,7 +41,8 @@ struct TEditResult
 // What came of saving or loading a parameter file.
 struct TFileResult
 {
-    QString Error; // the station's message; empty when the file was written or read
+    QString Error;           // the station's message; empty when the file was written or read
+    bool OtherModel = false; // Load: the file was saved from a printer of another model
     // Save: what the values shown in the controls did; a refusal stops the save before the file
     // is created.
     TEditResult Collected;
@@ -120,6 +121,9 @@ public:
     // Writes every setting that differs from the printer's to the printer, in the model's order, and
     // FlashWrite when the record asks for it; the received record is brought up to date.
     void SendChanges(TMessageSink& sink);
+    // Whether SendChanges would write any setting (the ribbon printer's record asks for FlashWrite
+    // also when it writes none).
+    bool HasChanges() const;
 
     // Parameter files: the model byte, then the settings. Save first collects the shown values (none
     // for a caller without controls); it replaces an existing file only once the new one is

@@ -140,7 +140,9 @@ private slots:
         }
         TParameterEditor editor = Editor(PrinterModels::Rigel, {{1, 1}, {12, 3}});
         const QByteArray before = Saved(editor.Edited());
-        QCOMPARE(editor.Load(path).Error, QString(error).replace("%1", QDir::toNativeSeparators(path)));
+        const TFileResult result = editor.Load(path);
+        QCOMPARE(result.Error, QString(error).replace("%1", QDir::toNativeSeparators(path)));
+        QCOMPARE(result.OtherModel, contents.size() == 93);
         QCOMPARE(Saved(editor.Edited()), before);
     }
 
@@ -169,6 +171,36 @@ private slots:
         editor.SendChanges(sink);
         QCOMPARE(sink.Sent(), (QStringList{"33/12: 00 00 00 00", "33/5: 00 00 00 14", "33/1: 00 00 00 01",
                                            "33/20: 00 00 00 04", "31/4"}));
+    }
+
+    void hasChangesTellsWhetherASettingWouldBeWritten_data()
+    {
+        QTest::addColumn<quint8>("model");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("changes");
+        QTest::newRow("ribbon printer, the same value") << PrinterModels::Altair << "Contrast"
+                                                        << "80" << false;
+        QTest::newRow("ribbon printer, a new value") << PrinterModels::Altair << "Contrast"
+                                                     << "81" << true;
+        QTest::newRow("ink-jet, the same value") << PrinterModels::Rigel << "Alignment"
+                                                 << "0" << false;
+        QTest::newRow("ink-jet, a new value") << PrinterModels::Rigel << "Alignment"
+                                              << "4" << true;
+    }
+    void hasChangesTellsWhetherASettingWouldBeWritten()
+    {
+        QFETCH(quint8, model);
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        QFETCH(bool, changes);
+        TParameterEditor editor = Editor(model, {{16, 80}});
+        QVERIFY(!editor.HasChanges());
+        QVERIFY(!editor.SetText(editor.FindRow(label), text).Refused());
+        QCOMPARE(editor.HasChanges(), changes);
+        TRecordingSink sink;
+        editor.SendChanges(sink);
+        QVERIFY(!editor.HasChanges()); // the printer's record is up to date
     }
 
     void aNewReportReplacesThePair()

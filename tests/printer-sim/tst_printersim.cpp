@@ -582,6 +582,8 @@ private slots:
                                             << "21/0008 01 01";
         QTest::newRow("status word in decimal") << "status 257"
                                                 << "21/0008 01 01";
+        QTest::newRow("print count") << "count 258"
+                                     << "21/0005 00 00 01 02";
     }
     void commandsSendTheirMessageOnEveryConnectedLink()
     {
@@ -621,6 +623,7 @@ private slots:
         QTest::newRow("numeric request short") << "request numeric 1 2";
         QTest::newRow("text length too large") << "request text A B 256";
         QTest::newRow("silent without state") << "silent";
+        QTest::newRow("print count not a number") << "count many";
     }
     void badCommandsAreRefusedAndSendNothing()
     {

@@ -2,6 +2,7 @@
 
 #include "DesignFileWriter.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 
@@ -52,6 +53,20 @@ VexctlRun::TResult VexctlRun::Run(const QString& folder, const QStringList& argu
     TResult result = Finish(process);
     result.Ms = clock.elapsed();
     return result;
+}
+
+bool VexctlRun::AwaitText(QProcess& process, QProcess::ProcessChannel channel, const QString& text,
+                          QString& seen)
+{
+    const QDeadlineTimer deadline(20000);
+    process.setReadChannel(channel);
+    while (!seen.contains(text)) {
+        if (deadline.hasExpired() || process.state() == QProcess::NotRunning)
+            return false;
+        process.waitForReadyRead(100);
+        seen += QString::fromLocal8Bit(process.readAll());
+    }
+    return true;
 }
 
 QByteArray VexctlRun::TextImage(const QByteArray& imageName, const QByteArray& text,

@@ -5,7 +5,6 @@
 #include "VexctlRun.h"
 #include "comm/XLMessage.h"
 
-#include <QDeadlineTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -57,19 +56,6 @@ QStringList ImageMessagesReceived(const TSimulatorProcess& printer)
                       : QString::number(sub));
     }
     return names;
-}
-
-// Reads the run's standard error until it holds the text.
-bool AwaitError(QProcess& process, const QString& text, QString& errors)
-{
-    const QDeadlineTimer deadline(20000);
-    while (!errors.contains(text)) {
-        if (deadline.hasExpired() || process.state() == QProcess::NotRunning)
-            return false;
-        process.waitForReadyRead(100);
-        errors += QString::fromLocal8Bit(process.readAllStandardError());
-    }
-    return true;
 }
 
 } // namespace
@@ -315,7 +301,7 @@ private slots:
                          PrinterOf(printer, TMedium::Tcp) +
                              QStringList{"send", "Big.Vega", "--timeout", "2"});
         QString errors;
-        QVERIFY(AwaitError(run, "sending big.vega", errors));
+        QVERIFY(VexctlRun::AwaitText(run, QProcess::StandardError, "sending big.vega", errors));
         printer.Command("silent on");
         const VexctlRun::TResult sent = VexctlRun::Finish(run);
         QCOMPARE(sent.ExitCode, 5);
@@ -339,28 +325,45 @@ private slots:
     void whatThePrinterReportsDuringACommandGoesToStandardError_data()
     {
         QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<QStringList>("answers");
         QTest::addColumn<QString>("reported");
         QTest::addColumn<QList<QByteArray>>("numericReplies");
-        QTest::newRow("a fault") << QByteArray("fault ribbon") << "LINE7 - RIBBON FAULT!"
-                                 << QList<QByteArray>{};
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("a fault") << QByteArray("fault ribbon") << QStringList{} << "LINE7 - RIBBON FAULT!"
+                                 << QList<QByteArray>{} << 0;
         QTest::newRow("an operator request, answered with the printer's value")
-            << QByteArray("request numeric 5 0 10 3") << "operator numeric request for item 3 answered with 5"
-            << QList<QByteArray>{Hex("00 00 00 05")};
+            << QByteArray("request numeric 5 0 10 3") << QStringList{}
+            << "operator numeric request for item 3 answered with 5" << QList<QByteArray>{Hex("00 00 00 05")}
+            << 0;
+        QTest::newRow("an operator request, answered from the options")
+            << QByteArray("request numeric 5 0 10 3") << QStringList{"--answer-number", "10"}
+            << "operator numeric request for item 3 answered with 10" << QList<QByteArray>{Hex("00 00 00 0A")}
+            << 0;
+        // As the window does: a number it refuses leaves the printer's value, and the command says so.
+        QTest::newRow("an operator request, refusing the option's number")
+            << QByteArray("request numeric 5 0 10 3") << QStringList{"--answer-number", "11"}
+            << "operator numeric request for item 3: 11 refused (it must be above 0 and at most 10), "
+               "answered "
+               "with 5"
+            << QList<QByteArray>{Hex("00 00 00 05")} << 3;
     }
     void whatThePrinterReportsDuringACommandGoesToStandardError()
     {
         QFETCH(QByteArray, command);
+        QFETCH(QStringList, answers);
         QFETCH(QString, reported);
         QFETCH(QList<QByteArray>, numericReplies);
+        QFETCH(int, exitCode);
         TSimulatorProcess printer;
         QVERIFY(printer.Start({"--tcp", "0", "--no-discovery", "--name", "LINE7", "--flash-delay", "1000"}));
         QProcess run;
-        VexctlRun::Start(run, m_dir.path(), PrinterOf(printer, TMedium::Tcp) + QStringList{"delete", "DEMO"});
+        VexctlRun::Start(run, m_dir.path(),
+                         PrinterOf(printer, TMedium::Tcp) + QStringList{"delete", "DEMO"} + answers);
         // The flash write takes a second: the printer's report comes while vexctl waits for its end.
         QTRY_VERIFY(!Received(printer, XLSend::FlashWrite).isEmpty());
         printer.Command(command);
         const VexctlRun::TResult deleted = VexctlRun::Finish(run);
-        QCOMPARE(deleted.ExitCode, 0);
+        QCOMPARE(deleted.ExitCode, exitCode);
         QVERIFY2(deleted.Errors.contains(reported), qPrintable(deleted.Errors));
         QCOMPARE(Received(printer, XLSend::OperatorNumericReply), numericReplies);
     }

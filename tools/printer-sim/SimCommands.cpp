@@ -100,6 +100,15 @@ SimCommands::TResult Status(TSimPrinter& printer, const QStringList& words)
     return {};
 }
 
+SimCommands::TResult Count(TSimPrinter& printer, const QStringList& words)
+{
+    const auto count = words.size() == 2 ? Number(words[1]) : std::nullopt;
+    if (!count)
+        return Error(QStringLiteral("usage: count N (decimal, or hexadecimal after 0x)"));
+    printer.SetPrintCount(*count);
+    return {};
+}
+
 SimCommands::TResult Silent(TSimPrinter& printer, const QStringList& words)
 {
     const QString state = words.value(1);
@@ -125,6 +134,7 @@ QString SimCommands::Help()
         "  disconnect      tell the station the printer ends the connection (DisconnectNotice)\n"
         "  disconnected    report the printer disconnected (status 17)\n"
         "  status WORD     set the status word (decimal, or hexadecimal after 0x) and report it\n"
+        "  count N         set the print count and report it\n"
         "  silent on|off   stop or resume answering anything: acknowledgements, replies, discovery\n"
         "  quit            end the program (so does the end of standard input, or SIGTERM)\n"
         "Messages of the printer's own go to every open link whose station has not disconnected.\n");
@@ -144,6 +154,8 @@ SimCommands::TResult SimCommands::Execute(TSimPrinter& printer, const QString& l
         return Request(printer, words);
     if (command == QLatin1String("status"))
         return Status(printer, words);
+    if (command == QLatin1String("count"))
+        return Count(printer, words);
     if (command == QLatin1String("silent"))
         return Silent(printer, words);
     if (command == QLatin1String("disconnect") && words.size() == 1) {

@@ -306,3 +306,12 @@ void TSimPrinter::SetStatusWord(quint16 statusWord)
     m_state.StatusWord = statusWord;
     Broadcast(*StatusInfo());
 }
+
+void TSimPrinter::SetPrintCount(quint32 printCount)
+{
+    m_state.PrintCount = printCount;
+    m_reportedCount = printCount;
+    TXLMessage count(XLReceive::StatusId, XLReceive::PrintCountInfo);
+    count.WriteU32(printCount);
+    Broadcast(count);
+}

@@ -46,6 +46,8 @@ public:
     void SendDisconnected();
     // Takes the status word and reports it (StatusInfo).
     void SetStatusWord(quint16 statusWord);
+    // Takes the print count and reports it (PrintCountInfo), as printing does.
+    void SetPrintCount(quint32 printCount);
 
 private:
     using Handler = void (TSimPrinter::*)(TPrinterLink&, TXLMessage&);

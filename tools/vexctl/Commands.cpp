@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "CommandSupport.h"
 #include "ConsoleStation.h"
 #include "coder/Coder.h"
 #include "comm/CommChannel.h"
@@ -14,34 +15,9 @@
 #include <QJsonObject>
 #include <QTextStream>
 
+using namespace Commands;
+
 namespace {
-
-QTextStream& Err()
-{
-    static QTextStream err(stderr);
-    return err;
-}
-
-int NoAnswer(const QString& what)
-{
-    Err() << "vexctl: the printer does not answer " << what << Qt::endl;
-    return ExitCode::NoAnswer;
-}
-
-QJsonObject Identity(const TCoder& coder)
-{
-    return {{QStringLiteral("name"), coder.PrinterName},
-            {QStringLiteral("model"), coder.Model},
-            {QStringLiteral("modelName"), PrinterModels::Name(coder.Model)},
-            {QStringLiteral("version"), coder.Version}};
-}
-
-// Sends one message to the printer and waits until it has acknowledged it.
-bool SendAndAwait(TConsoleStation& station, std::unique_ptr<TXLMessage> message)
-{
-    station.Manager().SendToSelected(std::move(message));
-    return station.AwaitQueueSent();
-}
 
 int Refused(const TImageError& error, const QString& file, const QString& imageName)
 {
@@ -76,8 +52,7 @@ int Commands::Encode(const QString& file, const TFontMap& fonts, const QString& 
 int Commands::Status(TConsoleStation& station, const TOptions& options, QTextStream& out)
 {
     station.Views().StatusReported = false;
-    station.Manager().SendToSelected(std::make_unique<TXLMessage>(XLSend::RequestStatus));
-    if (!station.Await([&station] { return station.Views().StatusReported; }))
+    if (!Ask(station, XLSend::RequestStatus, [&station] { return station.Views().StatusReported; }))
         return NoAnswer(QStringLiteral("the status request"));
     const TCoder& coder = TCoder::Of(*station.Printer());
     // As the main window's print lamp shows it: the printer's status word says whether it prints.

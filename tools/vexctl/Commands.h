@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QDateTime>
 #include <QStringList>
+
+#include <optional>
 
 class TConsoleStation;
 class TFontMap;
@@ -13,7 +16,9 @@ struct TOptions
 {
     bool Json = false;
     bool Overwrite = false;
-    bool Verify = false; // send: files whose barcodes do not read back are passed over
+    bool Verify = false;               // send: files whose barcodes do not read back are passed over
+    std::optional<QDateTime> ClockSet; // clock --set
+    bool ClockSync = false;            // clock --sync
 };
 
 int Encode(const QString& file, const TFontMap& fonts, const QString& outputFile);
@@ -28,6 +33,18 @@ int Print(TConsoleStation& station, const QString& imageA, const QString& imageB
 int Stop(TConsoleStation& station);
 // Names the station would not offer for deletion are reported and passed over.
 int Delete(TConsoleStation& station, QStringList names);
+// params show|set NAME=VALUE...|save FILE|load FILE. ParamsUsage says what is wrong with the
+// arguments, nothing when they are right.
+QString ParamsUsage(const QStringList& arguments);
+int Params(TConsoleStation& station, const QStringList& arguments, const TOptions& options, QTextStream& out);
+// Shows the printer's clock, or sets it (--set, --sync) where it differs.
+int Clock(TConsoleStation& station, const TOptions& options, QTextStream& out);
+// "YYYY-MM-DD HH:MM"; none when the text is no such date and time.
+std::optional<QDateTime> ParseClockSetting(const QString& text);
+// The items of a stored image as the printer describes them.
+int Items(TConsoleStation& station, const QString& image, const TOptions& options, QTextStream& out);
+// Gives an item a new value, then confirms it in the printer's description.
+int Modify(TConsoleStation& station, const QString& image, const QString& item, const QString& value);
 // One discovery; with identify each printer port found is connected briefly for its identity.
 int Discover(TConsoleStation& station, int collectMs, bool identify, const TOptions& options,
              QTextStream& out);

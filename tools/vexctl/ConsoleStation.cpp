@@ -20,11 +20,11 @@ TConsoleStation::TConsoleStation(TConsoleViews& views, const TFontMap& fonts, in
 
 bool TConsoleStation::Await(const std::function<bool()>& done, int timeoutMs)
 {
-    if (done())
-        return true;
+    if (done() || m_interrupted)
+        return done();
     QEventLoop loop;
     auto check = [&] {
-        if (done())
+        if (done() || m_interrupted)
             loop.quit();
     };
     QObject::connect(&m_views, &TConsoleViews::Changed, &loop, check);
@@ -40,6 +40,13 @@ bool TConsoleStation::Await(const std::function<bool()>& done, int timeoutMs)
     limit.start(timeoutMs < 0 ? m_timeoutMs : timeoutMs);
     loop.exec();
     return done();
+}
+
+int TConsoleStation::Connect(const TPrinterTarget& target, QString* error)
+{
+    // The image list that ends a connection is the new printer's.
+    m_views.ImageListReceived = false;
+    return target.Serial ? ConnectSerial(target.Where, error) : ConnectNetwork(target.Where, error);
 }
 
 int TConsoleStation::ConnectNetwork(const QString& hostAndPort, QString* error)
@@ -95,6 +102,7 @@ bool TConsoleStation::AwaitQueueSent()
 
 void TConsoleStation::Disconnect()
 {
+    m_interrupted = false; // the disconnect is waited for; a second interruption ends that wait too
     TCommChannel* printer = Printer();
     if (!printer)
         return Abandon();

@@ -10,12 +10,20 @@ class TCommChannel;
 // Exit codes of vexctl.
 namespace ExitCode {
 inline constexpr int Ok = 0;
-inline constexpr int Usage = 2;           // bad arguments, files that cannot be read or written
-inline constexpr int Refused = 3;         // an image the station refuses to send
-inline constexpr int TransferAborted = 4; // the printer ended a transfer
-inline constexpr int NoAnswer = 5;        // the printer does not answer in time
+inline constexpr int Usage = 2;             // bad arguments, files that cannot be read or written
+inline constexpr int Refused = 3;           // an image the station refuses to send
+inline constexpr int TransferAborted = 4;   // the printer ended a transfer
+inline constexpr int NoAnswer = 5;          // the printer does not answer in time
 inline constexpr int BarcodeUnreadable = 6; // a barcode of the label does not read back
 } // namespace ExitCode
+
+// A printer as the command line names it: "HOST[:PORT]" on the network, or a serial port "COMn" or
+// device path.
+struct TPrinterTarget
+{
+    bool Serial = false;
+    QString Where;
+};
 
 // The station without windows: the station's logic with console views, one printer connected and
 // selected, and waits for the printer's reports with a time limit.
@@ -31,11 +39,16 @@ public:
 
     // Runs the event loop until done() holds or the time limit has passed; false on the limit. The
     // limit starts again whenever the printer acknowledges a packet, so a long transfer to a
-    // printer that keeps answering is not cut short.
+    // printer that keeps answering is not cut short. An interruption ends every wait.
     bool Await(const std::function<bool()>& done, int timeoutMs = -1);
+    // Ctrl-C: the wait under way and every later one end at once.
+    void Interrupt() { m_interrupted = true; }
+    bool IsInterrupted() const { return m_interrupted; }
+    int TimeoutMs() const { return m_timeoutMs; }
 
     // "HOST[:PORT]" or a serial port "COMn" or device path; connects and waits for the printer's
     // acknowledgement and its image list. Returns an exit code; on failure the error says why.
+    int Connect(const TPrinterTarget& target, QString* error);
     int ConnectNetwork(const QString& hostAndPort, QString* error);
     int ConnectSerial(const QString& portOrDevice, QString* error);
     // Sends what is queued, then the disconnect request, and waits until the link is down.
@@ -54,4 +67,5 @@ private:
     int m_timeoutMs;
     TStation m_station;
     TCommChannel* m_channel = nullptr; // the printer's link, once it is being connected
+    bool m_interrupted = false;
 };

@@ -1,8 +1,10 @@
 #include "ConsoleViews.h"
 
 #include "platform/StationClock.h"
+#include "station/OperatorNumeric.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
 #include <QTextStream>
 
 namespace {
@@ -10,6 +12,15 @@ QTextStream& Err()
 {
     static QTextStream err(stderr);
     return err;
+}
+
+// Why the numeric window refuses an entry: the limit the printer sent first is not accepted itself.
+QString NumericRule(qint32 limitA, qint32 limitB)
+{
+    if (limitA == limitB)
+        return QStringLiteral("no entry is accepted when both limits are %1").arg(limitA);
+    return limitB > limitA ? QStringLiteral("it must be above %1 and at most %2").arg(limitA).arg(limitB)
+                           : QStringLiteral("it must be at least %1 and below %2").arg(limitB).arg(limitA);
 }
 } // namespace
 
@@ -97,32 +108,108 @@ void TConsoleViews::ShowBatchAborted(const QString& text)
     emit Changed();
 }
 
+void TConsoleViews::ShowImageItems(const QList<TImageItemRow>& rows, TImageItemsEnd end)
+{
+    ItemRows = rows;
+    ItemsEnd = end;
+    emit Changed();
+}
+
+void TConsoleViews::SetParameters(const TXLMessage& parameterData)
+{
+    ParameterData = parameterData;
+    emit Changed();
+}
+
+void TConsoleViews::ShowPrinterClock(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute)
+{
+    PrinterClock.emplace();
+    PrinterClock->SetReported(year, month, day, hour, minute);
+    emit Changed();
+}
+
+void TConsoleViews::ShowFlashWrite()
+{
+    emit FlashWriteShown(true);
+    emit Changed();
+}
+
 void TConsoleViews::HideFlashWrite()
 {
     FlashWriteDone = true;
+    emit FlashWriteShown(false);
     emit Changed();
 }
 
 void TConsoleViews::ShowMessage(const QString& text)
 {
-    Err() << text << Qt::endl;
+    if (ReportOnStandardError)
+        Err() << text << Qt::endl;
+    emit MessageShown(text);
 }
 
-std::optional<QString> TConsoleViews::OperatorTextRequest(const QString& prompt, const QString& text, quint8)
+void TConsoleViews::Report(const TOperatorAnswerReport& report)
 {
-    Err() << "operator request \"" << prompt << "\" answered with \"" << text << "\"" << Qt::endl;
-    return text;
+    if (report.Refused)
+        ++RefusedAnswers;
+    if (ReportOnStandardError)
+        Err() << report.Text << Qt::endl;
+    emit OperatorRequestAnswered(report);
+}
+
+// The text window's edit line takes at most maxLength letters (0: any number).
+std::optional<QString> TConsoleViews::OperatorTextRequest(const QString& prompt, const QString& text,
+                                                          quint8 maxLength)
+{
+    const bool fits = Answers.Text && (maxLength == 0 || Answers.Text->size() <= maxLength);
+    const QString answer = fits ? *Answers.Text : text;
+    TOperatorAnswerReport report{
+        QStringLiteral("operator request \"%1\" answered with \"%2\"").arg(prompt, answer),
+        {{"kind", "text"}, {"prompt", prompt}, {"text", text}, {"maxLength", maxLength}, {"answer", answer}}};
+    if (Answers.Text && !fits) {
+        report.Refused = true;
+        report.Text =
+            QStringLiteral("operator request \"%1\": \"%2\" refused (it may have at most %3 letters), "
+                           "answered with \"%4\"")
+                .arg(prompt, *Answers.Text)
+                .arg(maxLength)
+                .arg(answer);
+        report.Data.insert("refused", *Answers.Text);
+    }
+    Report(report);
+    return answer;
 }
 
 std::optional<QDate> TConsoleViews::OperatorDateRequest()
 {
-    const QDate today = StationClock::Now().date();
-    Err() << "operator date request answered with " << today.toString(Qt::ISODate) << Qt::endl;
-    return today;
+    const QDate answer = Answers.Date.value_or(StationClock::Now().date());
+    Report({QStringLiteral("operator date request answered with ") + answer.toString(Qt::ISODate),
+            {{"kind", "date"}, {"answer", answer.toString(Qt::ISODate)}}});
+    return answer;
 }
 
-std::optional<qint32> TConsoleViews::OperatorNumericRequest(qint32 value, qint32, qint32, quint8 itemNumber)
+std::optional<qint32> TConsoleViews::OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
+                                                            quint8 itemNumber)
 {
-    Err() << "operator numeric request for item " << itemNumber << " answered with " << value << Qt::endl;
-    return value;
+    const bool accepted = Answers.Number && OperatorNumericAccepts(*Answers.Number, limitA, limitB);
+    const qint32 answer = accepted ? *Answers.Number : value;
+    TOperatorAnswerReport report{
+        QStringLiteral("operator numeric request for item %1 answered with %2").arg(itemNumber).arg(answer),
+        {{"kind", "numeric"},
+         {"item", itemNumber},
+         {"value", value},
+         {"limits", QJsonArray{limitA, limitB}},
+         {"answer", answer}}};
+    if (Answers.Number && !accepted) {
+        report.Refused = true;
+        report.Text =
+            QStringLiteral("operator numeric request for item %1: %2 refused (%3), answered with %4")
+                .arg(itemNumber)
+                .arg(*Answers.Number)
+                .arg(NumericRule(limitA, limitB))
+                .arg(answer);
+        report.Data.insert("refused", *Answers.Number);
+    }
+    Report(report);
+    return answer;
 }

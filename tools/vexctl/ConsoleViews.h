@@ -1,15 +1,38 @@
 #pragma once
 
+#include "comm/XLMessage.h"
+#include "parameters/PrinterClock.h"
 #include "station/StationViews.h"
 
+#include <QJsonObject>
 #include <QObject>
 
+#include <optional>
+
+// The answers a script gives to the printer's operator requests instead of the windows' defaults.
+struct TOperatorAnswers
+{
+    std::optional<QString> Text;
+    std::optional<qint32> Number;
+    std::optional<QDate> Date;
+};
+
+// How an operator request was answered: a line for the operator, and the same as data.
+struct TOperatorAnswerReport
+{
+    QString Text;
+    QJsonObject Data;
+    bool Refused = false; // the script's answer was not taken: the printer got the window's default
+};
+
 // The station's views on a console: printer faults, refused files and operator requests go to
-// standard error, a transfer's progress is drawn as a bar there when it is a terminal, and every
-// report from the printer is announced so that the command waiting for it can go on.
+// standard error (unless a monitor reports them itself), a transfer's progress is drawn as a bar
+// there when it is a terminal, and every report from the printer is announced and kept, so that the
+// command waiting for it can go on.
 //
-// Operator requests are answered as closing their window without an entry answers them: with the
-// printer's own text or value, or today's date; each answer is reported.
+// Operator requests are answered as closing their window without an entry answers them (with the
+// printer's own text or value, or today's date), or with the script's answers where it gives them
+// and the window would take them; each answer is reported.
 class TConsoleViews : public QObject,
                       public TMainWindowView,
                       public TConnectionsView,
@@ -30,6 +53,12 @@ public:
     bool Overwrite = false;
     int Skipped = 0;
 
+    TOperatorAnswers Answers;
+    // Operator requests whose script answer the window would have refused.
+    int RefusedAnswers = 0;
+    // Off while a monitor shows the messages and answers as its own lines.
+    bool ReportOnStandardError = true;
+
     // What the printer has reported so far.
     bool ImageListReceived = false;
     bool PrintStartedReported = false;
@@ -37,17 +66,21 @@ public:
     bool FlashWriteDone = false;
     bool StatusReported = false;
     QString TransferFailure;
+    std::optional<TXLMessage> ParameterData;
+    std::optional<TPrinterClock> PrinterClock;
+    std::optional<QList<TImageItemRow>> ItemRows;
+    TImageItemsEnd ItemsEnd = TImageItemsEnd::Complete;
 
     // Main window.
     void UpdateForm(const TCoder&) override { emit Changed(); }
-    void SetCurrentImages(const QString&, const QString&) override {}
+    void SetCurrentImages(const QString&, const QString&) override { emit Changed(); }
     void SetCoderStatus(quint16 statusWord) override;
     void PrintStarted(qint32 printCount) override;
     void PrintStopped() override;
-    void SetPrintCountText(const QString&) override {}
-    void SetFreeSpaceText(const QString&) override {}
+    void SetPrintCountText(const QString&) override { emit Changed(); }
+    void SetFreeSpaceText(const QString&) override { emit Changed(); }
     void GeneratingImage(const QString&, const QString&) override {}
-    void ShowDisconnected() override {}
+    void ShowDisconnected() override { emit Changed(); }
     void ClearComPortMenu() override {}
     void AddToComPortMenu(const QString&, bool) override {}
 
@@ -77,13 +110,13 @@ public:
     // Image dialogs.
     void HideImageDelete() override {}
     void ShowImagesToDelete(const QStringList&) override {}
-    void ShowImageItems(const QList<TImageItemRow>&, TImageItemsEnd) override { emit Changed(); }
+    void ShowImageItems(const QList<TImageItemRow>& rows, TImageItemsEnd end) override;
 
     // Parameters, clock, flash write.
-    void SetParameters(const TXLMessage&) override {}
+    void SetParameters(const TXLMessage& parameterData) override;
     void HideParameters() override {}
-    void ShowPrinterClock(quint16, quint8, quint8, quint8, quint8) override {}
-    void ShowFlashWrite() override {}
+    void ShowPrinterClock(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute) override;
+    void ShowFlashWrite() override;
     void HideFlashWrite() override;
 
     // Message window and operator requests.
@@ -98,8 +131,14 @@ public:
 signals:
     // Something was reported; a command waiting for a report checks whether it has come.
     void Changed();
+    // What a monitor shows as it happens.
+    void MessageShown(const QString& text);
+    void FlashWriteShown(bool started);
+    void OperatorRequestAnswered(const TOperatorAnswerReport& report);
 
 private:
+    void Report(const TOperatorAnswerReport& report);
+
     bool m_progressBar;
     int m_lastPercent = -1;
     QString m_fileName;

@@ -1,0 +1,39 @@
+#include "CommandSupport.h"
+
+#include "ConsoleStation.h"
+#include "coder/Coder.h"
+
+#include <QJsonObject>
+#include <QTextStream>
+
+QTextStream& Commands::Err()
+{
+    static QTextStream err(stderr);
+    return err;
+}
+
+QJsonObject Commands::Identity(const TCoder& coder)
+{
+    return {{QStringLiteral("name"), coder.PrinterName},
+            {QStringLiteral("model"), coder.Model},
+            {QStringLiteral("modelName"), PrinterModels::Name(coder.Model)},
+            {QStringLiteral("version"), coder.Version}};
+}
+
+int Commands::NoAnswer(const QString& what)
+{
+    Err() << "vexctl: the printer does not answer " << what << Qt::endl;
+    return ExitCode::NoAnswer;
+}
+
+bool Commands::SendAndAwait(TConsoleStation& station, std::unique_ptr<TXLMessage> message)
+{
+    station.Manager().SendToSelected(std::move(message));
+    return station.AwaitQueueSent();
+}
+
+bool Commands::Ask(TConsoleStation& station, TXLMessageKind request, const std::function<bool()>& answered)
+{
+    station.Manager().SendToSelected(std::make_unique<TXLMessage>(request));
+    return station.Await(answered);
+}

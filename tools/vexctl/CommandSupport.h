@@ -1,0 +1,28 @@
+#pragma once
+
+#include "comm/XLMessage.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QJsonObject;
+class QTextStream;
+class TCoder;
+class TConsoleStation;
+
+// What the printer commands share.
+namespace Commands {
+
+QTextStream& Err();
+// The printer's name, model code and name, and version.
+QJsonObject Identity(const TCoder& coder);
+// Reports that the printer did not answer what and gives the exit code for it.
+int NoAnswer(const QString& what);
+// Sends one message to the printer and waits until it has acknowledged it.
+bool SendAndAwait(TConsoleStation& station, std::unique_ptr<TXLMessage> message);
+// Sends a request and waits until answered() holds.
+bool Ask(TConsoleStation& station, TXLMessageKind request, const std::function<bool()>& answered);
+
+} // namespace Commands

@@ -118,5 +118,6 @@ void TXLMessage::WriteString(const QString& text)
 
 bool TXLMessage::IsWireString(const QString& text)
 {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() != 0 && c.unicode() <= 0xFF; });
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() != 0 && c.unicode() <= 0xFF; });
 }

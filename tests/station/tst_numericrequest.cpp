@@ -55,7 +55,8 @@ private slots:
     void anEntryThatIsNoNumberIsNamed()
     {
         QCOMPARE(TNumericRequest::NotANumberText(QString()), QStringLiteral("Enter a number."));
-        QCOMPARE(TNumericRequest::NotANumberText(QStringLiteral("1x")), QStringLiteral("\"1x\" is not a number."));
+        QCOMPARE(TNumericRequest::NotANumberText(QStringLiteral("1x")),
+                 QStringLiteral("\"1x\" is not a number."));
     }
 };
 

@@ -45,19 +45,30 @@ private slots:
         QTest::addColumn<QString>("startB");
         const quint8 deneb = PrinterModels::Deneb;
         const quint8 vega = PrinterModels::Vega;
-        QTest::newRow("Deneb preselects both") << deneb << QStringList{"TWO", "THREE"} << QStringList{}
-                                               << "A:TWO B:THREE" << "TWO" << "THREE";
-        QTest::newRow("a one-image model offers no B") << vega << QStringList{"TWO", "THREE"} << QStringList{}
-                                                       << "A:TWO" << "TWO" << "";
+        QTest::newRow("Deneb preselects both")
+            << deneb << QStringList{"TWO", "THREE"} << QStringList{} << "A:TWO B:THREE"
+            << "TWO"
+            << "THREE";
+        QTest::newRow("a one-image model offers no B")
+            << vega << QStringList{"TWO", "THREE"} << QStringList{} << "A:TWO"
+            << "TWO"
+            << "";
         QTest::newRow("a current image not listed selects none")
-            << deneb << QStringList{"GONE", "GONE"} << QStringList{} << "A:- B:-" << "" << "";
-        QTest::newRow("reported images are selected") << deneb << QStringList{"ONE", "ONE"}
-                                                      << QStringList{"THREE", "TWO"} << "A:THREE B:TWO" << "THREE"
-                                                      << "TWO";
+            << deneb << QStringList{"GONE", "GONE"} << QStringList{} << "A:- B:-"
+            << ""
+            << "";
+        QTest::newRow("reported images are selected")
+            << deneb << QStringList{"ONE", "ONE"} << QStringList{"THREE", "TWO"} << "A:THREE B:TWO"
+            << "THREE"
+            << "TWO";
         QTest::newRow("a reported name not listed leaves the selection")
-            << deneb << QStringList{"ONE", "TWO"} << QStringList{"GONE", "GONE"} << "A:ONE B:TWO" << "ONE" << "TWO";
+            << deneb << QStringList{"ONE", "TWO"} << QStringList{"GONE", "GONE"} << "A:ONE B:TWO"
+            << "ONE"
+            << "TWO";
         QTest::newRow("image B is taken from the two-head model only")
-            << vega << QStringList{"ONE", ""} << QStringList{"THREE", "TWO"} << "A:THREE" << "THREE" << "";
+            << vega << QStringList{"ONE", ""} << QStringList{"THREE", "TWO"} << "A:THREE"
+            << "THREE"
+            << "";
     }
     void theChoiceFollowsThePrinter()
     {

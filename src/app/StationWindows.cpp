@@ -2,11 +2,11 @@
 
 #include "app/main/AboutBox.h"
 #include "app/main/VexMainForm.h"
+#include "app/print/PrintForm.h"
 #include "app/placeholders/ConnectionsPlaceholder.h"
 #include "app/placeholders/ImageDialogsPlaceholder.h"
 #include "app/placeholders/OperatorPlaceholder.h"
 #include "app/placeholders/ParametersPlaceholder.h"
-#include "app/placeholders/PrintPlaceholder.h"
 #include "app/placeholders/TransferPlaceholder.h"
 #include "comm/CommChannel.h"
 #include "preview/LabelPreview.h"
@@ -27,7 +27,7 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
     Created(m_mainForm);
     m_imageTransfer = std::make_unique<TImageTransferPlaceholder>();
     Created(m_imageTransfer);
-    m_print = std::make_unique<TPrintPlaceholder>();
+    m_print = std::make_unique<TPrintForm>(m_mainForm.get());
     Created(m_print);
     m_aboutBox = std::make_unique<TAboutBox>(TProgramVersion::OfProgram(), m_mainForm.get());
     Created(m_aboutBox);

@@ -13,7 +13,7 @@ class TImageDialogsPlaceholder;
 class TImageTransferPlaceholder;
 class TOperatorPlaceholder;
 class TParametersPlaceholder;
-class TPrintPlaceholder;
+class TPrintForm;
 class TStation;
 class TStationWindow;
 class TVexMainForm;
@@ -59,7 +59,7 @@ private:
     QList<TStationWindow*> m_windows; // in the order of creation
     std::unique_ptr<TVexMainForm> m_mainForm;
     std::unique_ptr<TImageTransferPlaceholder> m_imageTransfer;
-    std::unique_ptr<TPrintPlaceholder> m_print;
+    std::unique_ptr<TPrintForm> m_print;
     std::unique_ptr<TAboutBox> m_aboutBox;
     std::unique_ptr<TImageDialogsPlaceholder> m_imageDialogs;
     std::unique_ptr<TParametersPlaceholder> m_parameters;

@@ -2,10 +2,10 @@
 
 #include "app/main/AboutBox.h"
 #include "app/main/VexMainForm.h"
+#include "app/operator/OperatorWindows.h"
 #include "app/print/PrintForm.h"
 #include "app/placeholders/ConnectionsPlaceholder.h"
 #include "app/placeholders/ImageDialogsPlaceholder.h"
-#include "app/placeholders/OperatorPlaceholder.h"
 #include "app/placeholders/ParametersPlaceholder.h"
 #include "app/placeholders/TransferPlaceholder.h"
 #include "comm/CommChannel.h"
@@ -37,8 +37,8 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
     // The flash write notice, later the parameters editor and the printer clock dialog.
     m_parameters = std::make_unique<TParametersPlaceholder>();
     Created(m_parameters);
-    // The operator text, date and numeric windows, later the message window.
-    m_operator = std::make_unique<TOperatorPlaceholder>();
+    // The operator text, date and numeric windows, and the message window.
+    m_operator = std::make_unique<TOperatorWindows>();
     Created(m_operator);
     m_fonts = std::make_unique<TFontMap>(TFontMap::LoadForStation());
     // The connection manager: its window (later with the properties dialog) and its logic.

@@ -11,7 +11,7 @@ class TConnectionsPlaceholder;
 class TFontMap;
 class TImageDialogsPlaceholder;
 class TImageTransferPlaceholder;
-class TOperatorPlaceholder;
+class TOperatorWindows;
 class TParametersPlaceholder;
 class TPrintForm;
 class TStation;
@@ -63,7 +63,7 @@ private:
     std::unique_ptr<TAboutBox> m_aboutBox;
     std::unique_ptr<TImageDialogsPlaceholder> m_imageDialogs;
     std::unique_ptr<TParametersPlaceholder> m_parameters;
-    std::unique_ptr<TOperatorPlaceholder> m_operator;
+    std::unique_ptr<TOperatorWindows> m_operator;
     std::unique_ptr<TFontMap> m_fonts;
     std::unique_ptr<TConnectionsPlaceholder> m_connections;
     std::unique_ptr<TStation> m_station;

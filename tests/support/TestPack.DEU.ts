@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!-- A small German pack for the tests and the start-up benchmark: the main window and its boxes. -->
+<!-- A small German pack for the tests and the start-up benchmark: the main window, its boxes and the windows the tests check in German. -->
 <TS version="2.1" language="de_DE">
 <context>
     <name>TVexMainForm</name>
@@ -191,12 +191,145 @@
         <source> Bytes.</source>
         <translation> Bytes.</translation>
     </message>
+    <message>
+        <source>%1 - PRINT CYCLE TIMEOUT!</source>
+        <translation>%1 - ZEITÜBERSCHREITUNG IM DRUCKZYKLUS!</translation>
+    </message>
+    <message>
+        <source>%1 - PRINTHEAD POSITIONING ERROR!</source>
+        <translation>%1 - POSITIONIERFEHLER DES DRUCKKOPFS!</translation>
+    </message>
+    <message>
+        <source>MEMORY WRITE ERROR!</source>
+        <translation>FEHLER BEIM SCHREIBEN DES SPEICHERS!</translation>
+    </message>
+    <message>
+        <source>%1 - RIBBON FAULT!</source>
+        <translation>%1 - FARBBANDFEHLER!</translation>
+    </message>
 </context>
 <context>
     <name>TImageTransferPlaceholder</name>
     <message>
         <source>IMAGE %1 EXISTS, OVERWRITE?</source>
         <translation>BILD %1 EXISTIERT, ÜBERSCHREIBEN?</translation>
+    </message>
+</context>
+<context>
+    <name>TPrintForm</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Current image A:</source>
+        <translation>Aktuelles Bild A:</translation>
+    </message>
+    <message>
+        <source>Current image B:</source>
+        <translation>Aktuelles Bild B:</translation>
+    </message>
+    <message>
+        <source>Current image:</source>
+        <translation>Aktuelles Bild:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>TOpreqTextForm</name>
+    <message>
+        <source>Operator request</source>
+        <translation>Bedieneranfrage</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>Aufforderung</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+</context>
+<context>
+    <name>TOperatorNumericForm</name>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Current numeric value:</source>
+        <translation>Aktueller Zahlenwert:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Numeric item #%1</source>
+        <translation>Zahlenfeld Nr. %1</translation>
+    </message>
+</context>
+<context>
+    <name>TOperatorDateForm</name>
+    <message>
+        <source>Operator date</source>
+        <translation>Bedienerdatum</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+</context>
+<context>
+    <name>TMessageForm</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+</context>
+<context>
+    <name>TConnectionManager</name>
+    <message>
+        <source>%1 MANUALLY DISCONNECTED!</source>
+        <translation>%1 MANUELL GETRENNT!</translation>
+    </message>
+</context>
+<context>
+    <name>TNumericRequest</name>
+    <message>
+        <source>Enter a number.</source>
+        <translation>Bitte eine Zahl eingeben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>„%1“ ist keine Zahl.</translation>
     </message>
 </context>
 </TS>

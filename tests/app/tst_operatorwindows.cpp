@@ -175,14 +175,13 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::addColumn<QByteArray>("answer");
         QTest::newRow("closed at once") << QString() << "title bar" << QByteArray("LOT42\0", 6);
-        QTest::newRow("a sixth letter") << "X"
-                                        << "Save" << QByteArray("LOT42\0", 6);
-        QTest::newRow("saved") << "\bAB"
-                               << "Save" << QByteArray("LOT4A\0", 6);
-        QTest::newRow("typed, then closed") << "\b\b"
-                                            << "title bar" << QByteArray("LOT42\0", 6);
-        QTest::newRow("typed, then Escape") << "\b\b"
-                                            << "Escape" << QByteArray("LOT42\0", 6);
+        QTest::newRow("a sixth letter") << QStringLiteral("X") << "Save" << QByteArray("LOT42\0", 6);
+        QTest::newRow("saved") << QStringLiteral("\bAB") << "Save" << QByteArray("LOT4A\0", 6);
+        QTest::newRow("a letter no printer takes")
+            << QStringLiteral("\b\u20AC") << "Save" << QByteArray("LOT4\0", 5);
+        QTest::newRow("typed, then closed")
+            << QStringLiteral("\b\b") << "title bar" << QByteArray("LOT42\0", 6);
+        QTest::newRow("typed, then Escape") << QStringLiteral("\b\b") << "Escape" << QByteArray("LOT42\0", 6);
     }
     void aTextRequestIsAnsweredHoweverTheWindowCloses()
     {
@@ -202,6 +201,8 @@ private slots:
             for (const QChar key : typed)
                 if (key == QLatin1Char('\b'))
                     QTest::keyClick(field, Qt::Key_Backspace);
+                else if (key.unicode() > 0xFF)
+                    QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(key), {});
                 else
                     QTest::keyClick(field, key.toLatin1());
             if (how == QLatin1String("Save"))

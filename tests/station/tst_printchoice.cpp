@@ -34,41 +34,31 @@ private slots:
     }
 
     // The printer's images are ONE, THREE, TWO (sorted: ONE, THREE, TWO); it opens with current A
-    // and B, then reports current images (A, B, model), and the operator may pick rows.
+    // and B, then reports current images (A, B, model); Start sends the images started.
     void theChoiceFollowsThePrinter_data()
     {
         QTest::addColumn<quint8>("model");
         QTest::addColumn<QStringList>("current");
         QTest::addColumn<QStringList>("reported");
         QTest::addColumn<QString>("expected");
-        QTest::addColumn<QString>("startA");
-        QTest::addColumn<QString>("startB");
+        QTest::addColumn<QStringList>("started");
         const quint8 deneb = PrinterModels::Deneb;
         const quint8 vega = PrinterModels::Vega;
-        QTest::newRow("Deneb preselects both")
-            << deneb << QStringList{"TWO", "THREE"} << QStringList{} << "A:TWO B:THREE"
-            << "TWO"
-            << "THREE";
+        QTest::newRow("Deneb preselects both") << deneb << QStringList{"TWO", "THREE"} << QStringList{}
+                                               << "A:TWO B:THREE" << QStringList{"TWO", "THREE"};
         QTest::newRow("a one-image model offers no B")
-            << vega << QStringList{"TWO", "THREE"} << QStringList{} << "A:TWO"
-            << "TWO"
-            << "";
+            << vega << QStringList{"TWO", "THREE"} << QStringList{} << "A:TWO" << QStringList{"TWO", ""};
         QTest::newRow("a current image not listed selects none")
-            << deneb << QStringList{"GONE", "GONE"} << QStringList{} << "A:- B:-"
-            << ""
-            << "";
+            << deneb << QStringList{"GONE", "GONE"} << QStringList{} << "A:- B:-" << QStringList{"", ""};
         QTest::newRow("reported images are selected")
             << deneb << QStringList{"ONE", "ONE"} << QStringList{"THREE", "TWO"} << "A:THREE B:TWO"
-            << "THREE"
-            << "TWO";
+            << QStringList{"THREE", "TWO"};
         QTest::newRow("a reported name not listed leaves the selection")
             << deneb << QStringList{"ONE", "TWO"} << QStringList{"GONE", "GONE"} << "A:ONE B:TWO"
-            << "ONE"
-            << "TWO";
+            << QStringList{"ONE", "TWO"};
         QTest::newRow("image B is taken from the two-head model only")
             << vega << QStringList{"ONE", ""} << QStringList{"THREE", "TWO"} << "A:THREE"
-            << "THREE"
-            << "";
+            << QStringList{"THREE", ""};
     }
     void theChoiceFollowsThePrinter()
     {
@@ -76,16 +66,14 @@ private slots:
         QFETCH(QStringList, current);
         QFETCH(QStringList, reported);
         QFETCH(QString, expected);
-        QFETCH(QString, startA);
-        QFETCH(QString, startB);
+        QFETCH(QStringList, started);
         TPrintChoice choice;
         choice.SetImages({"TWO", "ONE", "THREE"});
         choice.Open(current[0], current[1], model);
         if (!reported.isEmpty())
             choice.SetCurrentImages(reported[0], reported[1], model);
         QCOMPARE(Shown(choice), expected);
-        QCOMPARE(choice.ImageA(), startA);
-        QCOMPARE(choice.ImageB(model), startB);
+        QCOMPARE((QStringList{choice.ImageA(), choice.ImageB(model)}), started);
     }
 
     void theOperatorsPickIsStarted()

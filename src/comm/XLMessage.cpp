@@ -1,5 +1,6 @@
 #include "comm/XLMessage.h"
 
+#include <algorithm>
 #include <cstring>
 
 void TXLMessage::CutAtPosition()
@@ -113,4 +114,10 @@ void TXLMessage::WriteString(const QString& text)
 {
     WriteBytes(text.toLatin1());
     WriteU8(0);
+}
+
+bool TXLMessage::IsWireString(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() != 0 && c.unicode() <= 0xFF; });
 }

@@ -125,6 +125,9 @@ public:
     void WriteU16(quint16 value);
     void WriteU32(quint32 value);
     void WriteString(const QString& text);
+    // Whether WriteString carries the text unchanged: every character is one of ISO 8859-1 and none
+    // is the 0 that would end the string early.
+    static bool IsWireString(const QString& text);
     void WriteBytes(QByteArrayView bytes);
 
 private:

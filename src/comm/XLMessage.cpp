@@ -116,8 +116,10 @@ void TXLMessage::WriteString(const QString& text)
     WriteU8(0);
 }
 
-bool TXLMessage::IsWireString(const QString& text)
+std::optional<char32_t> TXLMessage::FirstNonWireCharacter(const QString& text)
 {
-    return std::all_of(text.begin(), text.end(),
-                       [](QChar c) { return c.unicode() != 0 && c.unicode() <= 0xFF; });
+    for (const char32_t c : text.toUcs4())
+        if (c == 0 || c > 0xFF)
+            return c;
+    return std::nullopt;
 }

@@ -16,6 +16,9 @@ public:
         NotANumber,
     };
 
+    // The entry field takes 1 to this many decimal digits and nothing else.
+    static constexpr int EntryDigits = 8;
+
     TNumericRequest() = default;
     TNumericRequest(qint32 value, qint32 limitA, qint32 limitB, quint8 itemNumber)
         : m_value(value), m_limitA(limitA), m_limitB(limitB), m_itemNumber(itemNumber)

@@ -11,8 +11,9 @@ TOperatorNumericForm::TOperatorNumericForm(QWidget* parent)
     : TOperatorRequestForm(parent), m_ui(std::make_unique<Ui::TOperatorNumericForm>())
 {
     m_ui->setupUi(this);
-    m_ui->valueField->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,8}")), m_ui->valueField));
+    m_ui->valueField->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{1,%1}").arg(TNumericRequest::EntryDigits)),
+        m_ui->valueField));
     connect(m_ui->saveButton, &QPushButton::clicked, this, &TOperatorNumericForm::SaveClick);
     ReloadWindowTexts();
 }

@@ -109,6 +109,13 @@
         <translation> Bytes.</translation>
     </message>
     <message>
+        <source>%1% %2 - %3</source>
+        <translation>%1 % %2 - %3</translation>
+    </message>
+</context>
+<context>
+    <name>TImageFileDialog</name>
+    <message>
         <source>Vega/Deneb Images (*.Vega)</source>
         <translation>Vega/Deneb-Bilder (*.Vega)</translation>
     </message>
@@ -123,10 +130,6 @@
     <message>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>%1% %2 - %3</source>
-        <translation>%1 % %2 - %3</translation>
     </message>
 </context>
 <context>

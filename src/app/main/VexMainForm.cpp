@@ -49,6 +49,7 @@ void TVexMainForm::ConnectMenu()
     connect(m_ui->actionDelete, &QAction::triggered, this, &TVexMainForm::DeleteClicked);
     connect(m_ui->actionModify, &QAction::triggered, this, &TVexMainForm::ModifyClicked);
     connect(m_ui->actionPrint, &QAction::triggered, this, &TVexMainForm::PrintClicked);
+    connect(m_ui->actionPreview, &QAction::triggered, this, &TVexMainForm::PreviewClicked);
     connect(m_ui->actionAbout, &QAction::triggered, this, &TVexMainForm::AboutClicked);
     connect(m_ui->actionExit, &QAction::triggered, this, &QWidget::close);
     const QList<QAction*> languages = LanguageEntries();
@@ -198,8 +199,8 @@ void TVexMainForm::TransferMenuItemClick()
     if (!selected)
         return;
     const quint64 printerId = selected->Id();
-    const QStringList files =
-        TImageFileDialog::Choose(this, tr("Transfer"), TCoder::Of(*selected).Model, QFileDialog::ExistingFiles);
+    const QStringList files = TImageFileDialog::Choose(this, tr("Transfer"), TCoder::Of(*selected).Model,
+                                                       QFileDialog::ExistingFiles);
     if (files.isEmpty())
         return;
     selected = m_station->Manager().SelectedChannel();

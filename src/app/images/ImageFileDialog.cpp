@@ -26,7 +26,8 @@ QStringList TImageFileDialog::Choose(QWidget* parent, const QString& caption, qu
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters[PresetFilter(model)]);
     const QString folderKey = QLatin1String(SettingsStore::TransferDirectory);
-    if (const QString folder = SettingsStore::Value(folderKey).toString(); !folder.isEmpty() && QDir(folder).exists())
+    if (const QString folder = SettingsStore::Value(folderKey).toString();
+        !folder.isEmpty() && QDir(folder).exists())
         dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted)
         return {};

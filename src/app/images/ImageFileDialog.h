@@ -20,5 +20,6 @@ public:
 
     // The files the operator chose (ExistingFiles) or the file (ExistingFile); none when the dialog
     // was cancelled.
-    static QStringList Choose(QWidget* parent, const QString& caption, quint8 model, QFileDialog::FileMode mode);
+    static QStringList Choose(QWidget* parent, const QString& caption, quint8 model,
+                              QFileDialog::FileMode mode);
 };

@@ -5,10 +5,10 @@
 #include "app/images/ImageDownloadForm.h"
 #include "app/main/AboutBox.h"
 #include "app/main/VexMainForm.h"
+#include "app/operator/OperatorWindows.h"
 #include "app/parameters/ParametersWindows.h"
-#include "app/placeholders/OperatorPlaceholder.h"
-#include "app/placeholders/PrintPlaceholder.h"
 #include "app/preview/LabelPreviewForm.h"
+#include "app/print/PrintForm.h"
 #include "comm/CommChannel.h"
 #include "preview/LabelPreview.h"
 #include "images/FontUnit.h"
@@ -28,7 +28,7 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
     Created(m_mainForm);
     m_imageTransfer = std::make_unique<TImageDownloadForm>(m_mainForm.get());
     Created(m_imageTransfer);
-    m_print = std::make_unique<TPrintPlaceholder>();
+    m_print = std::make_unique<TPrintForm>(m_mainForm.get());
     Created(m_print);
     m_aboutBox = std::make_unique<TAboutBox>(TProgramVersion::OfProgram(), m_mainForm.get());
     Created(m_aboutBox);
@@ -38,8 +38,8 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
     // The flash write notice, the parameters editor and the printer clock dialog.
     m_parameters = std::make_unique<TParametersWindows>(m_mainForm.get());
     Created(m_parameters);
-    // The operator text, date and numeric windows, later the message window.
-    m_operator = std::make_unique<TOperatorPlaceholder>();
+    // The operator text, date and numeric windows, and the message window.
+    m_operator = std::make_unique<TOperatorWindows>();
     Created(m_operator);
     m_fonts = std::make_unique<TFontMap>(TFontMap::LoadForStation());
     // The connection manager: its window with the properties dialog, and its logic.

@@ -12,9 +12,9 @@ class TFontMap;
 class TImageDialogs;
 class TImageDownloadForm;
 class TLabelPreviewForm;
-class TOperatorPlaceholder;
+class TOperatorWindows;
 class TParametersWindows;
-class TPrintPlaceholder;
+class TPrintForm;
 class TStation;
 class TStationWindow;
 class TVexMainForm;
@@ -61,11 +61,11 @@ private:
     QList<TStationWindow*> m_windows; // in the order of creation
     std::unique_ptr<TVexMainForm> m_mainForm;
     std::unique_ptr<TImageDownloadForm> m_imageTransfer;
-    std::unique_ptr<TPrintPlaceholder> m_print;
+    std::unique_ptr<TPrintForm> m_print;
     std::unique_ptr<TAboutBox> m_aboutBox;
     std::unique_ptr<TImageDialogs> m_imageDialogs;
     std::unique_ptr<TParametersWindows> m_parameters;
-    std::unique_ptr<TOperatorPlaceholder> m_operator;
+    std::unique_ptr<TOperatorWindows> m_operator;
     std::unique_ptr<TFontMap> m_fonts;
     std::unique_ptr<TConnectionsForm> m_connections;
     std::unique_ptr<TLabelPreviewForm> m_preview;

@@ -1,5 +1,6 @@
 #include "comm/XLMessage.h"
 
+#include <algorithm>
 #include <cstring>
 
 void TXLMessage::CutAtPosition()
@@ -113,4 +114,12 @@ void TXLMessage::WriteString(const QString& text)
 {
     WriteBytes(text.toLatin1());
     WriteU8(0);
+}
+
+std::optional<char32_t> TXLMessage::FirstNonWireCharacter(const QString& text)
+{
+    for (const char32_t c : text.toUcs4())
+        if (c == 0 || c > 0xFF)
+            return c;
+    return std::nullopt;
 }

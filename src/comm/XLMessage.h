@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <optional>
+
 // A message kind: its Id and its Sub.
 struct TXLMessageKind
 {
@@ -125,6 +127,12 @@ public:
     void WriteU16(quint16 value);
     void WriteU32(quint32 value);
     void WriteString(const QString& text);
+    // Whether WriteString carries the text unchanged: every character is one of ISO 8859-1 and none
+    // is the 0 that would end the string early.
+    static bool IsWireString(const QString& text) { return !FirstNonWireCharacter(text); }
+    // The first character a printer string cannot carry as it is: one beyond 8 bits, or the 0x00
+    // that would end the string early; none when the whole text can be sent.
+    static std::optional<char32_t> FirstNonWireCharacter(const QString& text);
     void WriteBytes(QByteArrayView bytes);
 
 private:

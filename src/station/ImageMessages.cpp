@@ -34,14 +34,6 @@ std::unique_ptr<TXLMessage> ModifyItem(const QString& imageName, const QString& 
     return message;
 }
 
-std::optional<char32_t> UnsendableCharacter(const QString& text)
-{
-    for (const char32_t c : text.toUcs4())
-        if (c == 0 || c > 0xFF)
-            return c;
-    return std::nullopt;
-}
-
 bool ImageNameLess(const QString& a, const QString& b)
 {
     const int folded = a.compare(b, Qt::CaseInsensitive);

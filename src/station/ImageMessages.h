@@ -21,10 +21,6 @@ std::unique_ptr<TXLMessage> RequestImageItems(const QString& imageName);
 std::unique_ptr<TXLMessage> ModifyItem(const QString& imageName, const QString& itemNumber,
                                        const QString& value);
 
-// The first character of a text that a message cannot carry as it is: one beyond 8 bits, or the
-// 0x00 that would end the string early. None when the whole text can be sent.
-std::optional<char32_t> UnsendableCharacter(const QString& text);
-
 // Image names in the order the lists show them: alphabetical regardless of letter case, names that
 // differ only in case in a fixed order.
 bool ImageNameLess(const QString& a, const QString& b);

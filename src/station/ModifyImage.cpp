@@ -65,7 +65,7 @@ std::optional<TItemEdit> TModifyImage::EditOf(qsizetype row) const
 
 bool TModifyImage::EditAccepted(const TItemEdit& edit, const QString& value)
 {
-    if (ImageMessages::UnsendableCharacter(value))
+    if (!TXLMessage::IsWireString(value))
         return false;
     if (value != edit.InitialValue)
         m_sink.SendToSelected(ImageMessages::ModifyItem(edit.ImageName, edit.ItemNumber, value));

@@ -59,7 +59,7 @@ public:
     std::optional<TItemEdit> EditOf(qsizetype row) const;
     // "OK" in the modify item dialog: ModifyItem goes out when value differs from the initial one
     // (exactly, letter case included); the items are asked for again in every case. A value that
-    // a message cannot carry (ImageMessages::UnsendableCharacter) is refused: false, nothing sent.
+    // a message cannot carry (TXLMessage::FirstNonWireCharacter) is refused: false, nothing sent.
     bool EditAccepted(const TItemEdit& edit, const QString& value);
 
 private:

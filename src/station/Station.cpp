@@ -22,11 +22,12 @@ TLinkPeerFactory TStation::PrinterFactory()
 }
 
 // A batch and a deletion belong to the printer they started on: nothing more of them goes to
-// another printer.
+// another printer. So does the print window: its Start goes to the printer it was opened for.
 void TStation::OnSelectionChanged()
 {
     m_deletion.Cancel();
     m_batch.Cancel();
+    m_views.Print.HidePrintWindow();
 }
 
 void TStation::StartPrint(const QString& imageA, const QString& imageB)

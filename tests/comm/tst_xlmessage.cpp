@@ -102,6 +102,23 @@ private slots:
         QCOMPARE(message.Body(), QByteArray("LABEL1\0\0", 8));
     }
 
+    // A string carries the characters of ISO 8859-1 and no 0, which would end it early.
+    void aWireStringHasEightBitCharactersOnly_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("carried");
+        QTest::newRow("empty") << QString() << true;
+        QTest::newRow("Latin-1") << QStringLiteral("Lot \u00C4\u00FF") << true;
+        QTest::newRow("euro sign") << QStringLiteral("5 \u20AC") << false;
+        QTest::newRow("zero") << QString(QChar(0)) << false;
+    }
+    void aWireStringHasEightBitCharactersOnly()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, carried);
+        QCOMPARE(TXLMessage::IsWireString(text), carried);
+    }
+
     void writesReplaceAtThePositionAndCutDropsTheRest()
     {
         TXLMessage message;

@@ -2,7 +2,8 @@
 
 #include "ConsoleViews.h"
 #include "HelpText.h"
-#include "station/OperatorNumeric.h"
+#include "comm/XLMessage.h"
+#include "station/NumericRequest.h"
 
 #include <QRegularExpression>
 
@@ -21,18 +22,18 @@ QString ReadOperatorAnswers(const TCommandLine& line, TOperatorAnswers& answers)
     const QCommandLineParser& parser = line.Parser;
     if (parser.isSet(line.AnswerText)) {
         const QString text = parser.value(line.AnswerText);
-        // A message carries 8-bit characters.
-        if (std::any_of(text.begin(), text.end(),
-                        [](QChar c) { return c.unicode() == 0 || c.unicode() > 0xFF; }))
+        if (!TXLMessage::IsWireString(text))
             return QStringLiteral("--answer-text holds a character a printer message cannot carry");
         answers.Text = text;
     }
     if (parser.isSet(line.AnswerNumber)) {
         // What the numeric window's entry field takes.
-        static const QRegularExpression digits(QStringLiteral("^[0-9]{1,%1}$").arg(OperatorNumericDigits));
+        static const QRegularExpression digits(
+            QStringLiteral("^[0-9]{1,%1}$").arg(TNumericRequest::EntryDigits));
         const QString number = parser.value(line.AnswerNumber);
         if (!digits.match(number).hasMatch())
-            return QStringLiteral("--answer-number takes 1 to %1 decimal digits").arg(OperatorNumericDigits);
+            return QStringLiteral("--answer-number takes 1 to %1 decimal digits")
+                .arg(TNumericRequest::EntryDigits);
         answers.Number = number.toInt();
     }
     if (parser.isSet(line.AnswerDate)) {

@@ -1,7 +1,7 @@
 #include "ConsoleViews.h"
 
 #include "platform/StationClock.h"
-#include "station/OperatorNumeric.h"
+#include "station/NumericRequest.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -191,7 +191,8 @@ std::optional<QDate> TConsoleViews::OperatorDateRequest()
 std::optional<qint32> TConsoleViews::OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
                                                             quint8 itemNumber)
 {
-    const bool accepted = Answers.Number && OperatorNumericAccepts(*Answers.Number, limitA, limitB);
+    const bool accepted =
+        Answers.Number && TNumericRequest(value, limitA, limitB, itemNumber).Accepts(*Answers.Number);
     const qint32 answer = accepted ? *Answers.Number : value;
     TOperatorAnswerReport report{
         QStringLiteral("operator numeric request for item %1 answered with %2").arg(itemNumber).arg(answer),

@@ -5,6 +5,7 @@
 #include "ConsoleStation.h"
 
 #include "coder/Coder.h"
+#include "comm/XLMessage.h"
 #include "station/ModifyImage.h"
 
 #include <QJsonArray>
@@ -81,13 +82,6 @@ qsizetype RowOf(const QList<TImageItemRow>& rows, const QString& number)
     return -1;
 }
 
-// A message carries 8-bit characters and ends a text at the first 0x00.
-bool CanBeSent(const QString& text)
-{
-    return std::all_of(text.begin(), text.end(),
-                       [](QChar c) { return c.unicode() != 0 && c.unicode() <= 0xFF; });
-}
-
 } // namespace
 
 int Commands::Items(TConsoleStation& station, const QString& image, const TOptions& options, QTextStream& out)
@@ -103,7 +97,7 @@ int Commands::Items(TConsoleStation& station, const QString& image, const TOptio
 int Commands::Modify(TConsoleStation& station, const QString& image, const QString& item,
                      const QString& value)
 {
-    if (!CanBeSent(value)) {
+    if (!TXLMessage::IsWireString(value)) {
         Err() << "IMAGE " << image << " ITEM " << item
               << ": the value holds a character a printer message cannot "
               << "carry" << Qt::endl;

@@ -45,7 +45,7 @@ std::optional<QString> TModifyItemForm::Edit(const TItemEdit& edit)
 
 void TModifyItemForm::accept()
 {
-    if (const std::optional<char32_t> c = ImageMessages::UnsendableCharacter(m_ui->valueEdit->text())) {
+    if (const std::optional<char32_t> c = TXLMessage::FirstNonWireCharacter(m_ui->valueEdit->text())) {
         const QString shown =
             QChar::isPrint(*c)
                 ? QString::fromUcs4(&*c, 1)

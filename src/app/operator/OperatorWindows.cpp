@@ -1,0 +1,94 @@
+#include "app/operator/OperatorWindows.h"
+
+#include "app/operator/MessageForm.h"
+#include "app/operator/OperatorDateForm.h"
+#include "app/operator/OperatorNumericForm.h"
+#include "app/operator/OpreqTextForm.h"
+#include "station/Station.h"
+
+#include <algorithm>
+
+TOperatorWindows::TOperatorWindows()
+    : m_textForm(std::make_unique<TOpreqTextForm>()), m_dateForm(std::make_unique<TOperatorDateForm>()),
+      m_numericForm(std::make_unique<TOperatorNumericForm>()), m_messageForm(std::make_unique<TMessageForm>())
+{}
+
+TOperatorWindows::~TOperatorWindows() = default;
+
+void TOperatorWindows::Attach(TStation& station)
+{
+    m_station = &station;
+}
+
+void TOperatorWindows::ReloadWindowTexts()
+{
+    m_textForm->ReloadWindowTexts();
+    m_dateForm->ReloadWindowTexts();
+    m_numericForm->ReloadWindowTexts();
+    m_messageForm->ReloadWindowTexts();
+}
+
+void TOperatorWindows::ShowMessage(const QString& text)
+{
+    m_messageForm->ShowMessage(text);
+}
+
+// The window made at start-up asks, unless it is waiting already; then a window made for this
+// request does, and goes when its wait has returned.
+template <typename Form, typename Ask>
+auto TOperatorWindows::Request(std::unique_ptr<Form>& standing, Ask ask)
+{
+    std::unique_ptr<Form> own;
+    Form* form = standing.get();
+    if (form->IsAsking()) {
+        own = std::make_unique<Form>();
+        form = own.get();
+    }
+    const QMetaObject::Connection closed =
+        QObject::connect(form, &QDialog::finished, form, [this] { RequestClosed(); });
+    if (m_station)
+        m_station->Manager().SetEnabled(false);
+    m_asking.append(form);
+    auto answer = ask(*form);
+    m_asking.removeOne(form);
+    QObject::disconnect(closed);
+    return answer;
+}
+
+// Once no request window is open any more, the "Connections" window can be used again.
+void TOperatorWindows::RequestClosed()
+{
+    const bool anyOpen = std::any_of(m_asking.begin(), m_asking.end(),
+                                     [](const TOperatorRequestForm* form) { return form->isVisible(); });
+    if (!anyOpen && m_station)
+        m_station->Manager().SetEnabled(true);
+}
+
+std::optional<QString> TOperatorWindows::OperatorTextRequest(const QString& prompt, const QString& text,
+                                                             quint8 maxLength)
+{
+    return Request(m_textForm, [&](TOpreqTextForm& form) { return form.Ask(prompt, text, maxLength); });
+}
+
+std::optional<QDate> TOperatorWindows::OperatorDateRequest()
+{
+    return Request(m_dateForm, [](TOperatorDateForm& form) { return form.Ask(); });
+}
+
+std::optional<qint32> TOperatorWindows::OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
+                                                               quint8 itemNumber)
+{
+    return Request(m_numericForm, [&](TOperatorNumericForm& form) {
+        return form.Ask(TNumericRequest(value, limitA, limitB, itemNumber));
+    });
+}
+
+// The selected printer ended its connection: the open request windows close unanswered. A copy of
+// the list: each closing may run further events.
+void TOperatorWindows::CloseOperatorRequests()
+{
+    const QList<TOperatorRequestForm*> asking = m_asking;
+    for (TOperatorRequestForm* form : asking)
+        if (m_asking.contains(form))
+            form->Withdraw();
+}

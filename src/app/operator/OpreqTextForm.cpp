@@ -1,0 +1,60 @@
+#include "app/operator/OpreqTextForm.h"
+
+#include "ui_OpreqTextForm.h"
+
+#include "widgets/WireTextValidator.h"
+
+namespace {
+// A line edit's own limit, which stands for none.
+constexpr int NoLimit = 32767;
+} // namespace
+
+TOpreqTextForm::TOpreqTextForm(QWidget* parent)
+    : TOperatorRequestForm(parent), m_ui(std::make_unique<Ui::TOpreqTextForm>())
+{
+    m_ui->setupUi(this);
+    // The prompt reads as text on the window, not as a field.
+    QPalette palette = m_ui->promptField->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    m_ui->promptField->setPalette(palette);
+    m_ui->textField->setValidator(new TWireTextValidator(m_ui->textField));
+    connect(m_ui->saveButton, &QPushButton::clicked, this, &TOpreqTextForm::SaveClick);
+    ReloadWindowTexts();
+}
+
+TOpreqTextForm::~TOpreqTextForm() = default;
+
+void TOpreqTextForm::ReloadWindowTexts()
+{
+    m_ui->retranslateUi(this);
+    m_ui->promptField->setAccessibleName(tr("Prompt"));
+    m_ui->textField->setAccessibleName(tr("Text"));
+}
+
+std::optional<QString> TOpreqTextForm::Ask(const QString& prompt, const QString& text, quint8 maxLength)
+{
+    m_ui->promptField->setText(prompt);
+    m_ui->promptField->setCursorPosition(0);
+    if (!prompt.isEmpty())
+        m_ui->textField->setAccessibleName(prompt);
+    m_ui->textField->setMaxLength(maxLength == 0 ? NoLimit : maxLength);
+    m_ui->textField->setText(text);
+    m_ui->textField->setFocus();
+    m_replyText = m_ui->textField->text();
+    if (!WaitForAnswer())
+        return std::nullopt;
+    return m_replyText;
+}
+
+bool TOpreqTextForm::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        m_replyText = m_ui->textField->text();
+    return TOperatorRequestForm::event(event);
+}
+
+void TOpreqTextForm::SaveClick()
+{
+    m_replyText = m_ui->textField->text();
+    accept();
+}

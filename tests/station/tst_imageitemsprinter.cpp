@@ -62,10 +62,7 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         m_views = TRecordingViews();
-        TDiscoveryAddress discovery;
-        discovery.Address = QHostAddress(QHostAddress::LocalHost);
-        discovery.Port = 9; // nothing answers there: the printer is named
-        discovery.LocalPort = 0;
+        const TDiscoveryAddress discovery = TDiscoveryAddress::NothingToFind();
         m_station = std::make_unique<TStation>(m_views.Views(), m_fonts, discovery);
         m_printer = std::make_unique<TInProcessPrinter>(QStringLiteral("SIM"),
                                                         m_dir.filePath(QStringLiteral("sim.jsonl")));

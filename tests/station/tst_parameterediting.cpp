@@ -87,10 +87,7 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         m_views = TEditorViews();
-        TDiscoveryAddress discovery;
-        discovery.Address = QHostAddress(QHostAddress::LocalHost);
-        discovery.Port = 9; // nothing answers there: the tests name the printer themselves
-        discovery.LocalPort = 0;
+        const TDiscoveryAddress discovery = TDiscoveryAddress::NothingToFind();
         m_station = std::make_unique<TStation>(m_views.Views(), m_fonts, discovery);
     }
     void cleanup()

@@ -109,6 +109,17 @@
             <translation> Bytes.</translation>
         </message>
         <message>
+            <source>Preview</source>
+            <translation>Vorschau</translation>
+        </message>
+        <message>
+            <source>%1% %2 - %3</source>
+            <translation>%1 % %2 - %3</translation>
+        </message>
+    </context>
+    <context>
+        <name>TImageFileDialog</name>
+        <message>
             <source>Vega/Deneb Images (*.Vega)</source>
             <translation>Vega/Deneb-Bilder (*.Vega)</translation>
         </message>
@@ -124,9 +135,197 @@
             <source>All Files (*)</source>
             <translation>Alle Dateien (*)</translation>
         </message>
+    </context>
+    <context>
+        <name>TLabelPreviewForm</name>
         <message>
-            <source>%1% %2 - %3</source>
-            <translation>%1 % %2 - %3</translation>
+            <source>Preview</source>
+            <translation>Vorschau</translation>
+        </message>
+        <message>
+            <source>Filename:</source>
+            <translation>Dateiname:</translation>
+        </message>
+        <message>
+            <source>Open...</source>
+            <translation>Öffnen...</translation>
+        </message>
+        <message>
+            <source>Image:</source>
+            <translation>Bild:</translation>
+        </message>
+        <message>
+            <source>Zoom out (-, mouse wheel)</source>
+            <translation>Verkleinern (-, Mausrad)</translation>
+        </message>
+        <message>
+            <source>Zoom out</source>
+            <translation>Verkleinern</translation>
+        </message>
+        <message>
+            <source>Zoom in (+, mouse wheel)</source>
+            <translation>Vergrößern (+, Mausrad)</translation>
+        </message>
+        <message>
+            <source>Zoom in</source>
+            <translation>Vergrößern</translation>
+        </message>
+        <message>
+            <source>Fit to window (0)</source>
+            <translation>Ans Fenster anpassen (0)</translation>
+        </message>
+        <message>
+            <source>Fit to window</source>
+            <translation>Ans Fenster anpassen</translation>
+        </message>
+        <message>
+            <source>Label picture</source>
+            <translation>Etikettenbild</translation>
+        </message>
+        <message>
+            <source>Mouse wheel, + and - zoom; 0 fits the picture to the window; drag to move it.</source>
+            <translation>Mausrad, + und - zoomen; 0 passt das Bild ans Fenster an; Ziehen verschiebt es.</translation>
+        </message>
+        <message>
+            <source>Items</source>
+            <translation>Elemente</translation>
+        </message>
+        <message>
+            <source>Item</source>
+            <translation>Element</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Typ</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>Position</translation>
+        </message>
+        <message>
+            <source>Drawn</source>
+            <translation>Gezeichnet</translation>
+        </message>
+        <message>
+            <source>Content</source>
+            <translation>Inhalt</translation>
+        </message>
+        <message>
+            <source>Read back</source>
+            <translation>Rückgelesen</translation>
+        </message>
+        <message>
+            <source>Note</source>
+            <translation>Hinweis</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Expected: %1
+    Read: %2</source>
+            <translation>Erwartet: %1
+    Gelesen: %2</translation>
+        </message>
+        <message>
+            <source>The label has no barcodes.</source>
+            <translation>Das Etikett hat keine Strichcodes.</translation>
+        </message>
+        <message>
+            <source>Barcodes that read back: %1 of %2</source>
+            <translation>Lesbare Strichcodes: %1 von %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>TLabelPreview</name>
+        <message>
+            <source>exact</source>
+            <translation>exakt</translation>
+        </message>
+        <message>
+            <source>encoded</source>
+            <translation>kodiert</translation>
+        </message>
+        <message>
+            <source>substituted</source>
+            <translation>ersetzt</translation>
+        </message>
+        <message>
+            <source>placeholder</source>
+            <translation>Platzhalter</translation>
+        </message>
+        <message>
+            <source>not drawn</source>
+            <translation>nicht gezeichnet</translation>
+        </message>
+        <message>
+            <source>reads back</source>
+            <translation>wird gelesen</translation>
+        </message>
+        <message>
+            <source>reads other data</source>
+            <translation>liest andere Daten</translation>
+        </message>
+        <message>
+            <source>does not read back</source>
+            <translation>nicht lesbar</translation>
+        </message>
+        <message>
+            <source>the picture, dot for dot</source>
+            <translation>das Bild, Punkt für Punkt</translation>
+        </message>
+        <message>
+            <source>bars of the symbol characters the station sends; the printer adds the digits</source>
+            <translation>Striche der Symbolzeichen, die die Station sendet; der Drucker ergänzt die Ziffern</translation>
+        </message>
+        <message>
+            <source>encoded here from its data; the printer encodes it itself</source>
+            <translation>hier aus seinen Daten kodiert; der Drucker kodiert ihn selbst</translation>
+        </message>
+        <message>
+            <source>in a substitute font</source>
+            <translation>in einer Ersatzschrift</translation>
+        </message>
+        <message>
+            <source>framed: this program has no fonts to draw it</source>
+            <translation>umrahmt: dieses Programm hat keine Schrift dafür</translation>
+        </message>
+        <message>
+            <source>the printer fills it in</source>
+            <translation>der Drucker setzt ihn ein</translation>
+        </message>
+        <message>
+            <source>DATE</source>
+            <translation>DATUM</translation>
+        </message>
+        <message>
+            <source>TIME</source>
+            <translation>ZEIT</translation>
+        </message>
+        <message>
+            <source>SHIFT</source>
+            <translation>SCHICHT</translation>
+        </message>
+        <message>
+            <source>COUNTER</source>
+            <translation>ZÄHLER</translation>
+        </message>
+        <message>
+            <source>checksum error</source>
+            <translation>Prüfsummenfehler</translation>
+        </message>
+        <message>
+            <source>no barcode found</source>
+            <translation>kein Strichcode gefunden</translation>
+        </message>
+        <message>
+            <source>reads %1</source>
+            <translation>liest %1</translation>
+        </message>
+        <message>
+            <source>LABEL OF %1 X %2 DOTS IS TOO LARGE TO PREVIEW</source>
+            <translation>ETIKETT VON %1 X %2 PUNKTEN IST ZU GROSS FÜR DIE VORSCHAU</translation>
         </message>
     </context>
     <context>

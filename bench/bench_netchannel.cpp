@@ -80,9 +80,7 @@ double StationSeconds()
     });
     TSilentViews views;
     const TFontMap fonts;
-    TDiscoveryAddress discovery;
-    discovery.Address = QHostAddress::LocalHost;
-    discovery.LocalPort = 0;
+    const TDiscoveryAddress discovery = TDiscoveryAddress::NothingToFind();
     TStation station(views.Views(), fonts, discovery);
     TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), station.PrinterFactory());
     channel.Close();

@@ -71,14 +71,6 @@ void Act(SilentChannel& channel, quint8 action, Input& input)
     }
 }
 
-TDiscoveryAddress LoopbackDiscovery()
-{
-    TDiscoveryAddress discovery;
-    discovery.Address = QHostAddress::LocalHost;
-    discovery.LocalPort = 0;
-    return discovery;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
@@ -91,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static TSilentViews views;
     static const TFontMap fonts;
-    static TStation station(views.Views(), fonts, LoopbackDiscovery());
+    static TStation station(views.Views(), fonts, TDiscoveryAddress::NothingToFind());
     SilentChannel channel(QStringLiteral("fuzz"), 3000, station.PrinterFactory());
     TXLPacketAssembler assembler(
         [&](std::unique_ptr<TXLPacket> packet) { channel.OnPacketReceived(std::move(packet)); });

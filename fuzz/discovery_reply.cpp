@@ -34,9 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     TSilentViews views;
     const TFontMap fonts;
-    TDiscoveryAddress discovery;
-    discovery.Address = QHostAddress::LocalHost;
-    discovery.LocalPort = 0;
+    const TDiscoveryAddress discovery = TDiscoveryAddress::NothingToFind();
     TStation station(views.Views(), fonts, discovery);
     TConnectionManager& manager = station.Manager();
     manager.NetworkList().OnDiscoveryReply(datagram, QHostAddress(QHostAddress::LocalHost));

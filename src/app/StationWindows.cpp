@@ -7,6 +7,7 @@
 #include "app/main/VexMainForm.h"
 #include "app/operator/OperatorWindows.h"
 #include "app/parameters/ParametersWindows.h"
+#include "app/preview/LabelPreviewForm.h"
 #include "app/print/PrintForm.h"
 #include "comm/CommChannel.h"
 #include "preview/LabelPreview.h"
@@ -44,6 +45,9 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
     // The connection manager: its window with the properties dialog, and its logic.
     m_connections = std::make_unique<TConnectionsForm>(m_mainForm.get());
     Created(m_connections);
+    // "Preview", which needs no printer: after the windows of the station's order.
+    m_preview = std::make_unique<TLabelPreviewForm>(*m_fonts, m_mainForm.get());
+    Created(m_preview);
     m_station = std::make_unique<TStation>(
         TStationViews{*m_mainForm, *m_connections, *m_print, *m_imageTransfer, *m_imageDialogs, *m_parameters,
                       *m_operator},
@@ -72,6 +76,7 @@ void TStationWindows::ConnectMainMenu()
     QObject::connect(main, &TVexMainForm::DeleteClicked, main, [this] { m_imageDialogs->ShowImageDelete(); });
     QObject::connect(main, &TVexMainForm::ModifyClicked, main, [this] { m_imageDialogs->ShowModifyImage(); });
     QObject::connect(main, &TVexMainForm::PrintClicked, main, [this] { m_print->ShowPrintWindow(); });
+    QObject::connect(main, &TVexMainForm::PreviewClicked, main, [this] { m_preview->OpenClick(); });
     QObject::connect(main, &TVexMainForm::AboutClicked, m_aboutBox.get(), &QWidget::show);
     QObject::connect(main, &TVexMainForm::LanguageClicked, main,
                      [this](qint32 localeId) { LanguageSelectClick(localeId); });

@@ -11,6 +11,7 @@ class TConnectionsForm;
 class TFontMap;
 class TImageDialogs;
 class TImageDownloadForm;
+class TLabelPreviewForm;
 class TOperatorWindows;
 class TParametersWindows;
 class TPrintForm;
@@ -67,5 +68,6 @@ private:
     std::unique_ptr<TOperatorWindows> m_operator;
     std::unique_ptr<TFontMap> m_fonts;
     std::unique_ptr<TConnectionsForm> m_connections;
+    std::unique_ptr<TLabelPreviewForm> m_preview;
     std::unique_ptr<TStation> m_station;
 };

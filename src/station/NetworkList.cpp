@@ -28,6 +28,15 @@ TDiscoveryAddress TDiscoveryAddress::FromSettings()
     return address;
 }
 
+TDiscoveryAddress TDiscoveryAddress::NothingToFind()
+{
+    TDiscoveryAddress address;
+    address.Address = QHostAddress(QHostAddress::LocalHost);
+    address.Port = 9;
+    address.LocalPort = 0;
+    return address;
+}
+
 bool TNetworkList::PcIsOnline(const TDiscoveryAddress& address)
 {
     if (address.Address.isLoopback())

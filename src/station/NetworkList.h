@@ -19,6 +19,9 @@ struct TDiscoveryAddress
     quint16 LocalPort = 30718;
 
     static TDiscoveryAddress FromSettings();
+    // A discovery that stays on this machine and finds nothing: the request goes to the discard
+    // port of loopback, from a free port. For programs and tests that name their printers.
+    static TDiscoveryAddress NothingToFind();
 };
 
 // The network printers: one channel per printer port that answered the UDP discovery, found by a

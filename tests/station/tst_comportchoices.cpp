@@ -38,9 +38,7 @@ private slots:
     {
         TRecordingViews views;
         TFontMap fonts;
-        TDiscoveryAddress discovery;
-        discovery.Address = QHostAddress(QHostAddress::LocalHost);
-        discovery.LocalPort = 0;
+        const TDiscoveryAddress discovery = TDiscoveryAddress::NothingToFind();
         TStation station(views.Views(), fonts, discovery);
         for (int port : {3, 5, 7})
             station.Manager().AddSerialPrinter(QStringLiteral("COM%1").arg(port), port,

@@ -69,10 +69,7 @@ private slots:
     {
         m_views = TRecordingViews();
         m_printers.clear();
-        TDiscoveryAddress discovery;
-        discovery.Address = LocalHost;
-        discovery.Port = 9; // nothing answers there; the tests feed replies directly
-        discovery.LocalPort = 0;
+        const TDiscoveryAddress discovery = TDiscoveryAddress::NothingToFind();
         m_station = std::make_unique<TStation>(m_views.Views(), m_fonts, discovery);
         m_manager = &m_station->Manager();
     }

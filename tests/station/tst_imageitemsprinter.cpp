@@ -1,18 +1,12 @@
 // The station against a simulated printer in this process: an image the transfer batch sends is
 // listed item by item as the printer describes it, and an item's new value reaches the printer.
 #include "DesignFileWriter.h"
+#include "InProcessPrinter.h"
 #include "RecordingViews.h"
-#include "SimMessageLog.h"
-#include "SimPrinter.h"
-#include "SimTcpServer.h"
 #include "coder/Coder.h"
-#include "comm/NetChannel.h"
 #include "images/FontUnit.h"
 #include "station/Station.h"
 
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,27 +43,16 @@ class TestImageItemsPrinter : public QObject
     QTemporaryDir m_dir;
     TRecordingViews m_views;
     TFontMap m_fonts;
-    std::unique_ptr<TSimPrinter> m_printer;
-    std::unique_ptr<TSimTcpServer> m_server;
-    TSimMessageLog m_log;
     std::unique_ptr<TStation> m_station;
+    std::unique_ptr<TInProcessPrinter> m_printer;
 
     // Bodies of the messages of this kind that reached the printer, as text ("LABEL|1|NEW").
     QStringList Received(TXLMessageKind kind) const
     {
-        QFile file(m_dir.filePath(QStringLiteral("sim.jsonl")));
-        file.open(QIODevice::ReadOnly);
         QStringList bodies;
-        for (const QByteArray& line : file.readAll().split('\n')) {
-            const QJsonObject object = QJsonDocument::fromJson(line).object();
-            if (object.value(QStringLiteral("dir")).toString() == QLatin1String("in") &&
-                object.value(QStringLiteral("id")).toInt() == kind.Id &&
-                object.value(QStringLiteral("sub")).toInt() == kind.Sub) {
-                QByteArray body =
-                    QByteArray::fromHex(object.value(QStringLiteral("body")).toString().toLatin1());
-                body.chop(1);
-                bodies << QString::fromLatin1(body.replace('\0', '|'));
-            }
+        for (QByteArray body : m_printer->ReceivedBodies(kind)) {
+            body.chop(1);
+            bodies << QString::fromLatin1(body.replace('\0', '|'));
         }
         return bodies;
     }
@@ -78,35 +61,16 @@ private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());
-        TSimPrinterConfig config;
-        config.FlashDelayMs = 1;
-        m_printer = std::make_unique<TSimPrinter>(config);
-        m_server = std::make_unique<TSimTcpServer>(*m_printer);
-        QVERIFY(m_server->Listen(QHostAddress::LocalHost, 0));
-        QVERIFY(m_log.Open(m_dir.filePath(QStringLiteral("sim.jsonl"))));
-        m_printer->SetLog(&m_log);
-
         m_views = TRecordingViews();
-        TDiscoveryAddress discovery;
-        discovery.Address = QHostAddress(QHostAddress::LocalHost);
-        discovery.Port = 9; // nothing answers there: the printer is named
-        discovery.LocalPort = 0;
+        const TDiscoveryAddress discovery = TDiscoveryAddress::NothingToFind();
         m_station = std::make_unique<TStation>(m_views.Views(), m_fonts, discovery);
-        TNetChannel* channel =
-            m_station->Manager().AddNetworkPrinter(QStringLiteral("127.0.0.1"), m_server->Port());
-        QVERIFY(channel);
-        QTRY_VERIFY(channel->Probed());
-        channel->Close(); // the probe; connecting opens the link afresh
-        m_station->Manager().ConnectPrinter(channel->Id());
-        QTRY_VERIFY(
-            m_station->Manager().SelectedChannel() &&
-            TCoder::Of(*m_station->Manager().SelectedChannel()).Images.contains(QStringLiteral("DEMO")));
+        m_printer = std::make_unique<TInProcessPrinter>(QStringLiteral("SIM"),
+                                                        m_dir.filePath(QStringLiteral("sim.jsonl")));
+        QVERIFY(m_printer->ConnectTo(m_station->Manager(), TInProcessPrinter::TMedium::Network) != 0);
     }
     void cleanup()
     {
         m_station.reset();
-        m_printer->SetLog(nullptr);
-        m_server.reset();
         m_printer.reset();
     }
 

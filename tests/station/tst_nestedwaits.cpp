@@ -96,10 +96,7 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         m_views = TRecordingViews();
-        TDiscoveryAddress discovery;
-        discovery.Address = LocalHost;
-        discovery.Port = 9; // nothing answers there: the tests name the printers themselves
-        discovery.LocalPort = 0;
+        const TDiscoveryAddress discovery = TDiscoveryAddress::NothingToFind();
         m_station = std::make_unique<TStation>(m_views.Views(), m_fonts, discovery);
     }
     void cleanup() { m_station.reset(); }

@@ -1,19 +1,13 @@
 // The parameters editor's logic against a simulated printer in this process: the parameters are
 // read, edited, saved, loaded and written back, and the printer's log shows what reached it.
+#include "InProcessPrinter.h"
 #include "RecordingViews.h"
-#include "SimMessageLog.h"
-#include "SimPrinter.h"
-#include "SimTcpServer.h"
 #include "coder/Coder.h"
-#include "comm/NetChannel.h"
 #include "images/FontUnit.h"
 #include "parameters/ParameterEditor.h"
 #include "station/Station.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,32 +39,18 @@ class TestParameterEditing : public QObject
     TEditorViews m_views;
     TFontMap m_fonts;
     std::unique_ptr<TStation> m_station;
-    std::unique_ptr<TSimPrinter> m_printer;
-    std::unique_ptr<TSimTcpServer> m_tcp;
-    std::unique_ptr<TSimMessageLog> m_log;
+    std::unique_ptr<TInProcessPrinter> m_printer;
 
     TConnectionManager& Manager() { return m_station->Manager(); }
     TParameterEditor& Editor() { return m_views.Editor; }
-    QString LogPath() const { return m_dir.filePath(QStringLiteral("printer.jsonl")); }
 
     // A printer of the model, connected and selected.
     void StartPrinter(quint8 model)
     {
-        TSimPrinterConfig config;
-        config.Model = model;
-        config.FlashDelayMs = 1;
-        m_printer = std::make_unique<TSimPrinter>(config);
-        m_tcp = std::make_unique<TSimTcpServer>(*m_printer);
-        QVERIFY(m_tcp->Listen(QHostAddress(QHostAddress::LocalHost), 0));
-        m_log = std::make_unique<TSimMessageLog>();
-        QVERIFY(m_log->Open(LogPath()));
-        m_printer->SetLog(m_log.get());
-        TNetChannel* channel = Manager().AddNetworkPrinter(QStringLiteral("127.0.0.1"), m_tcp->Port());
-        QVERIFY(channel);
-        QTRY_VERIFY(channel->Probed());
-        channel->Close(); // the probe; connecting opens the link afresh
-        Manager().ConnectPrinter(channel->Id());
-        QTRY_VERIFY(Manager().SelectedChannel() == channel && TCoder::Of(*channel).Connected);
+        m_printer =
+            std::make_unique<TInProcessPrinter>(TInProcessPrinter::Config(QStringLiteral("SIM"), model),
+                                                m_dir.filePath(QStringLiteral("printer.jsonl")));
+        QVERIFY(m_printer->ConnectTo(Manager(), TInProcessPrinter::TMedium::Network) != 0);
     }
 
     // Asks the printer for its parameters and waits until the editor has them.
@@ -84,22 +64,10 @@ class TestParameterEditing : public QObject
     // The parameter writes and flash writes that reached the printer: "8 = 1", "FlashWrite".
     QStringList Written() const
     {
-        QFile file(LogPath());
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
         QStringList written;
-        for (const QByteArray& line : file.readAll().split('\n')) {
-            const QJsonObject object = QJsonDocument::fromJson(line).object();
-            if (object.value(QStringLiteral("dir")).toString() != QLatin1String("in"))
-                continue;
-            const int id = object.value(QStringLiteral("id")).toInt();
-            const int sub = object.value(QStringLiteral("sub")).toInt();
-            TXLMessage message{quint8(id), quint16(sub)};
-            message.WriteBytes(
-                QByteArray::fromHex(object.value(QStringLiteral("body")).toString().toLatin1()));
-            message.SetPosition(0);
-            if (id == XLSend::WriteParameterId)
-                written << QStringLiteral("%1 = %2").arg(sub).arg(qint32(message.ReadU32()));
+        for (TXLMessage message : m_printer->ReceivedMessages()) {
+            if (message.Id == XLSend::WriteParameterId)
+                written << QStringLiteral("%1 = %2").arg(message.Sub).arg(qint32(message.ReadU32()));
             else if (message.Is(XLSend::FlashWrite))
                 written << QStringLiteral("FlashWrite");
         }
@@ -119,18 +87,13 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         m_views = TEditorViews();
-        TDiscoveryAddress discovery;
-        discovery.Address = QHostAddress(QHostAddress::LocalHost);
-        discovery.Port = 9; // nothing answers there: the tests name the printer themselves
-        discovery.LocalPort = 0;
+        const TDiscoveryAddress discovery = TDiscoveryAddress::NothingToFind();
         m_station = std::make_unique<TStation>(m_views.Views(), m_fonts, discovery);
     }
     void cleanup()
     {
         m_station.reset();
-        m_tcp.reset();
         m_printer.reset();
-        m_log.reset();
     }
 
     // A setting chosen on the page of the printer's model is written, then the flash.
@@ -159,7 +122,7 @@ private slots:
         SendAndAwaitFlashWrite();
         QCOMPARE(Written(), written);
         const int number = written.first().section(QLatin1Char(' '), 0, 0).toInt();
-        QCOMPARE(m_printer->State().Parameters.Value(number), 1);
+        QCOMPARE(m_printer->Printer.State().Parameters.Value(number), 1);
         QCOMPARE(m_views.CallsStartingWith(QStringLiteral("ShowFlashWrite")).size(), 1);
     }
 
@@ -181,7 +144,7 @@ private slots:
         const QByteArray file = saved.readAll();
         Editor().Close(); // cancelled
 
-        m_printer->State().Parameters.Write(ParameterNo::Debounce, 77);
+        m_printer->Printer.State().Parameters.Write(ParameterNo::Debounce, 77);
         ReadParameters();
         QCOMPARE(Editor().Edited().Debounce, 77);
         QVERIFY(Editor().Load(path).Ok());
@@ -202,7 +165,7 @@ private slots:
         const QString path = m_dir.filePath(QStringLiteral("altair.prm"));
         QVERIFY(Editor().Save(path).Ok());
 
-        m_printer->State().Model = PrinterModels::Rigel;
+        m_printer->Printer.State().Model = PrinterModels::Rigel;
         ReadParameters();
         QCOMPARE(Editor().Page(), ParameterPages::TPage::Rigel);
         QCOMPARE(Editor().Load(path).Error, QStringLiteral("Incompatible printer type"));

@@ -1,9 +1,16 @@
 #include "InProcessPrinter.h"
 
+#include "coder/Coder.h"
+#include "comm/NetChannel.h"
+#include "comm/SerialChannel.h"
+#include "station/ConnectionManager.h"
+
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPointer>
 #include <QRegularExpression>
+#include <QTest>
 
 TInProcessPrinter::TInProcessPrinter(const QString& name, const QString& logPath, quint8 model)
     : TInProcessPrinter(Config(name, model), logPath)
@@ -40,7 +47,8 @@ QStringList TInProcessPrinter::Received() const
             continue;
         const int id = object.value(QStringLiteral("id")).toInt();
         const int sub = object.value(QStringLiteral("sub")).toInt();
-        const QByteArray body = QByteArray::fromHex(object.value(QStringLiteral("body")).toString().toLatin1());
+        const QByteArray body =
+            QByteArray::fromHex(object.value(QStringLiteral("body")).toString().toLatin1());
         if (id == XLSend::ImageData.Id && sub == XLSend::ImageData.Sub)
             received << QStringLiteral("ImageData ") + QString::fromLatin1(body.constData());
         else if (id == XLSend::FlashWrite.Id && sub == XLSend::FlashWrite.Sub)
@@ -75,4 +83,35 @@ QList<TXLMessage> TInProcessPrinter::ReceivedMessages() const
         received.append(message);
     }
     return received;
+}
+
+QList<QByteArray> TInProcessPrinter::ReceivedBodies(TXLMessageKind kind) const
+{
+    QList<QByteArray> bodies;
+    for (const TXLMessage& message : ReceivedMessages())
+        if (message.Is(kind))
+            bodies << message.Body();
+    return bodies;
+}
+
+quint64 TInProcessPrinter::ConnectTo(TConnectionManager& manager, TMedium medium, int comNumber)
+{
+    quint64 id = 0;
+    if (medium == TMedium::Serial) {
+        id = manager.AddSerialPrinter(QStringLiteral("COM%1").arg(comNumber), comNumber, Pty.SlavePath())
+                 ->Id();
+    } else {
+        const QPointer<TNetChannel> channel =
+            manager.AddNetworkPrinter(QStringLiteral("127.0.0.1"), Tcp.Port());
+        if (!QTest::qWaitFor([&] { return !channel || channel->Probed(); }) || !channel)
+            return 0;
+        channel->Close(); // ends the probe: connecting opens the link afresh
+        id = channel->Id();
+    }
+    manager.ConnectPrinter(id);
+    const bool ready = QTest::qWaitFor([&] {
+        const TCommChannel* selected = manager.SelectedChannel();
+        return selected && selected->Id() == id && !TCoder::Of(*selected).Images.isEmpty();
+    });
+    return ready ? id : 0;
 }

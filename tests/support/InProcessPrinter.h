@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+class TConnectionManager;
+
 // A simulated printer in the test's own process, on a loopback TCP port and a pseudo-terminal,
 // writing every message it receives or sends to a log file.
 class TInProcessPrinter
@@ -24,6 +26,17 @@ public:
     QStringList ReceivedImagesAndFlashWrites() const;
     // The messages that reached the printer, with their bodies, in the order they arrived.
     QList<TXLMessage> ReceivedMessages() const;
+    // The bodies of the messages of the kind that reached the printer.
+    QList<QByteArray> ReceivedBodies(TXLMessageKind kind) const;
+
+    enum class TMedium
+    {
+        Serial, // its pseudo-terminal as a COM port of that number
+        Network // its TCP port, as a printer named by the operator
+    };
+    // Connects the printer to the station and waits until it is the selected printer and has sent
+    // its images: the channel's id, 0 when that did not happen.
+    quint64 ConnectTo(TConnectionManager& manager, TMedium medium = TMedium::Serial, int comNumber = 9);
 
     TSimPrinter Printer;
     TSimTcpServer Tcp;

@@ -2,10 +2,10 @@
 
 #include "ui_VexMainForm.h"
 
+#include "app/images/ImageFileDialog.h"
 #include "coder/Coder.h"
 #include "comm/CommChannel.h"
 #include "comm/XLMessage.h"
-#include "platform/SettingsStore.h"
 #include "station/ComPortChoices.h"
 #include "station/LanguagePack.h"
 #include "station/Station.h"
@@ -13,8 +13,6 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileDialog>
 
 TVexMainForm::TVexMainForm(QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::TVexMainForm>()), m_languageGroup(new QActionGroup(this))
@@ -51,6 +49,7 @@ void TVexMainForm::ConnectMenu()
     connect(m_ui->actionDelete, &QAction::triggered, this, &TVexMainForm::DeleteClicked);
     connect(m_ui->actionModify, &QAction::triggered, this, &TVexMainForm::ModifyClicked);
     connect(m_ui->actionPrint, &QAction::triggered, this, &TVexMainForm::PrintClicked);
+    connect(m_ui->actionPreview, &QAction::triggered, this, &TVexMainForm::PreviewClicked);
     connect(m_ui->actionAbout, &QAction::triggered, this, &TVexMainForm::AboutClicked);
     connect(m_ui->actionExit, &QAction::triggered, this, &QWidget::close);
     const QList<QAction*> languages = LanguageEntries();
@@ -191,34 +190,21 @@ void TVexMainForm::ParametersClick()
         m_station->Manager().SendToSelected(std::make_unique<TXLMessage>(XLSend::RequestParameters));
 }
 
-// The file dialog starts with the image files of the selected printer's model, in the folder the
-// last files were chosen from. The batch goes to the printer the files were chosen for: if another
-// was selected meanwhile, or none, nothing starts.
+// The file dialog starts with the image files of the selected printer's model. The batch goes to
+// the printer the files were chosen for: if another was selected meanwhile, or none, nothing starts.
 void TVexMainForm::TransferMenuItemClick()
 {
     const TCommChannel* selected = m_station ? m_station->Manager().SelectedChannel() : nullptr;
     if (!selected)
         return;
     const quint64 printerId = selected->Id();
-    const QStringList filters{tr("Vega/Deneb Images (*.Vega)"), tr("Rigel Images (*.Rigel)"),
-                              tr("Altair Images (*.Altair)"), tr("All Files (*)")};
-    const quint8 model = TCoder::Of(*selected).Model;
-    const int preset = model == PrinterModels::Altair ? 2 : model == PrinterModels::Rigel ? 1 : 0;
-
-    QFileDialog dialog(this, tr("Transfer"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setNameFilters(filters);
-    dialog.selectNameFilter(filters[preset]);
-    const QString folderKey = QLatin1String(SettingsStore::TransferDirectory);
-    if (const QString folder = SettingsStore::Value(folderKey).toString(); !folder.isEmpty() && QDir(folder).exists())
-        dialog.setDirectory(folder);
-    if (dialog.exec() != QDialog::Accepted)
+    const QStringList files = TImageFileDialog::Choose(this, tr("Transfer"), TCoder::Of(*selected).Model,
+                                                       QFileDialog::ExistingFiles);
+    if (files.isEmpty())
         return;
-    SettingsStore::SetValue(folderKey, dialog.directory().absolutePath());
     selected = m_station->Manager().SelectedChannel();
     if (selected && selected->Id() == printerId)
-        m_station->Batch().Start(dialog.selectedFiles());
+        m_station->Batch().Start(files);
 }
 
 QList<QAction*> TVexMainForm::ComPortEntries() const

@@ -64,6 +64,8 @@ signals:
     void DeleteClicked();
     void ModifyClicked();
     void PrintClicked();
+    // "Preview": an image design file seen before it goes to a printer, with or without one.
+    void PreviewClicked();
     void AboutClicked();
     void LanguageClicked(qint32 localeId);
     // Every printer link is closed and the port choices are stored: the program may end.

@@ -301,6 +301,25 @@
     </message>
 </context>
 <context>
+    <name>TImageFileDialog</name>
+    <message>
+        <source>Vega/Deneb Images (*.Vega)</source>
+        <translation>Vega/Deneb-Bilder (*.Vega)</translation>
+    </message>
+    <message>
+        <source>Rigel Images (*.Rigel)</source>
+        <translation>Rigel-Bilder (*.Rigel)</translation>
+    </message>
+    <message>
+        <source>Altair Images (*.Altair)</source>
+        <translation>Altair-Bilder (*.Altair)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
     <name>TLabelPreview</name>
     <message>
         <source>reads back</source>
@@ -425,6 +444,107 @@
     <message>
         <source>the station&apos;s symbol characters cannot be read</source>
         <translation>die Symbolzeichen der Station sind nicht lesbar</translation>
+    </message>
+</context>
+<context>
+    <name>TLabelPreviewForm</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Dateiname:</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Öffnen...</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Bild:</translation>
+    </message>
+    <message>
+        <source>Zoom out (-, mouse wheel)</source>
+        <translation>Verkleinern (-, Mausrad)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Zoom in (+, mouse wheel)</source>
+        <translation>Vergrößern (+, Mausrad)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Fit to window (0)</source>
+        <translation>Ans Fenster anpassen (0)</translation>
+    </message>
+    <message>
+        <source>Fit to window</source>
+        <translation>Ans Fenster anpassen</translation>
+    </message>
+    <message>
+        <source>Label picture</source>
+        <translation>Etikettenbild</translation>
+    </message>
+    <message>
+        <source>Mouse wheel, + and - zoom; 0 fits the picture to the window; drag to move it.</source>
+        <translation>Mausrad, + und - zoomen; 0 passt das Bild ans Fenster an; Ziehen verschiebt es.</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Elemente</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Gezeichnet</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Read back</source>
+        <translation>Rückgelesen</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Expected: %1
+Read: %2</source>
+        <translation>Erwartet: %1
+Gelesen: %2</translation>
+    </message>
+    <message>
+        <source>The label has no barcodes.</source>
+        <translation>Das Etikett enthält keine Barcodes.</translation>
+    </message>
+    <message>
+        <source>Barcodes that read back: %1 of %2</source>
+        <translation>Lesbare Barcodes: %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -1031,24 +1151,12 @@
         <translation>Tinte</translation>
     </message>
     <message>
-        <source>Vega/Deneb Images (*.Vega)</source>
-        <translation>Vega/Deneb-Bilder (*.Vega)</translation>
-    </message>
-    <message>
-        <source>Rigel Images (*.Rigel)</source>
-        <translation>Rigel-Bilder (*.Rigel)</translation>
-    </message>
-    <message>
-        <source>Altair Images (*.Altair)</source>
-        <translation>Altair-Bilder (*.Altair)</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>Alle Dateien (*)</translation>
-    </message>
-    <message>
         <source>%1% %2 - %3</source>
         <translation>%1 % %2 - %3</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
     </message>
 </context>
 </TS>

@@ -301,6 +301,25 @@
     </message>
 </context>
 <context>
+    <name>TImageFileDialog</name>
+    <message>
+        <source>Vega/Deneb Images (*.Vega)</source>
+        <translation>Vega/Deneb Images (*.Vega)</translation>
+    </message>
+    <message>
+        <source>Rigel Images (*.Rigel)</source>
+        <translation>Rigel Images (*.Rigel)</translation>
+    </message>
+    <message>
+        <source>Altair Images (*.Altair)</source>
+        <translation>Altair Images (*.Altair)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>All Files (*)</translation>
+    </message>
+</context>
+<context>
     <name>TLabelPreview</name>
     <message>
         <source>reads back</source>
@@ -425,6 +444,107 @@
     <message>
         <source>the station&apos;s symbol characters cannot be read</source>
         <translation>the station&apos;s symbol characters cannot be read</translation>
+    </message>
+</context>
+<context>
+    <name>TLabelPreviewForm</name>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Filename:</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Image:</translation>
+    </message>
+    <message>
+        <source>Zoom out (-, mouse wheel)</source>
+        <translation>Zoom out (-, mouse wheel)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Zoom in (+, mouse wheel)</source>
+        <translation>Zoom in (+, mouse wheel)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Fit to window (0)</source>
+        <translation>Fit to window (0)</translation>
+    </message>
+    <message>
+        <source>Fit to window</source>
+        <translation>Fit to window</translation>
+    </message>
+    <message>
+        <source>Label picture</source>
+        <translation>Label picture</translation>
+    </message>
+    <message>
+        <source>Mouse wheel, + and - zoom; 0 fits the picture to the window; drag to move it.</source>
+        <translation>Mouse wheel, + and - zoom; 0 fits the picture to the window; drag to move it.</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Items</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Drawn</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Content</translation>
+    </message>
+    <message>
+        <source>Read back</source>
+        <translation>Read back</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Expected: %1
+Read: %2</source>
+        <translation>Expected: %1
+Read: %2</translation>
+    </message>
+    <message>
+        <source>The label has no barcodes.</source>
+        <translation>The label has no barcodes.</translation>
+    </message>
+    <message>
+        <source>Barcodes that read back: %1 of %2</source>
+        <translation>Barcodes that read back: %1 of %2</translation>
     </message>
 </context>
 <context>
@@ -1031,24 +1151,12 @@
         <translation>Ink</translation>
     </message>
     <message>
-        <source>Vega/Deneb Images (*.Vega)</source>
-        <translation>Vega/Deneb Images (*.Vega)</translation>
-    </message>
-    <message>
-        <source>Rigel Images (*.Rigel)</source>
-        <translation>Rigel Images (*.Rigel)</translation>
-    </message>
-    <message>
-        <source>Altair Images (*.Altair)</source>
-        <translation>Altair Images (*.Altair)</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>All Files (*)</translation>
-    </message>
-    <message>
         <source>%1% %2 - %3</source>
         <translation>%1% %2 - %3</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
     </message>
 </context>
 </TS>

@@ -301,6 +301,25 @@
     </message>
 </context>
 <context>
+    <name>TImageFileDialog</name>
+    <message>
+        <source>Vega/Deneb Images (*.Vega)</source>
+        <translation>Images Vega/Deneb (*.Vega)</translation>
+    </message>
+    <message>
+        <source>Rigel Images (*.Rigel)</source>
+        <translation>Images Rigel (*.Rigel)</translation>
+    </message>
+    <message>
+        <source>Altair Images (*.Altair)</source>
+        <translation>Images Altair (*.Altair)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
     <name>TLabelPreview</name>
     <message>
         <source>reads back</source>
@@ -425,6 +444,107 @@
     <message>
         <source>the station&apos;s symbol characters cannot be read</source>
         <translation>les caractères de symbole de la station sont illisibles</translation>
+    </message>
+</context>
+<context>
+    <name>TLabelPreviewForm</name>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Fichier :</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Image :</translation>
+    </message>
+    <message>
+        <source>Zoom out (-, mouse wheel)</source>
+        <translation>Zoom arrière (-, molette)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Zoom in (+, mouse wheel)</source>
+        <translation>Zoom avant (+, molette)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Fit to window (0)</source>
+        <translation>Ajuster à la fenêtre (0)</translation>
+    </message>
+    <message>
+        <source>Fit to window</source>
+        <translation>Ajuster à la fenêtre</translation>
+    </message>
+    <message>
+        <source>Label picture</source>
+        <translation>Image de l&apos;étiquette</translation>
+    </message>
+    <message>
+        <source>Mouse wheel, + and - zoom; 0 fits the picture to the window; drag to move it.</source>
+        <translation>La molette, + et - zooment ; 0 ajuste l&apos;image à la fenêtre ; faites-la glisser pour la déplacer.</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Éléments</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Élément</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Dessin</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Contenu</translation>
+    </message>
+    <message>
+        <source>Read back</source>
+        <translation>Relecture</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Expected: %1
+Read: %2</source>
+        <translation>Attendu : %1
+Lu : %2</translation>
+    </message>
+    <message>
+        <source>The label has no barcodes.</source>
+        <translation>L&apos;étiquette ne contient aucun code-barres.</translation>
+    </message>
+    <message>
+        <source>Barcodes that read back: %1 of %2</source>
+        <translation>Codes-barres relus correctement : %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -1031,24 +1151,12 @@
         <translation>Encre</translation>
     </message>
     <message>
-        <source>Vega/Deneb Images (*.Vega)</source>
-        <translation>Images Vega/Deneb (*.Vega)</translation>
-    </message>
-    <message>
-        <source>Rigel Images (*.Rigel)</source>
-        <translation>Images Rigel (*.Rigel)</translation>
-    </message>
-    <message>
-        <source>Altair Images (*.Altair)</source>
-        <translation>Images Altair (*.Altair)</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>Tous les fichiers (*)</translation>
-    </message>
-    <message>
         <source>%1% %2 - %3</source>
         <translation>%1&#xa0;% %2 - %3</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
     </message>
 </context>
 </TS>

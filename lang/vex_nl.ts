@@ -301,6 +301,25 @@
     </message>
 </context>
 <context>
+    <name>TImageFileDialog</name>
+    <message>
+        <source>Vega/Deneb Images (*.Vega)</source>
+        <translation>Vega/Deneb-afbeeldingen (*.Vega)</translation>
+    </message>
+    <message>
+        <source>Rigel Images (*.Rigel)</source>
+        <translation>Rigel-afbeeldingen (*.Rigel)</translation>
+    </message>
+    <message>
+        <source>Altair Images (*.Altair)</source>
+        <translation>Altair-afbeeldingen (*.Altair)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+</context>
+<context>
     <name>TLabelPreview</name>
     <message>
         <source>reads back</source>
@@ -425,6 +444,107 @@
     <message>
         <source>the station&apos;s symbol characters cannot be read</source>
         <translation>de symbooltekens van het station zijn onleesbaar</translation>
+    </message>
+</context>
+<context>
+    <name>TLabelPreviewForm</name>
+    <message>
+        <source>Preview</source>
+        <translation>Voorbeeld</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Bestandsnaam:</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Openen...</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Afbeelding:</translation>
+    </message>
+    <message>
+        <source>Zoom out (-, mouse wheel)</source>
+        <translation>Uitzoomen (-, muiswiel)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Uitzoomen</translation>
+    </message>
+    <message>
+        <source>Zoom in (+, mouse wheel)</source>
+        <translation>Inzoomen (+, muiswiel)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Inzoomen</translation>
+    </message>
+    <message>
+        <source>Fit to window (0)</source>
+        <translation>Aan venster aanpassen (0)</translation>
+    </message>
+    <message>
+        <source>Fit to window</source>
+        <translation>Aan venster aanpassen</translation>
+    </message>
+    <message>
+        <source>Label picture</source>
+        <translation>Etiketafbeelding</translation>
+    </message>
+    <message>
+        <source>Mouse wheel, + and - zoom; 0 fits the picture to the window; drag to move it.</source>
+        <translation>Muiswiel, + en - zoomen; 0 past de afbeelding aan het venster aan; sleep om haar te verschuiven.</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Elementen</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Positie</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Getekend</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Inhoud</translation>
+    </message>
+    <message>
+        <source>Read back</source>
+        <translation>Teruggelezen</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Opmerking</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Expected: %1
+Read: %2</source>
+        <translation>Verwacht: %1
+Gelezen: %2</translation>
+    </message>
+    <message>
+        <source>The label has no barcodes.</source>
+        <translation>Het etiket bevat geen barcodes.</translation>
+    </message>
+    <message>
+        <source>Barcodes that read back: %1 of %2</source>
+        <translation>Leesbare barcodes: %1 van %2</translation>
     </message>
 </context>
 <context>
@@ -1031,24 +1151,12 @@
         <translation>Inkt</translation>
     </message>
     <message>
-        <source>Vega/Deneb Images (*.Vega)</source>
-        <translation>Vega/Deneb-afbeeldingen (*.Vega)</translation>
-    </message>
-    <message>
-        <source>Rigel Images (*.Rigel)</source>
-        <translation>Rigel-afbeeldingen (*.Rigel)</translation>
-    </message>
-    <message>
-        <source>Altair Images (*.Altair)</source>
-        <translation>Altair-afbeeldingen (*.Altair)</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>Alle bestanden (*)</translation>
-    </message>
-    <message>
         <source>%1% %2 - %3</source>
         <translation>%1% %2 - %3</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Voorbeeld</translation>
     </message>
 </context>
 </TS>

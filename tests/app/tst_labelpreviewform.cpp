@@ -317,7 +317,7 @@ private slots:
         QVERIFY(AppTest::ClickMenu(Form(), {"Settings", "Language", "Deutsch"}));
         QTRY_COMPARE(Window().windowTitle(), QStringLiteral("Vorschau"));
         QVERIFY(Window().isVisible());
-        QCOMPARE(In<QLabel>("summaryLabel")->text(), QStringLiteral("Lesbare Strichcodes: 1 von 2"));
+        QCOMPARE(In<QLabel>("summaryLabel")->text(), QStringLiteral("Lesbare Barcodes: 1 von 2"));
         QCOMPARE(Column(TLabelPreviewForm::DrawnColumn), (QStringList{"kodiert", "exakt", "ersetzt"}));
         QCOMPARE(RowColours(), QStringLiteral("-+-"));
         QCOMPARE(Legend().horizontalHeaderItem(TLabelPreviewForm::ReadBackColumn)->text(),

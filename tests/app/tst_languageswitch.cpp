@@ -191,7 +191,8 @@ private slots:
             });
         });
         QVERIFY(AppTest::ClickMenu(Form(), {"Bilder", "Übertragen"}));
-        QTRY_COMPARE(boxText, QStringLiteral("UNGÜLTIGER DATEITYP, BILDÜBERTRAGUNG ABGEBROCHEN"));
+        QTRY_COMPARE(boxText, QStringLiteral("DATEI %1 IST BESCHÄDIGT ODER UNVOLLSTÄNDIG, BILDÜBERTRAGUNG ABGEBROCHEN")
+                                 .arg(notADesign.fileName()));
         QCOMPARE(boxButtons, QStringList{"OK"});
         QCOMPARE(TMessageBox::LastShown().Buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(lookIn, m_windows->LanguagePack().HasQtTexts() ? QStringLiteral("Suchen in:") : QStringLiteral("Look in:"));

@@ -77,7 +77,7 @@ class TestParametersForm : public QObject
     {
         QGroupBox* visible = nullptr;
         for (const TPage page : {TPage::Altair, TPage::Vega, TPage::Rigel, TPage::Deneb, TPage::Lyra})
-            if (Form().PageBox(page)->isVisible()) {
+            if (Form().PageBox(page) && Form().PageBox(page)->isVisible()) {
                 if (visible)
                     return nullptr; // more than one
                 visible = Form().PageBox(page);

@@ -86,7 +86,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     const QString program = dir.filePath(QStringLiteral("vex"));
-    if (!QFile::copy(QStringLiteral(VEX_TEST_PACK), program + QStringLiteral(".DEU")))
+    if (!QFile::copy(QStringLiteral(VEX_GERMAN_PACK), program + QStringLiteral(".DEU")))
         return 1;
     WriteSettings(dir.filePath(QStringLiteral("settings.ini")));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

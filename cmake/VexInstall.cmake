@@ -9,4 +9,4 @@ include(GNUInstallDirs)
 
 set(VEX_APP_ID com.telvos.vex)
 set(VEX_PACKAGE_NAME telvos-vex)
-set(VEX_PROGRAM_INSTALL_DIR lib/${VEX_PACKAGE_NAME})
+set(VEX_PROGRAM_DESTINATION lib/${VEX_PACKAGE_NAME})

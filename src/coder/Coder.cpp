@@ -7,13 +7,6 @@
 
 #include <QCoreApplication>
 
-namespace {
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("TCoder", text);
-}
-} // namespace
-
 TCoder::TCoder(TCommChannel& channel, TCoderEvents& events) : Channel(channel), m_events(events) {}
 
 TCoder& TCoder::Of(TCommChannel& channel)
@@ -24,6 +17,22 @@ TCoder& TCoder::Of(TCommChannel& channel)
 const TCoder& TCoder::Of(const TCommChannel& channel)
 {
     return dynamic_cast<const TCoder&>(channel.Peer());
+}
+
+QString TCoder::ShownName() const
+{
+    return PrinterName == QLatin1String(UnknownPrinter) ? QCoreApplication::translate("TCoder", UnknownPrinter)
+                                                        : PrinterName;
+}
+
+QString TCoder::DisplayName() const
+{
+    return PrinterModels::DisplayPrefix(Model) + ShownName();
+}
+
+QString TCoder::FreeSpaceText(quint32 bytes)
+{
+    return QCoreApplication::translate("TCoder", "%1 Bytes.").arg(bytes);
 }
 
 TLinkPeerFactory TCoder::Factory(TCoderEvents& events)
@@ -118,7 +127,7 @@ void TCoder::HandleStatus(TXLMessage& message)
     case MemoryInfo:
         FreeMemory = message.ReadU32();
         if (Selected)
-            m_events.FreeSpaceChanged(QString::number(FreeMemory) + Tr(" Bytes."));
+            m_events.FreeSpaceChanged(FreeSpaceText(FreeMemory));
         ReadCurrentImages(message);
         break;
     case FlashWriteStarted:
@@ -185,10 +194,10 @@ void TCoder::HandleStatus(TXLMessage& message)
         Version = message.ReadString();
         break;
     case PrintCycleTimeout:
-        m_events.FaultReported(Tr("%1 - PRINT CYCLE TIMEOUT!").arg(PrinterName));
+        m_events.FaultReported(QCoreApplication::translate("TCoder", "%1 - PRINT CYCLE TIMEOUT!").arg(PrinterName));
         break;
     case PositioningError:
-        m_events.FaultReported(Tr("%1 - PRINTHEAD POSITIONING ERROR!").arg(PrinterName));
+        m_events.FaultReported(QCoreApplication::translate("TCoder", "%1 - PRINTHEAD POSITIONING ERROR!").arg(PrinterName));
         break;
     case Disconnected:
         Connected = false;
@@ -196,7 +205,7 @@ void TCoder::HandleStatus(TXLMessage& message)
     case MemoryWriteError:
         if (Selected)
             m_events.FlashWriteEnded();
-        m_events.FaultReported(Tr("MEMORY WRITE ERROR!"));
+        m_events.FaultReported(QCoreApplication::translate("TCoder", "MEMORY WRITE ERROR!"));
         break;
     case ImageItems:
         if (Selected)
@@ -206,7 +215,7 @@ void TCoder::HandleStatus(TXLMessage& message)
         Version = message.ReadString();
         break;
     case RibbonFault:
-        m_events.FaultReported(Tr("%1 - RIBBON FAULT!").arg(PrinterName));
+        m_events.FaultReported(QCoreApplication::translate("TCoder", "%1 - RIBBON FAULT!").arg(PrinterName));
         break;
     case ClockInfo: {
         const quint16 year = message.ReadU16();

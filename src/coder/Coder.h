@@ -3,6 +3,7 @@
 #include "coder/PrinterModels.h"
 #include "comm/LinkPeer.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -25,9 +26,12 @@ public:
     // A factory for channels whose coders report to the events.
     static TLinkPeerFactory Factory(TCoderEvents& events);
 
+    // The name of a printer that has not reported its own; shown in the language in use.
+    static constexpr const char* UnknownPrinter = QT_TRANSLATE_NOOP("TCoder", "Unknown Printer");
+
     TCommChannel& Channel;
     quint8 Model = PrinterModels::NotReported;
-    QString PrinterName = QStringLiteral("Unknown Printer");
+    QString PrinterName = QLatin1String(UnknownPrinter);
     QStringList Images;
     QString ProtectedImage = QStringLiteral("Telvos"); // never offered for deletion
     quint32 FreeMemory = 0;
@@ -58,7 +62,12 @@ public:
     bool HasImage(const QString& name) const { return Images.contains(name); }
     // 0 neither bit, 1 only the ink bit, 2 only the printing bit, 3 both.
     int StatusIcon() const;
-    QString DisplayName() const { return PrinterModels::DisplayPrefix(Model) + PrinterName; }
+    // The printer's name; one that has not reported its name is shown as unknown in the language in use.
+    QString ShownName() const;
+    // The model's prefix and the printer's name, as the connection list shows them.
+    QString DisplayName() const;
+    // The free memory as the main window shows it: the number of bytes and the unit.
+    static QString FreeSpaceText(quint32 bytes);
 
 private:
     void HandleConnectAck(TXLMessage& message);

@@ -6,7 +6,25 @@
 #include "images/ItemPayload.h"
 #include "images/ItemTable.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <iterator>
+
 using ItemPayload::LowByte;
+
+QString ShownTypeName(const QString& typeName)
+{
+    static constexpr const char* translated[] = {
+        QT_TRANSLATE_NOOP("TModifyImageForm", "Text"),    QT_TRANSLATE_NOOP("TModifyImageForm", "Multiline"),
+        QT_TRANSLATE_NOOP("TModifyImageForm", "Date"),    QT_TRANSLATE_NOOP("TModifyImageForm", "Time"),
+        QT_TRANSLATE_NOOP("TModifyImageForm", "Shift"),   QT_TRANSLATE_NOOP("TModifyImageForm", "Numeric"),
+        QT_TRANSLATE_NOOP("TModifyImageForm", "Graphic"),
+    };
+    const auto found = std::find_if(std::begin(translated), std::end(translated),
+                                    [&typeName](const char* name) { return typeName == QLatin1String(name); });
+    return found == std::end(translated) ? typeName : QCoreApplication::translate("TModifyImageForm", *found);
+}
 
 TCoderImageItem::TCoderImageItem(qint32 itemType, QString typeName)
     : ItemType(itemType), TypeName(std::move(typeName))

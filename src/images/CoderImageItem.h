@@ -90,3 +90,7 @@ TItemFromPrinter<Item> CreateFromPrinter(int number, TItemTable& table, TXLMessa
     result.Error = result.Created->ReadFromPrinter(message, table, number);
     return result;
 }
+
+// A type name as the windows show it: the plain item types ("Text", "Date" ...) in the language in
+// use, barcode symbologies under their own names.
+QString ShownTypeName(const QString& typeName);

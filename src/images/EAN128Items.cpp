@@ -38,7 +38,7 @@ std::optional<TImageError> EAN128_Item::WriteToMessage(TXLMessage& message, cons
     for (size_t i = 0; i < Elements.size(); ++i) {
         const EAN128_Element& element = Elements[i];
         const auto field = [i](int text) {
-            return QStringLiteral("ElementText%1 of element %2").arg(text).arg(i + 1);
+            return TranslatedImageText(ImageErrorTexts::ElementTextField).arg(text).arg(i + 1);
         };
         if (auto error = ItemPayload::RefuseZeroBytes({{field(1), element.ElementText1},
                                                        {field(2), element.ElementText2},

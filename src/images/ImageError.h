@@ -62,6 +62,10 @@ inline constexpr const char* TooManyElements = QT_TRANSLATE_NOOP(
     "TImageDownloadForm",
     "IMAGE %1, ITEM %2 (%3): BARCODE HAS %4 ELEMENTS, MORE THAN 255, TRANSFER OF IMAGE ABORTED");
 
+// The field of an EAN-128 element that holds a zero byte: %1 the number of the text, %2 the element's.
+inline constexpr const char* ElementTextField =
+    QT_TRANSLATE_NOOP("TImageDownloadForm", "ElementText%1 of element %2");
+
 // The reasons of BarcodeNotEncodable: %1 is the symbology, %2 the refused value.
 inline constexpr const char* ModuleWidthOutOfRange =
     QT_TRANSLATE_NOOP("TImageDownloadForm", "%1 MODULE WIDTH %2 IS NOT 2 TO 6");

@@ -47,16 +47,19 @@ constexpr const char* PrintDelay = QT_TRANSLATE_NOOP("TParametersForm", "Print d
 constexpr const char* SpeedLabel = QT_TRANSLATE_NOOP("TParametersForm", "Speed");
 constexpr const char* StretchLabel = QT_TRANSLATE_NOOP("TParametersForm", "Stretch");
 constexpr const char* EncoderSourceLabel = QT_TRANSLATE_NOOP("TParametersForm", "Encoder strobe source");
+// The unit is text of the operator's language; the three "#" are the field's digit slots.
+//: Keep the three # signs: each stands for one digit of the value.
+constexpr const char* PixelsFormat = QT_TRANSLATE_NOOP("TParametersForm", "### pixels");
 
 constexpr TRow AltairRows[] = {
     {RotatePrint, TControl::List, Rotation, RotationEntries},
     {QT_TRANSLATE_NOOP("TParametersForm", "Contrast"), TControl::Number, Contrast, {}, "###%"},
-    {QT_TRANSLATE_NOOP("TParametersForm", "X offset"), TControl::Number, XOffset, {}, "### pixels"},
-    {QT_TRANSLATE_NOOP("TParametersForm", "Y offset"), TControl::Number, YOffset, {}, "### pixels"},
+    {QT_TRANSLATE_NOOP("TParametersForm", "X offset"), TControl::Number, XOffset, {}, PixelsFormat},
+    {QT_TRANSLATE_NOOP("TParametersForm", "Y offset"), TControl::Number, YOffset, {}, PixelsFormat},
     {PrintRequestEdge, TControl::List, PrintRequest, std::span(PrintRequestEntries).first(2)},
     {PrintDebounce, TControl::Number, Debounce, {}, "### ms"},
     {PrintDelay, TControl::Number, DelayA, {}, "### ms"},
-    {QT_TRANSLATE_NOOP("TParametersForm", "Ribbon gap"), TControl::Number, RibbonGap, {}, "### pixels"},
+    {QT_TRANSLATE_NOOP("TParametersForm", "Ribbon gap"), TControl::Number, RibbonGap, {}, PixelsFormat},
     {QT_TRANSLATE_NOOP("TParametersForm", "Inhibit delay"), TControl::List, InhibitDelay, InhibitEntries},
     {QT_TRANSLATE_NOOP("TParametersForm", "Inhibit off delay"),
      TControl::Number,
@@ -88,7 +91,7 @@ constexpr std::array<TRow, 8> VegaRows = {{
 constexpr auto RigelRows = Join(
     VegaRows,
     std::array<TRow, 1>{{
-        {QT_TRANSLATE_NOOP("TParametersForm", "Alignment"), TControl::Number, Alignment, {}, "### pixels"},
+        {QT_TRANSLATE_NOOP("TParametersForm", "Alignment"), TControl::Number, Alignment, {}, PixelsFormat},
     }});
 constexpr auto LyraRows = Join(
     VegaRows,
@@ -223,7 +226,7 @@ QString FormatOf(const TRow& row, const TParameterData& record)
         return SpeedFormat(record.EncoderSource);
     if (row.Parameter == HeadCapInterval)
         return HeadCapFormat(record.SpitInterval);
-    return QString::fromLatin1(row.Format);
+    return Translated(row.Format);
 }
 
 TLimits LimitsOf(const TRow& row, const TParameterData& record)

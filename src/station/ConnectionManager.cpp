@@ -328,7 +328,7 @@ std::optional<TPrinterProperties> TConnectionManager::PropertiesOf(quint64 id) c
     if (!channel)
         return std::nullopt;
     const TCoder& coder = TCoder::Of(*channel);
-    TPrinterProperties properties{coder.PrinterName, {}, channel->Address()};
+    TPrinterProperties properties{coder.ShownName(), {}, channel->Address()};
     if (coder.Version.isEmpty()) {
         properties.FirmwareVersion = QCoreApplication::translate("TPropertyForm", "Disconnected");
     } else {

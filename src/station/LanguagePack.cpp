@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QEvent>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 #include <iterator>
@@ -31,9 +33,20 @@ void Languages::Store(qint32 localeId)
     SettingsStore::SetValue(QLatin1String(SettingsStore::Language), localeId);
 }
 
-TLanguagePack::TLanguagePack(const QString& programFile) : m_programFile(programFile) {}
+TLanguagePack::TLanguagePack(const QString& programFile, const QString& qtTranslations)
+    : m_programFile(programFile), m_qtTranslations(qtTranslations)
+{}
 
-TLanguagePack::~TLanguagePack() = default;
+QString TLanguagePack::QtTranslationsFolder()
+{
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+}
+
+TLanguagePack::~TLanguagePack()
+{
+    if (m_localeBefore)
+        QLocale::setDefault(*m_localeBefore);
+}
 
 QStringList TLanguagePack::FileNames(qint32 localeId) const
 {
@@ -64,7 +77,29 @@ bool TLanguagePack::Load(qint32 localeId)
         m_translator = std::move(translator);
         m_data = std::move(data);
         m_localeId = localeId;
+        UseLocaleOf(Languages::PositionOf(localeId));
         return true;
     }
     return false;
+}
+
+// Qt's translations of the language replace those of the language before; where they are not
+// installed, Qt's texts are its built-in English. Windows that exist take the new locale too.
+void TLanguagePack::UseLocaleOf(int position)
+{
+    const QLocale locale(QLatin1String(Languages::All[position].LocaleName));
+    auto qtTranslator = std::make_unique<QTranslator>();
+    if (qtTranslator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), m_qtTranslations))
+        QCoreApplication::installTranslator(qtTranslator.get());
+    else
+        qtTranslator.reset();
+    m_qtTranslator = std::move(qtTranslator);
+
+    if (!m_localeBefore)
+        m_localeBefore = QLocale();
+    QLocale::setDefault(locale);
+    if (QCoreApplication* application = QCoreApplication::instance()) {
+        QEvent change(QEvent::LocaleChange);
+        QCoreApplication::sendEvent(application, &change);
+    }
 }

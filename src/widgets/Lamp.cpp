@@ -27,7 +27,7 @@ void TLamp::SetCaption(const QString& caption)
 void TLamp::UpdateAccessibleName()
 {
     const QString state = m_lit ? tr("on") : tr("off");
-    setAccessibleName(m_caption.isEmpty() ? state : m_caption + QStringLiteral(": ") + state);
+    setAccessibleName(m_caption.isEmpty() ? state : tr("%1: %2", "lamp caption, state").arg(m_caption, state));
 }
 
 // About the height of a capital letter, so that it sits on a text line.

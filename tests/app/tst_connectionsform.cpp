@@ -500,7 +500,7 @@ private slots:
 
     void aLanguageChangeHidesTheWindowAndShowsItAgainInTheNewLanguage()
     {
-        QVERIFY(QFile::copy(QStringLiteral(VEX_TEST_PACK), m_dir.filePath(QStringLiteral("vex.DEU"))));
+        QVERIFY(QFile::copy(QStringLiteral(VEX_GERMAN_PACK), m_dir.filePath(QStringLiteral("vex.DEU"))));
         StartWindowProgram(m_dir.filePath(QStringLiteral("vex")));
         TConnectionsForm* window = OpenFromMainMenu();
         QVERIFY(window);

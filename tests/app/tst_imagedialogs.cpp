@@ -486,7 +486,7 @@ private slots:
     // The texts change; the operator's choice stays while the dialog shows.
     void aLanguageSwitchKeepsTheChoiceInTheDeleteDialog()
     {
-        QVERIFY(QFile::copy(QStringLiteral(VEX_TEST_PACK), m_dir->filePath(QStringLiteral("vex.DEU"))));
+        QVERIFY(QFile::copy(QStringLiteral(VEX_GERMAN_PACK), m_dir->filePath(QStringLiteral("vex.DEU"))));
         StartStation();
         OpenDeleteDialog();
         Click(DeleteButton("addAllButton"));

@@ -322,7 +322,7 @@ private slots:
     void theWindowAndItsQuestionSpeakTheLanguageChosen()
     {
         QTemporaryDir programFolder;
-        QVERIFY(QFile::copy(QStringLiteral(VEX_TEST_PACK), programFolder.filePath(QStringLiteral("vex.DEU"))));
+        QVERIFY(QFile::copy(QStringLiteral(VEX_GERMAN_PACK), programFolder.filePath(QStringLiteral("vex.DEU"))));
         m_windows.reset();
         m_windows = std::make_unique<TStationWindows>(programFolder.filePath(QStringLiteral("vex")));
         m_windows->Start();
@@ -333,7 +333,7 @@ private slots:
         QCOMPARE(In<QPushButton>("cancelButton")->text(), QStringLiteral("Abbrechen"));
         TMessageBox::SetNextAnswer(QMessageBox::Cancel);
         QVERIFY(!Window().ConfirmOverwrite(QStringLiteral("HELD")));
-        QCOMPARE(TMessageBox::LastShown().Text, QStringLiteral("BILD HELD EXISTIERT, ÜBERSCHREIBEN?"));
+        QCOMPARE(TMessageBox::LastShown().Text, QStringLiteral("BILD HELD IST BEREITS VORHANDEN, ÜBERSCHREIBEN?"));
     }
 
     void everyControlHasAnAccessibleName()

@@ -311,13 +311,13 @@ private slots:
     // The label shown is drawn again in the new language.
     void theWindowSpeaksTheLanguageChosen()
     {
-        QVERIFY(QFile::copy(QStringLiteral(VEX_TEST_PACK), m_dir->filePath(QStringLiteral("vex.DEU"))));
+        QVERIFY(QFile::copy(QStringLiteral(VEX_GERMAN_PACK), m_dir->filePath(QStringLiteral("vex.DEU"))));
         StartStation(m_dir->filePath(QStringLiteral("vex")));
         Show(Design(QStringLiteral("label.Vega"), GoodAndBadBarcodes));
         QVERIFY(AppTest::ClickMenu(Form(), {"Settings", "Language", "Deutsch"}));
         QTRY_COMPARE(Window().windowTitle(), QStringLiteral("Vorschau"));
         QVERIFY(Window().isVisible());
-        QCOMPARE(In<QLabel>("summaryLabel")->text(), QStringLiteral("Lesbare Strichcodes: 1 von 2"));
+        QCOMPARE(In<QLabel>("summaryLabel")->text(), QStringLiteral("Lesbare Barcodes: 1 von 2"));
         QCOMPARE(Column(TLabelPreviewForm::DrawnColumn), (QStringList{"kodiert", "exakt", "ersetzt"}));
         QCOMPARE(RowColours(), QStringLiteral("-+-"));
         QCOMPARE(Legend().horizontalHeaderItem(TLabelPreviewForm::ReadBackColumn)->text(),

@@ -1,4 +1,5 @@
-// Switching the interface language with the German test pack beside a program file of the test's own.
+// Switching the interface language with the station's packs, taken from beside the window program
+// and put beside a program file of the test's own.
 #include "AppTestSupport.h"
 #include "InProcessPrinter.h"
 #include "app/StationWindows.h"
@@ -10,10 +11,15 @@
 #include "station/Station.h"
 #include "widgets/ElidingLabel.h"
 #include "widgets/Lamp.h"
+#include "widgets/MessageBox.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,9 +34,18 @@ class TestLanguageSwitch : public QObject
     TVexMainForm& Form() { return m_windows->MainForm(); }
     QString Shown(const char* label) { return Form().findChild<QLabel*>(QLatin1String(label))->text(); }
     QAction* Entry(const char* name) { return Form().findChild<QAction*>(QLatin1String(name)); }
-    void PutPack(const QString& fileName)
+    // The pack that lies beside the window program under the name, put here under another.
+    void PutPack(const QString& fileName, QString packName = {})
     {
-        QVERIFY(QFile::copy(QStringLiteral(VEX_TEST_PACK), m_dir->filePath(fileName)));
+        if (packName.isEmpty())
+            packName = fileName;
+        const QString pack = QDir(QStringLiteral(VEX_PROGRAM_DIR)).filePath(packName);
+        QVERIFY2(QFile::copy(pack, m_dir->filePath(fileName)), qPrintable(pack));
+    }
+    void PutEveryPack()
+    {
+        for (const char* name : {"vex.DEU", "vex.ENG", "vex.FRA", "vex.NLD"})
+            PutPack(QLatin1String(name));
     }
     void StartStation()
     {
@@ -59,6 +74,17 @@ class TestLanguageSwitch : public QObject
         QVERIFY(AppTest::ClickMenu(Form(), {"Settings", "Language", "Deutsch"}));
         QTRY_COMPARE(CheckedLanguage(), QStringLiteral("Deutsch"));
     }
+    // Every text of the status area fits: the menu bar keeps one line, and no label is cut.
+    void VerifyNothingIsCut()
+    {
+        QTest::qWait(20); // the layouts take the new texts
+        const QList<QAction*> menus = Form().menuBar()->actions();
+        for (QAction* menu : menus)
+            QCOMPARE(Form().menuBar()->actionGeometry(menu).top(), Form().menuBar()->actionGeometry(menus[0]).top());
+        for (const QLabel* label : Form().findChild<QGroupBox*>()->findChildren<QLabel*>())
+            if (!qobject_cast<const TElidingLabel*>(label))
+                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+    }
 
 private slots:
     void init()
@@ -72,33 +98,104 @@ private slots:
         m_dir.reset();
     }
 
+    void aPackSwitchesTheTextsAndIsStored_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("localeId");
+        QTest::addColumn<QStringList>("menus");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("disconnected");
+        QTest::addColumn<QString>("lamp");
+        QTest::addColumn<QString>("about");
+        QTest::newRow("Deutsch") << "Deutsch" << 1031
+                                 << QStringList{"Drucker", "Bilder", "Einstellungen", "Hilfe", "Beenden"}
+                                 << "Druckerstatus" << "Nicht verbunden" << "Druckt: aus" << "Info";
+        QTest::newRow("Francais") << "Francais" << 1036
+                                  << QStringList{"Imprimante", "Images", "Réglages", "Aide", "Quitter"}
+                                  << "État de l'imprimante" << "Déconnectée" << "Impression\u00a0: éteint"
+                                  << "À propos";
+        QTest::newRow("Nederlands") << "Nederlands" << 1043
+                                    << QStringList{"Printer", "Afbeeldingen", "Instellingen", "Help", "Afsluiten"}
+                                    << "Printerstatus" << "Niet verbonden" << "Printen: uit" << "Info";
+    }
+    // Each language's pack switches the menus and the status rows, stays chosen at the next start,
+    // and "English" brings the built-in texts back.
     void aPackSwitchesTheTextsAndIsStored()
     {
-        PutPack(QStringLiteral("vex.DEU"));
+        QFETCH(QString, entry);
+        QFETCH(int, localeId);
+        QFETCH(QStringList, menus);
+        QFETCH(QString, status);
+        QFETCH(QString, disconnected);
+        QFETCH(QString, lamp);
+        QFETCH(QString, about);
+        PutEveryPack();
         StartStation();
         Form().move(0, 0);
         Form().SetCurrentImages(QStringLiteral("LABEL"), QString());
         Form().SetPrintCountText(QStringLiteral("17"));
-        ChooseGerman();
-        QCOMPARE(MenuBarCaptions(), (QStringList{"Drucker", "Bilder", "Einstellungen", "Hilfe", "Beenden"}));
-        QCOMPARE(Form().findChild<QGroupBox*>()->title(), QStringLiteral("Druckerstatus"));
+        QVERIFY(AppTest::ClickMenu(Form(), {"Settings", "Language", entry}));
+        QTRY_COMPARE(CheckedLanguage(), entry);
+        QCOMPARE(MenuBarCaptions(), menus);
+        QCOMPARE(Form().findChild<QGroupBox*>()->title(), status);
         // The design state: no printer.
-        QCOMPARE(Shown("printerValue"), QStringLiteral("Nicht verbunden"));
+        QCOMPARE(Shown("printerValue"), disconnected);
         QCOMPARE(Shown("imageValue"), QString());
         QCOMPARE(Shown("printCountValue"), QStringLiteral("0"));
-        QCOMPARE(Form().findChild<TLamp*>(QStringLiteral("printLamp"))->accessibleName(), QStringLiteral("Druckt: aus"));
-        QCOMPARE(m_windows->AboutBox().windowTitle(), QStringLiteral("Info"));
-        QCOMPARE(StoredLanguage(), 1031);
+        QCOMPARE(Form().findChild<TLamp*>(QStringLiteral("printLamp"))->accessibleName(), lamp);
+        QCOMPARE(m_windows->AboutBox().windowTitle(), about);
+        QCOMPARE(StoredLanguage(), localeId);
         QCOMPARE(Form().frameGeometry().center(), Form().screen()->geometry().center());
+        VerifyNothingIsCut();
 
-        // Every text fits: the menu bar keeps one line, and no label is cut.
-        QTest::qWait(20); // the layouts take the new texts
-        const QList<QAction*> menus = Form().menuBar()->actions();
-        for (QAction* menu : menus)
-            QCOMPARE(Form().menuBar()->actionGeometry(menu).top(), Form().menuBar()->actionGeometry(menus[0]).top());
-        for (const QLabel* label : Form().findChild<QGroupBox*>()->findChildren<QLabel*>())
-            if (!qobject_cast<const TElidingLabel*>(label))
-                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+        m_windows.reset();
+        StartStation();
+        QCOMPARE(MenuBarCaptions(), menus);
+        QCOMPARE(CheckedLanguage(), entry);
+
+        QVERIFY(AppTest::ClickMenu(Form(), {menus[2], Form().findChild<QMenu*>(QStringLiteral("menuLanguage"))->title(),
+                                            "English"}));
+        QTRY_COMPARE(CheckedLanguage(), QStringLiteral("English"));
+        QCOMPARE(MenuBarCaptions(), (QStringList{"Printer", "Images", "Settings", "Help", "Exit"}));
+        QCOMPARE(Shown("printerValue"), QStringLiteral("Disconnected"));
+        QCOMPARE(StoredLanguage(), 2057);
+    }
+
+    // A box the station puts up speaks the language chosen, its button too, and so do Qt's own
+    // dialogs where Qt's translations are installed.
+    void anErrorBoxSpeaksTheLanguageChosen()
+    {
+        PutEveryPack();
+        StartStation();
+        TInProcessPrinter printer(QStringLiteral("LINE1"), m_dir->filePath(QStringLiteral("printer.jsonl")));
+        TConnectionManager& manager = m_windows->Station().Manager();
+        manager.ConnectPrinter(manager.AddSerialPrinter(QStringLiteral("COM9"), 9, printer.Pty.SlavePath())->Id());
+        QTRY_COMPARE(Shown("printerValue"), QStringLiteral("LINE1"));
+        ChooseGerman();
+        QTRY_VERIFY(Entry("actionTransfer")->isEnabled());
+        QFile notADesign(m_dir->filePath(QStringLiteral("Label.Vega")));
+        QVERIFY(notADesign.open(QIODevice::WriteOnly) && notADesign.write("not a design file") > 0);
+        notADesign.close();
+
+        QString lookIn;
+        QString boxText;
+        QStringList boxButtons;
+        AppTest::OnNextModal([&](QWidget* dialog) {
+            lookIn = dialog->findChild<QLabel*>(QStringLiteral("lookInLabel"))->text();
+            QVERIFY(AppTest::ChooseFiles(dialog, m_dir->path(), {"Label.Vega"}));
+            AppTest::OnNextModal([&](QWidget* box) {
+                boxText = qobject_cast<QMessageBox*>(box)->text();
+                for (QAbstractButton* button : qobject_cast<QMessageBox*>(box)->buttons())
+                    boxButtons << button->text();
+                QTest::mouseClick(qobject_cast<QMessageBox*>(box)->buttons().value(0), Qt::LeftButton);
+            });
+        });
+        QVERIFY(AppTest::ClickMenu(Form(), {"Bilder", "Übertragen"}));
+        QTRY_COMPARE(boxText, QStringLiteral("DATEI %1 IST BESCHÄDIGT ODER UNVOLLSTÄNDIG, BILDÜBERTRAGUNG ABGEBROCHEN")
+                                 .arg(notADesign.fileName()));
+        QCOMPARE(boxButtons, QStringList{"OK"});
+        QCOMPARE(TMessageBox::LastShown().Buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(lookIn, m_windows->LanguagePack().HasQtTexts() ? QStringLiteral("Suchen in:") : QStringLiteral("Look in:"));
     }
 
     void aLanguageWithoutAPackChangesNothing_data()
@@ -121,7 +218,7 @@ private slots:
 
     void aPackUnderTwoLettersIsTaken()
     {
-        PutPack(QStringLiteral("vex.DE"));
+        PutPack(QStringLiteral("vex.DE"), QStringLiteral("vex.DEU"));
         StartStation();
         ChooseGerman();
         QCOMPARE(MenuBarCaptions()[0], QStringLiteral("Drucker"));

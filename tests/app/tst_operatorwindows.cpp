@@ -391,7 +391,7 @@ private slots:
     {
         QFETCH(bool, german);
         QTemporaryDir programDir;
-        QVERIFY(QFile::copy(QStringLiteral(VEX_TEST_PACK), programDir.filePath(QStringLiteral("vex.DEU"))));
+        QVERIFY(QFile::copy(QStringLiteral(VEX_GERMAN_PACK), programDir.filePath(QStringLiteral("vex.DEU"))));
         m_windows = std::make_unique<TStationWindows>(programDir.filePath(QStringLiteral("vex")));
         m_windows->Start();
         if (german)

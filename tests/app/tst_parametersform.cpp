@@ -77,7 +77,7 @@ class TestParametersForm : public QObject
     {
         QGroupBox* visible = nullptr;
         for (const TPage page : {TPage::Altair, TPage::Vega, TPage::Rigel, TPage::Deneb, TPage::Lyra})
-            if (Form().PageBox(page)->isVisible()) {
+            if (Form().PageBox(page) && Form().PageBox(page)->isVisible()) {
                 if (visible)
                     return nullptr; // more than one
                 visible = Form().PageBox(page);
@@ -438,7 +438,7 @@ private slots:
     void aLanguageChosenDuringAnEditKeepsIt()
     {
         m_windows.reset();
-        QVERIFY(QFile::copy(QStringLiteral(VEX_TEST_PACK), m_dir.filePath(QStringLiteral("vex.DEU"))));
+        QVERIFY(QFile::copy(QStringLiteral(VEX_GERMAN_PACK), m_dir.filePath(QStringLiteral("vex.DEU"))));
         m_windows = std::make_unique<TStationWindows>(m_dir.filePath(QStringLiteral("vex")));
         m_windows->Start();
         Open(PrinterModels::Vega);

@@ -1,6 +1,7 @@
 #include "platform/SettingsStore.h"
 #include "station/LanguagePack.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,7 +13,7 @@ QString Printer()
 }
 } // namespace
 
-// The packs lie beside a program file in a folder of the test's own; the German test pack stands
+// The packs lie beside a program file in a folder of the test's own; the German pack stands
 // for every language.
 class TestLanguagePack : public QObject
 {
@@ -29,7 +30,7 @@ class TestLanguagePack : public QObject
             pack.write(bytes);
             return;
         }
-        QFile testPack(QStringLiteral(VEX_TEST_PACK));
+        QFile testPack(QStringLiteral(VEX_GERMAN_PACK));
         QVERIFY(testPack.open(QIODevice::ReadOnly));
         pack.write(testPack.readAll());
     }
@@ -99,11 +100,42 @@ private slots:
     void theBuiltInTextsComeBackWhenThePackGoes()
     {
         PutPack(QStringLiteral("vex.DEU"));
+        const QLocale before;
         {
             TLanguagePack pack(ProgramFile());
             QVERIFY(pack.Load(1031));
+            QCOMPARE(QLocale().name(), QStringLiteral("de_DE"));
         }
         QCOMPARE(Printer(), QStringLiteral("Printer"));
+        QCOMPARE(QLocale(), before);
+    }
+
+    // Qt's own texts (here a label of the file dialog) follow the pack where Qt's translations are
+    // installed, and stay English without a word where they are not; the pack loads either way.
+    void qtsOwnTextsFollowThePackWhereInstalled_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("installed") << true;
+        QTest::newRow("not installed") << false;
+    }
+    void qtsOwnTextsFollowThePackWhereInstalled()
+    {
+        QFETCH(bool, installed);
+        const QString folder = installed ? TLanguagePack::QtTranslationsFolder() : m_dir->filePath(QStringLiteral("none"));
+        if (installed && !QFile::exists(QDir(folder).filePath(QStringLiteral("qtbase_de.qm"))))
+            QSKIP("Qt's German translations are not installed (scripts/install-deps installs them)");
+        PutPack(QStringLiteral("vex.DEU"));
+        PutPack(QStringLiteral("vex.ENG"));
+        TLanguagePack pack(ProgramFile(), folder);
+        QVERIFY(pack.Load(1031));
+        QCOMPARE(pack.HasQtTexts(), installed);
+        QCOMPARE(Printer(), QStringLiteral("Drucker"));
+        const QString lookIn = QCoreApplication::translate("QFileDialog", "Look in:");
+        QCOMPARE(lookIn, installed ? QStringLiteral("Suchen in:") : QStringLiteral("Look in:"));
+        // The next language's pack releases Qt's German texts with the German pack.
+        QVERIFY(pack.Load(2057));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Look in:"));
+        QCOMPARE(QLocale().name(), QStringLiteral("en_GB"));
     }
 
     void theLanguageIsStoredAsALocaleId()

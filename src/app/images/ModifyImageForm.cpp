@@ -4,6 +4,7 @@
 
 #include "app/images/ModifyItemForm.h"
 #include "coder/Coder.h"
+#include "images/CoderImageItem.h"
 #include "comm/CommChannel.h"
 #include "station/Station.h"
 #include "widgets/WindowPlacement.h"
@@ -131,7 +132,7 @@ void TModifyImageForm::ShowImageItems(const QList<TImageItemRow>& rows, TImageIt
     table->setRowCount(0);
     table->setRowCount(int(rows.size()));
     for (int row = 0; row < rows.size(); ++row) {
-        const QStringList cells{rows[row].Number, rows[row].TypeName, rows[row].Value};
+        const QStringList cells{rows[row].Number, ShownTypeName(rows[row].TypeName), rows[row].Value};
         for (int column = 0; column < cells.size(); ++column)
             table->setItem(row, column, new QTableWidgetItem(cells[column]));
     }

@@ -2,6 +2,7 @@
 
 #include "ui_ModifyItemForm.h"
 
+#include "images/CoderImageItem.h"
 #include "station/ImageMessages.h"
 #include "station/ModifyImage.h"
 #include "widgets/MessageBox.h"
@@ -33,7 +34,7 @@ std::optional<QString> TModifyItemForm::Edit(const TItemEdit& edit)
 {
     m_ui->imageNameValue->setText(edit.ImageName);
     m_ui->itemNumberValue->setText(edit.ItemNumber);
-    m_ui->itemTypeValue->setText(edit.ItemType);
+    m_ui->itemTypeValue->setText(ShownTypeName(edit.ItemType));
     m_ui->valueEdit->setText(edit.InitialValue);
     m_ui->valueEdit->selectAll();
     m_ui->valueEdit->setFocus();

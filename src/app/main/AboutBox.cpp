@@ -38,5 +38,5 @@ QString TAboutBox::VersionLine() const
 {
     if (!m_version)
         return {};
-    return tr("Version ") + QString::asprintf("%d.%d.%.3d", m_version->Major, m_version->Minor, m_version->Release);
+    return tr("Version %1").arg(QString::asprintf("%d.%d.%.3d", m_version->Major, m_version->Minor, m_version->Release));
 }

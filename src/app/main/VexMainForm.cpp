@@ -117,8 +117,7 @@ void TVexMainForm::UpdateForm(const TCoder& coder)
     UpdateAccessibleNames();
     SetCoderStatus(coder.StatusWord);
     m_ui->printCountValue->setText(QString::number(coder.PrintCount));
-    m_ui->freeSpaceValue->setText(coder.FreeMemory == 0 ? QString()
-                                                        : QString::number(coder.FreeMemory) + tr(" Bytes."));
+    m_ui->freeSpaceValue->setText(coder.FreeMemory == 0 ? QString() : TCoder::FreeSpaceText(coder.FreeMemory));
 }
 
 void TVexMainForm::SetCurrentImages(const QString& imageA, const QString& imageB)

@@ -28,6 +28,7 @@ void TDateTimeForm::Attach(TMessageSink& sink)
 void TDateTimeForm::ReloadWindowTexts()
 {
     m_ui->retranslateUi(this);
+    m_ui->dateEdit->setDisplayFormat(DateFormat());
 }
 
 // A two-digit year would leave the century to the picker's guess.

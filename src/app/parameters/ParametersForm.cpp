@@ -35,9 +35,7 @@ TParametersForm::TParametersForm(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     BuildMenu();
-    // The pages share one place; the window takes the size of the one shown.
-    for (const TPage page : AllPages)
-        layout->addWidget(BuildPage(page));
+    // The pages share one place above the buttons; the window takes the size of the one shown.
     layout->addLayout(BuildButtons());
     ReloadWindowTexts();
 }
@@ -70,6 +68,16 @@ QLayout* TParametersForm::BuildButtons()
     connect(m_okButton, &QPushButton::clicked, this, &TParametersForm::OKButtonClick);
     connect(m_cancelButton, &QPushButton::clicked, this, &TParametersForm::CancelButtonClick);
     return buttons;
+}
+
+// A page is made the first time a printer of its model is edited: a line has one or two models,
+// and the window program starts sooner without the pages of the others.
+void TParametersForm::EnsurePage(TPage page)
+{
+    if (m_pages[size_t(page)].Box)
+        return;
+    static_cast<QBoxLayout*>(layout())->insertWidget(0, BuildPage(page));
+    RetranslatePage(page);
 }
 
 QGroupBox* TParametersForm::BuildPage(TPage page)
@@ -140,6 +148,8 @@ void TParametersForm::ReloadWindowTexts()
 void TParametersForm::RetranslatePage(TPage page)
 {
     TPageControls& controls = m_pages[size_t(page)];
+    if (!controls.Box)
+        return;
     controls.Box->setTitle(tr("Parameters"));
     const std::span<const TRow> rows = Rows(page);
     for (int row = 0; row < qsizetype(rows.size()); ++row) {
@@ -178,10 +188,12 @@ void TParametersForm::CloseEdit()
 void TParametersForm::ShowModelPage()
 {
     const TPage shown = m_editor.Page();
+    EnsurePage(shown);
     for (int row = 0; row < qsizetype(m_editor.Rows().size()); ++row)
         FillRow(row);
     for (const TPage page : AllPages)
-        PageBox(page)->setVisible(page == shown);
+        if (QGroupBox* box = PageBox(page))
+            box->setVisible(page == shown);
     if (!isVisible())
         ControlAt(0)->setFocus(Qt::OtherFocusReason);
     show();

@@ -39,6 +39,7 @@ public:
     void HideParameters();
 
     const TParameterEditor& Editor() const { return m_editor; }
+    // The page of a model, once a printer of that model has been edited; null before.
     QGroupBox* PageBox(ParameterPages::TPage page) const { return m_pages[size_t(page)].Box; }
 
 public slots:
@@ -62,6 +63,7 @@ private:
 
     void BuildMenu();
     QLayout* BuildButtons();
+    void EnsurePage(TPage page);
     QGroupBox* BuildPage(TPage page);
     QWidget* CreateControl(TPage page, int row, QWidget* box);
     void RetranslatePage(TPage page);

@@ -1,0 +1,1162 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>NumberMaskUtils</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; ist keine gültige ganze Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Programmsymbol</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>TCoder</name>
+    <message>
+        <source>%1 Bytes.</source>
+        <translation>%1 Bytes.</translation>
+    </message>
+    <message>
+        <source>%1 - PRINT CYCLE TIMEOUT!</source>
+        <translation>%1 - ZEITÜBERSCHREITUNG IM DRUCKZYKLUS!</translation>
+    </message>
+    <message>
+        <source>%1 - PRINTHEAD POSITIONING ERROR!</source>
+        <translation>%1 - POSITIONIERFEHLER DES DRUCKKOPFS!</translation>
+    </message>
+    <message>
+        <source>MEMORY WRITE ERROR!</source>
+        <translation>FEHLER BEIM SCHREIBEN DES SPEICHERS!</translation>
+    </message>
+    <message>
+        <source>%1 - RIBBON FAULT!</source>
+        <translation>%1 - FARBBANDFEHLER!</translation>
+    </message>
+    <message>
+        <source>Unknown Printer</source>
+        <translation>Unbekannter Drucker</translation>
+    </message>
+</context>
+<context>
+    <name>TConnectionManager</name>
+    <message>
+        <source>%1 MANUALLY DISCONNECTED!</source>
+        <translation>%1 MANUELL GETRENNT!</translation>
+    </message>
+</context>
+<context>
+    <name>TConnectionsForm</name>
+    <message>
+        <source>Connections</source>
+        <translation>Verbindungen</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>printer, state</comment>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>not printing, no ink</source>
+        <translation>druckt nicht, keine Tinte</translation>
+    </message>
+    <message>
+        <source>not printing, ink</source>
+        <translation>druckt nicht, Tinte</translation>
+    </message>
+    <message>
+        <source>printing, no ink</source>
+        <translation>druckt, keine Tinte</translation>
+    </message>
+    <message>
+        <source>printing, ink</source>
+        <translation>druckt, Tinte</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>nicht verbunden</translation>
+    </message>
+    <message>
+        <source>No Ethernet Connection</source>
+        <translation>Keine Ethernet-Verbindung</translation>
+    </message>
+</context>
+<context>
+    <name>TCustomNumberEdit</name>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>E&amp;infügen</translation>
+    </message>
+</context>
+<context>
+    <name>TDateTimeForm</name>
+    <message>
+        <source>Set Date and Time</source>
+        <translation>Datum und Uhrzeit einstellen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Use PC time</source>
+        <translation>PC-Zeit übernehmen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>Ungültiges Argument für die Datumskodierung</translation>
+    </message>
+    <message>
+        <source>Invalid argument to time encode</source>
+        <translation>Ungültiges Argument für die Zeitkodierung</translation>
+    </message>
+</context>
+<context>
+    <name>TFlashWriteForm</name>
+    <message>
+        <source>Writing to flash, please wait.</source>
+        <translation>Flash-Speicher wird beschrieben, bitte warten.</translation>
+    </message>
+</context>
+<context>
+    <name>TImageDeleteDlg</name>
+    <message>
+        <source>Delete Images</source>
+        <translation>Bilder löschen</translation>
+    </message>
+    <message>
+        <source>Source list:</source>
+        <translation>Bilder im Drucker:</translation>
+    </message>
+    <message>
+        <source>Add the selected images</source>
+        <translation>Ausgewählte Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add all images</source>
+        <translation>Alle Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove the selected images</source>
+        <translation>Ausgewählte Bilder entfernen</translation>
+    </message>
+    <message>
+        <source>Remove all images</source>
+        <translation>Alle Bilder entfernen</translation>
+    </message>
+    <message>
+        <source>Images to delete:</source>
+        <translation>Zu löschende Bilder:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TImageDownloadForm</name>
+    <message>
+        <source>Image transfer</source>
+        <translation>Bildübertragung</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Dateiname:</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Bild:</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Übertragungsfortschritt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>IMAGE %1 EXISTS, OVERWRITE?</source>
+        <translation>BILD %1 IST BEREITS VORHANDEN, ÜBERSCHREIBEN?</translation>
+    </message>
+    <message>
+        <source>INVALID FILE TYPE, TRANSFER OF IMAGE ABORTED</source>
+        <translation>UNGÜLTIGER DATEITYP, BILDÜBERTRAGUNG ABGEBROCHEN</translation>
+    </message>
+    <message>
+        <source>IMAGE %1 CONTAINS INVALID ITEM TYPE, TRANSFER OF IMAGE ABORTED</source>
+        <translation>BILD %1 ENTHÄLT EINEN UNGÜLTIGEN ELEMENTTYP, BILDÜBERTRAGUNG ABGEBROCHEN</translation>
+    </message>
+    <message>
+        <source>FILE %1 IS DAMAGED OR INCOMPLETE, TRANSFER OF IMAGE ABORTED</source>
+        <translation>DATEI %1 IST BESCHÄDIGT ODER UNVOLLSTÄNDIG, BILDÜBERTRAGUNG ABGEBROCHEN</translation>
+    </message>
+    <message>
+        <source>FILE %1 CANNOT BE OPENED (%2), TRANSFER OF IMAGE ABORTED</source>
+        <translation>DATEI %1 KANN NICHT GEÖFFNET WERDEN (%2), BILDÜBERTRAGUNG ABGEBROCHEN</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): &apos;%4&apos; IS NOT A VALID NUMBER, TRANSFER OF IMAGE ABORTED</source>
+        <translation>BILD %1, ELEMENT %2 (%3): &apos;%4&apos; IST KEINE GÜLTIGE ZAHL, BILDÜBERTRAGUNG ABGEBROCHEN</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): BARCODE CANNOT BE ENCODED, %4, TRANSFER OF IMAGE ABORTED</source>
+        <translation>BILD %1, ELEMENT %2 (%3): BARCODE KANN NICHT KODIERT WERDEN, %4, BILDÜBERTRAGUNG ABGEBROCHEN</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): GRAPHIC OF %4 PIXELS IS LARGER THAN 65535 X 65535, TRANSFER OF IMAGE ABORTED</source>
+        <translation>BILD %1, ELEMENT %2 (%3): GRAFIK MIT %4 PIXEL IST GRÖSSER ALS 65535 X 65535, BILDÜBERTRAGUNG ABGEBROCHEN</translation>
+    </message>
+    <message>
+        <source>IMAGE %1 HAS %2 ITEMS, MORE THAN 255, TRANSFER OF IMAGE ABORTED</source>
+        <translation>BILD %1 HAT %2 ELEMENTE, MEHR ALS 255, BILDÜBERTRAGUNG ABGEBROCHEN</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): %4 CONTAINS A ZERO BYTE, TRANSFER OF IMAGE ABORTED</source>
+        <translation>BILD %1, ELEMENT %2 (%3): %4 ENTHÄLT EIN NULLBYTE, BILDÜBERTRAGUNG ABGEBROCHEN</translation>
+    </message>
+    <message>
+        <source>IMAGE %1: %2 CONTAINS A ZERO BYTE, TRANSFER OF IMAGE ABORTED</source>
+        <translation>BILD %1: %2 ENTHÄLT EIN NULLBYTE, BILDÜBERTRAGUNG ABGEBROCHEN</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): DATA HAS %4 CHARACTERS, MORE THAN 255, TRANSFER OF IMAGE ABORTED</source>
+        <translation>BILD %1, ELEMENT %2 (%3): DATEN HABEN %4 ZEICHEN, MEHR ALS 255, BILDÜBERTRAGUNG ABGEBROCHEN</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): BARCODE HAS %4 ELEMENTS, MORE THAN 255, TRANSFER OF IMAGE ABORTED</source>
+        <translation>BILD %1, ELEMENT %2 (%3): BARCODE HAT %4 DATENELEMENTE, MEHR ALS 255, BILDÜBERTRAGUNG ABGEBROCHEN</translation>
+    </message>
+    <message>
+        <source>ElementText%1 of element %2</source>
+        <translation>ElementText%1 von Datenelement %2</translation>
+    </message>
+    <message>
+        <source>%1 MODULE WIDTH %2 IS NOT 2 TO 6</source>
+        <translation>%1: MODULBREITE %2 LIEGT NICHT ZWISCHEN 2 UND 6</translation>
+    </message>
+    <message>
+        <source>%1 DATA &apos;%2&apos; HOLDS A CHARACTER OTHER THAN 0 TO 9</source>
+        <translation>%1: DATEN &apos;%2&apos; ENTHALTEN EIN ANDERES ZEICHEN ALS 0 BIS 9</translation>
+    </message>
+    <message>
+        <source>%1 DATA &apos;%2&apos; HAS FEWER THAN %3 DIGITS</source>
+        <translation>%1: DATEN &apos;%2&apos; HABEN WENIGER ALS %3 ZIFFERN</translation>
+    </message>
+</context>
+<context>
+    <name>TImageFileDialog</name>
+    <message>
+        <source>Vega/Deneb Images (*.Vega)</source>
+        <translation>Vega/Deneb-Bilder (*.Vega)</translation>
+    </message>
+    <message>
+        <source>Rigel Images (*.Rigel)</source>
+        <translation>Rigel-Bilder (*.Rigel)</translation>
+    </message>
+    <message>
+        <source>Altair Images (*.Altair)</source>
+        <translation>Altair-Bilder (*.Altair)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TLabelPreview</name>
+    <message>
+        <source>reads back</source>
+        <translation>wird korrekt gelesen</translation>
+    </message>
+    <message>
+        <source>reads other data</source>
+        <translation>liest andere Daten</translation>
+    </message>
+    <message>
+        <source>does not read back</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>not drawn</source>
+        <translation>nicht gezeichnet</translation>
+    </message>
+    <message>
+        <source>LABEL OF %1 X %2 DOTS IS TOO LARGE TO PREVIEW</source>
+        <translation>ETIKETT MIT %1 X %2 PUNKTEN IST ZU GROSS FÜR DIE VORSCHAU</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>DATUM</translation>
+    </message>
+    <message>
+        <source>TIME</source>
+        <translation>ZEIT</translation>
+    </message>
+    <message>
+        <source>SHIFT</source>
+        <translation>SCHICHT</translation>
+    </message>
+    <message>
+        <source>COUNTER</source>
+        <translation>ZÄHLER</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>exakt</translation>
+    </message>
+    <message>
+        <source>encoded</source>
+        <translation>kodiert</translation>
+    </message>
+    <message>
+        <source>substituted</source>
+        <translation>ersetzt</translation>
+    </message>
+    <message>
+        <source>placeholder</source>
+        <translation>Platzhalter</translation>
+    </message>
+    <message>
+        <source>the picture, dot for dot</source>
+        <translation>die Grafik, Punkt für Punkt</translation>
+    </message>
+    <message>
+        <source>bars of the symbol characters the station sends; the printer adds the digits</source>
+        <translation>Balken der Symbolzeichen, die die Station sendet; der Drucker ergänzt die Ziffern</translation>
+    </message>
+    <message>
+        <source>encoded here from its data; the printer encodes it itself</source>
+        <translation>hier aus seinen Daten kodiert; der Drucker kodiert ihn selbst</translation>
+    </message>
+    <message>
+        <source>in a substitute font</source>
+        <translation>in einer Ersatzschrift</translation>
+    </message>
+    <message>
+        <source>framed: this program has no fonts to draw it</source>
+        <translation>umrahmt: diesem Programm fehlt die Schrift, um es zu zeichnen</translation>
+    </message>
+    <message>
+        <source>the printer fills it in</source>
+        <translation>der Drucker setzt den Wert ein</translation>
+    </message>
+    <message>
+        <source>reads %1</source>
+        <translation>liest %1</translation>
+    </message>
+    <message>
+        <source>no barcode found</source>
+        <translation>kein Barcode gefunden</translation>
+    </message>
+    <message>
+        <source>checksum error</source>
+        <translation>Prüfziffernfehler</translation>
+    </message>
+    <message>
+        <source>format error</source>
+        <translation>Formatfehler</translation>
+    </message>
+    <message>
+        <source>no FNC1 first: not a GS1 symbol</source>
+        <translation>kein FNC1 am Anfang: kein GS1-Symbol</translation>
+    </message>
+    <message>
+        <source>character &apos;%1&apos; cannot be encoded</source>
+        <translation>Zeichen &apos;%1&apos; kann nicht kodiert werden</translation>
+    </message>
+    <message>
+        <source>%1 dots wide, wider than the %2 dots the preview draws</source>
+        <translation>%1 Punkte breit, breiter als die %2 Punkte der Vorschau</translation>
+    </message>
+    <message>
+        <source>module or narrow width of 0 dots</source>
+        <translation>Modul- oder Schmalbreite von 0 Punkten</translation>
+    </message>
+    <message>
+        <source>wide element width of 0 dots</source>
+        <translation>Breite der breiten Elemente von 0 Punkten</translation>
+    </message>
+    <message>
+        <source>no elements</source>
+        <translation>keine Datenelemente</translation>
+    </message>
+    <message>
+        <source>element %1 has no application identifier: &apos;%2&apos;</source>
+        <translation>Datenelement %1 hat keinen Datenbezeichner: &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>the station&apos;s symbol characters cannot be read</source>
+        <translation>die Symbolzeichen der Station sind nicht lesbar</translation>
+    </message>
+</context>
+<context>
+    <name>TLabelPreviewForm</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Dateiname:</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Öffnen...</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Bild:</translation>
+    </message>
+    <message>
+        <source>Zoom out (-, mouse wheel)</source>
+        <translation>Verkleinern (-, Mausrad)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Zoom in (+, mouse wheel)</source>
+        <translation>Vergrößern (+, Mausrad)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Fit to window (0)</source>
+        <translation>Ans Fenster anpassen (0)</translation>
+    </message>
+    <message>
+        <source>Fit to window</source>
+        <translation>Ans Fenster anpassen</translation>
+    </message>
+    <message>
+        <source>Label picture</source>
+        <translation>Etikettenbild</translation>
+    </message>
+    <message>
+        <source>Mouse wheel, + and - zoom; 0 fits the picture to the window; drag to move it.</source>
+        <translation>Mausrad, + und - zoomen; 0 passt das Bild ans Fenster an; Ziehen verschiebt es.</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Elemente</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Gezeichnet</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Read back</source>
+        <translation>Rückgelesen</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Expected: %1
+Read: %2</source>
+        <translation>Erwartet: %1
+Gelesen: %2</translation>
+    </message>
+    <message>
+        <source>The label has no barcodes.</source>
+        <translation>Das Etikett enthält keine Barcodes.</translation>
+    </message>
+    <message>
+        <source>Barcodes that read back: %1 of %2</source>
+        <translation>Lesbare Barcodes: %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>TLamp</name>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>lamp caption, state</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>TMessageForm</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+</context>
+<context>
+    <name>TModifyImageForm</name>
+    <message>
+        <source>Modify image</source>
+        <translation>Bild ändern</translation>
+    </message>
+    <message>
+        <source>Image name</source>
+        <translation>Bildname</translation>
+    </message>
+    <message>
+        <source>Items of the image</source>
+        <translation>Elemente des Bildes</translation>
+    </message>
+    <message>
+        <source>Item no.</source>
+        <translation>Element-Nr.</translation>
+    </message>
+    <message>
+        <source>Item type</source>
+        <translation>Elementtyp</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Multiline</source>
+        <translation>Mehrzeilig</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Schicht</translation>
+    </message>
+    <message>
+        <source>Numeric</source>
+        <translation>Zähler</translation>
+    </message>
+    <message>
+        <source>Graphic</source>
+        <translation>Grafik</translation>
+    </message>
+</context>
+<context>
+    <name>TModifyItemForm</name>
+    <message>
+        <source>Modify Item</source>
+        <translation>Element ändern</translation>
+    </message>
+    <message>
+        <source>Image name</source>
+        <translation>Bildname</translation>
+    </message>
+    <message>
+        <source>Item No.</source>
+        <translation>Element-Nr.</translation>
+    </message>
+    <message>
+        <source>Item Type</source>
+        <translation>Elementtyp</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The printer cannot take the character &quot;%1&quot; in a value.</source>
+        <translation>Der Drucker kann das Zeichen „%1“ in einem Wert nicht annehmen.</translation>
+    </message>
+</context>
+<context>
+    <name>TNumericRequest</name>
+    <message>
+        <source>Enter a number.</source>
+        <translation>Bitte eine Zahl eingeben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>„%1“ ist keine Zahl.</translation>
+    </message>
+</context>
+<context>
+    <name>TOperatorDateForm</name>
+    <message>
+        <source>Operator date</source>
+        <translation>Datum eingeben</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+</context>
+<context>
+    <name>TOperatorNumericForm</name>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Current numeric value:</source>
+        <translation>Aktueller Zahlenwert:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Numeric item #%1</source>
+        <translation>Zahlenfeld Nr. %1</translation>
+    </message>
+</context>
+<context>
+    <name>TOpreqTextForm</name>
+    <message>
+        <source>Operator request</source>
+        <translation>Bedieneranfrage</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>Aufforderung</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+</context>
+<context>
+    <name>TParametersForm</name>
+    <message>
+        <source>Print parameters</source>
+        <translation>Druckparameter</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Datum/Uhrzeit</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>%1 is not between %2 and %3</source>
+        <translation>%1 liegt nicht zwischen %2 und %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is none of %2</source>
+        <translation>&apos;%1&apos; ist keiner der Werte %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of the form %2</source>
+        <translation>&apos;%1&apos; ist keine Zahl im Format %2</translation>
+    </message>
+    <message>
+        <source>read-only on this printer model</source>
+        <translation>bei diesem Druckermodell schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Incompatible printer type</source>
+        <translation>Inkompatibler Druckertyp</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no parameters.</source>
+        <translation>Die Datei %1 enthält keine Parameter.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>No parameters have been read.</source>
+        <translation>Es wurden keine Parameter gelesen.</translation>
+    </message>
+    <message>
+        <source>Parameter Files (*.prm)</source>
+        <translation>Parameterdateien (*.prm)</translation>
+    </message>
+    <message>
+        <source>0 degrees</source>
+        <translation>0 Grad</translation>
+    </message>
+    <message>
+        <source>180 degrees</source>
+        <translation>180 Grad</translation>
+    </message>
+    <message>
+        <source>From Left to Right</source>
+        <translation>Von links nach rechts</translation>
+    </message>
+    <message>
+        <source>From Right to Left</source>
+        <translation>Von rechts nach links</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>Positiv</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negativ</translation>
+    </message>
+    <message>
+        <source>Positive/Continuous</source>
+        <translation>Positiv/Kontinuierlich</translation>
+    </message>
+    <message>
+        <source>Negative Continuous</source>
+        <translation>Negativ kontinuierlich</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Deaktiviert</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Aktiviert</translation>
+    </message>
+    <message>
+        <source>External Speed Encoder</source>
+        <translation>Externer Drehgeber</translation>
+    </message>
+    <message>
+        <source>Internal Pulse Generator</source>
+        <translation>Interner Impulsgeber</translation>
+    </message>
+    <message>
+        <source>Rotate print</source>
+        <translation>Druck drehen</translation>
+    </message>
+    <message>
+        <source>Print request (edge)</source>
+        <translation>Druckanforderung (Flanke)</translation>
+    </message>
+    <message>
+        <source>Print debounce</source>
+        <translation>Entprellzeit Druckanforderung</translation>
+    </message>
+    <message>
+        <source>Print delay</source>
+        <translation>Druckverzögerung</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Streckung</translation>
+    </message>
+    <message>
+        <source>Encoder strobe source</source>
+        <translation>Taktquelle</translation>
+    </message>
+    <message>
+        <source>### pixels</source>
+        <extracomment>Keep the three # signs: each stands for one digit of the value.</extracomment>
+        <translation>### Pixel</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>X offset</source>
+        <translation>X-Versatz</translation>
+    </message>
+    <message>
+        <source>Y offset</source>
+        <translation>Y-Versatz</translation>
+    </message>
+    <message>
+        <source>Ribbon gap</source>
+        <translation>Farbbandabstand</translation>
+    </message>
+    <message>
+        <source>Inhibit delay</source>
+        <translation>Sperrverzögerung</translation>
+    </message>
+    <message>
+        <source>Inhibit off delay</source>
+        <translation>Verzögerung Sperre aus</translation>
+    </message>
+    <message>
+        <source>Print direction</source>
+        <translation>Druckrichtung</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Head cap interval</source>
+        <translation>Intervall Kopfabdeckung</translation>
+    </message>
+    <message>
+        <source>Spit Delay</source>
+        <translation>Spülverzögerung</translation>
+    </message>
+    <message>
+        <source>Spit Interval</source>
+        <translation>Spülintervall</translation>
+    </message>
+    <message>
+        <source>Print direction A</source>
+        <translation>Druckrichtung A</translation>
+    </message>
+    <message>
+        <source>Print direction B</source>
+        <translation>Druckrichtung B</translation>
+    </message>
+    <message>
+        <source>Print delay A</source>
+        <translation>Druckverzögerung A</translation>
+    </message>
+    <message>
+        <source>Print delay B</source>
+        <translation>Druckverzögerung B</translation>
+    </message>
+</context>
+<context>
+    <name>TPrintForm</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Current image A:</source>
+        <translation>Aktuelles Bild A:</translation>
+    </message>
+    <message>
+        <source>Current image B:</source>
+        <translation>Aktuelles Bild B:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Current image:</source>
+        <translation>Aktuelles Bild:</translation>
+    </message>
+</context>
+<context>
+    <name>TPropertyForm</name>
+    <message>
+        <source>Firmware version</source>
+        <translation>Firmware-Version</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Port Number</source>
+        <translation>Portnummer</translation>
+    </message>
+    <message>
+        <source>Com Port</source>
+        <translation>COM-Anschluss</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+</context>
+<context>
+    <name>TTransferBatch</name>
+    <message>
+        <source>Insufficient Memory to Store Image. Transfer Aborted</source>
+        <translation>Nicht genügend Speicher für das Bild. Übertragung abgebrochen</translation>
+    </message>
+    <message>
+        <source>Image Transfer Failed. Operation Aborted.</source>
+        <translation>Bildübertragung fehlgeschlagen. Vorgang abgebrochen.</translation>
+    </message>
+    <message>
+        <source>BARCODE OF ITEM %1 DOES NOT READ BACK (%2). TRANSFER ANYWAY?</source>
+        <translation>BARCODE VON ELEMENT %1 IST NICHT LESBAR (%2). TROTZDEM ÜBERTRAGEN?</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TVexMainForm</name>
+    <message>
+        <source>Telvos Vex</source>
+        <translation>Telvos Vex</translation>
+    </message>
+    <message>
+        <source>Printer Status</source>
+        <translation>Druckerstatus</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Druckt</translation>
+    </message>
+    <message>
+        <source>Print count:</source>
+        <translation>Druckzähler:</translation>
+    </message>
+    <message>
+        <source>Ink/Ribbon</source>
+        <translation>Tinte/Farbband</translation>
+    </message>
+    <message>
+        <source>Free space</source>
+        <translation>Freier Speicher</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Com ports</source>
+        <translation>COM-Anschlüsse</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Connections</source>
+        <translation>Verbindungen</translation>
+    </message>
+    <message>
+        <source>Disconnect all</source>
+        <translation>Alle trennen</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Übertragen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Farbband</translation>
+    </message>
+    <message>
+        <source>Ink</source>
+        <translation>Tinte</translation>
+    </message>
+    <message>
+        <source>%1% %2 - %3</source>
+        <translation>%1 % %2 - %3</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+</context>
+</TS>

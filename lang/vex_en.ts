@@ -1,0 +1,1162 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB">
+<context>
+    <name>NumberMaskUtils</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Program icon</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>TCoder</name>
+    <message>
+        <source>%1 Bytes.</source>
+        <translation>%1 Bytes.</translation>
+    </message>
+    <message>
+        <source>%1 - PRINT CYCLE TIMEOUT!</source>
+        <translation>%1 - PRINT CYCLE TIMEOUT!</translation>
+    </message>
+    <message>
+        <source>%1 - PRINTHEAD POSITIONING ERROR!</source>
+        <translation>%1 - PRINTHEAD POSITIONING ERROR!</translation>
+    </message>
+    <message>
+        <source>MEMORY WRITE ERROR!</source>
+        <translation>MEMORY WRITE ERROR!</translation>
+    </message>
+    <message>
+        <source>%1 - RIBBON FAULT!</source>
+        <translation>%1 - RIBBON FAULT!</translation>
+    </message>
+    <message>
+        <source>Unknown Printer</source>
+        <translation>Unknown Printer</translation>
+    </message>
+</context>
+<context>
+    <name>TConnectionManager</name>
+    <message>
+        <source>%1 MANUALLY DISCONNECTED!</source>
+        <translation>%1 MANUALLY DISCONNECTED!</translation>
+    </message>
+</context>
+<context>
+    <name>TConnectionsForm</name>
+    <message>
+        <source>Connections</source>
+        <translation>Connections</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Printers</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Properties</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>printer, state</comment>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>not printing, no ink</source>
+        <translation>not printing, no ink</translation>
+    </message>
+    <message>
+        <source>not printing, ink</source>
+        <translation>not printing, ink</translation>
+    </message>
+    <message>
+        <source>printing, no ink</source>
+        <translation>printing, no ink</translation>
+    </message>
+    <message>
+        <source>printing, ink</source>
+        <translation>printing, ink</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>not connected</translation>
+    </message>
+    <message>
+        <source>No Ethernet Connection</source>
+        <translation>No Ethernet Connection</translation>
+    </message>
+</context>
+<context>
+    <name>TCustomNumberEdit</name>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Paste</translation>
+    </message>
+</context>
+<context>
+    <name>TDateTimeForm</name>
+    <message>
+        <source>Set Date and Time</source>
+        <translation>Set Date and Time</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Use PC time</source>
+        <translation>Use PC time</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>Invalid argument to date encode</translation>
+    </message>
+    <message>
+        <source>Invalid argument to time encode</source>
+        <translation>Invalid argument to time encode</translation>
+    </message>
+</context>
+<context>
+    <name>TFlashWriteForm</name>
+    <message>
+        <source>Writing to flash, please wait.</source>
+        <translation>Writing to flash, please wait.</translation>
+    </message>
+</context>
+<context>
+    <name>TImageDeleteDlg</name>
+    <message>
+        <source>Delete Images</source>
+        <translation>Delete Images</translation>
+    </message>
+    <message>
+        <source>Source list:</source>
+        <translation>Source list:</translation>
+    </message>
+    <message>
+        <source>Add the selected images</source>
+        <translation>Add the selected images</translation>
+    </message>
+    <message>
+        <source>Add all images</source>
+        <translation>Add all images</translation>
+    </message>
+    <message>
+        <source>Remove the selected images</source>
+        <translation>Remove the selected images</translation>
+    </message>
+    <message>
+        <source>Remove all images</source>
+        <translation>Remove all images</translation>
+    </message>
+    <message>
+        <source>Images to delete:</source>
+        <translation>Images to delete:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TImageDownloadForm</name>
+    <message>
+        <source>Image transfer</source>
+        <translation>Image transfer</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Filename:</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Image:</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Transfer progress</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>IMAGE %1 EXISTS, OVERWRITE?</source>
+        <translation>IMAGE %1 EXISTS, OVERWRITE?</translation>
+    </message>
+    <message>
+        <source>INVALID FILE TYPE, TRANSFER OF IMAGE ABORTED</source>
+        <translation>INVALID FILE TYPE, TRANSFER OF IMAGE ABORTED</translation>
+    </message>
+    <message>
+        <source>IMAGE %1 CONTAINS INVALID ITEM TYPE, TRANSFER OF IMAGE ABORTED</source>
+        <translation>IMAGE %1 CONTAINS INVALID ITEM TYPE, TRANSFER OF IMAGE ABORTED</translation>
+    </message>
+    <message>
+        <source>FILE %1 IS DAMAGED OR INCOMPLETE, TRANSFER OF IMAGE ABORTED</source>
+        <translation>FILE %1 IS DAMAGED OR INCOMPLETE, TRANSFER OF IMAGE ABORTED</translation>
+    </message>
+    <message>
+        <source>FILE %1 CANNOT BE OPENED (%2), TRANSFER OF IMAGE ABORTED</source>
+        <translation>FILE %1 CANNOT BE OPENED (%2), TRANSFER OF IMAGE ABORTED</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): &apos;%4&apos; IS NOT A VALID NUMBER, TRANSFER OF IMAGE ABORTED</source>
+        <translation>IMAGE %1, ITEM %2 (%3): &apos;%4&apos; IS NOT A VALID NUMBER, TRANSFER OF IMAGE ABORTED</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): BARCODE CANNOT BE ENCODED, %4, TRANSFER OF IMAGE ABORTED</source>
+        <translation>IMAGE %1, ITEM %2 (%3): BARCODE CANNOT BE ENCODED, %4, TRANSFER OF IMAGE ABORTED</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): GRAPHIC OF %4 PIXELS IS LARGER THAN 65535 X 65535, TRANSFER OF IMAGE ABORTED</source>
+        <translation>IMAGE %1, ITEM %2 (%3): GRAPHIC OF %4 PIXELS IS LARGER THAN 65535 X 65535, TRANSFER OF IMAGE ABORTED</translation>
+    </message>
+    <message>
+        <source>IMAGE %1 HAS %2 ITEMS, MORE THAN 255, TRANSFER OF IMAGE ABORTED</source>
+        <translation>IMAGE %1 HAS %2 ITEMS, MORE THAN 255, TRANSFER OF IMAGE ABORTED</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): %4 CONTAINS A ZERO BYTE, TRANSFER OF IMAGE ABORTED</source>
+        <translation>IMAGE %1, ITEM %2 (%3): %4 CONTAINS A ZERO BYTE, TRANSFER OF IMAGE ABORTED</translation>
+    </message>
+    <message>
+        <source>IMAGE %1: %2 CONTAINS A ZERO BYTE, TRANSFER OF IMAGE ABORTED</source>
+        <translation>IMAGE %1: %2 CONTAINS A ZERO BYTE, TRANSFER OF IMAGE ABORTED</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): DATA HAS %4 CHARACTERS, MORE THAN 255, TRANSFER OF IMAGE ABORTED</source>
+        <translation>IMAGE %1, ITEM %2 (%3): DATA HAS %4 CHARACTERS, MORE THAN 255, TRANSFER OF IMAGE ABORTED</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): BARCODE HAS %4 ELEMENTS, MORE THAN 255, TRANSFER OF IMAGE ABORTED</source>
+        <translation>IMAGE %1, ITEM %2 (%3): BARCODE HAS %4 ELEMENTS, MORE THAN 255, TRANSFER OF IMAGE ABORTED</translation>
+    </message>
+    <message>
+        <source>ElementText%1 of element %2</source>
+        <translation>ElementText%1 of element %2</translation>
+    </message>
+    <message>
+        <source>%1 MODULE WIDTH %2 IS NOT 2 TO 6</source>
+        <translation>%1 MODULE WIDTH %2 IS NOT 2 TO 6</translation>
+    </message>
+    <message>
+        <source>%1 DATA &apos;%2&apos; HOLDS A CHARACTER OTHER THAN 0 TO 9</source>
+        <translation>%1 DATA &apos;%2&apos; HOLDS A CHARACTER OTHER THAN 0 TO 9</translation>
+    </message>
+    <message>
+        <source>%1 DATA &apos;%2&apos; HAS FEWER THAN %3 DIGITS</source>
+        <translation>%1 DATA &apos;%2&apos; HAS FEWER THAN %3 DIGITS</translation>
+    </message>
+</context>
+<context>
+    <name>TImageFileDialog</name>
+    <message>
+        <source>Vega/Deneb Images (*.Vega)</source>
+        <translation>Vega/Deneb Images (*.Vega)</translation>
+    </message>
+    <message>
+        <source>Rigel Images (*.Rigel)</source>
+        <translation>Rigel Images (*.Rigel)</translation>
+    </message>
+    <message>
+        <source>Altair Images (*.Altair)</source>
+        <translation>Altair Images (*.Altair)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>All Files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TLabelPreview</name>
+    <message>
+        <source>reads back</source>
+        <translation>reads back</translation>
+    </message>
+    <message>
+        <source>reads other data</source>
+        <translation>reads other data</translation>
+    </message>
+    <message>
+        <source>does not read back</source>
+        <translation>does not read back</translation>
+    </message>
+    <message>
+        <source>not drawn</source>
+        <translation>not drawn</translation>
+    </message>
+    <message>
+        <source>LABEL OF %1 X %2 DOTS IS TOO LARGE TO PREVIEW</source>
+        <translation>LABEL OF %1 X %2 DOTS IS TOO LARGE TO PREVIEW</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>DATE</translation>
+    </message>
+    <message>
+        <source>TIME</source>
+        <translation>TIME</translation>
+    </message>
+    <message>
+        <source>SHIFT</source>
+        <translation>SHIFT</translation>
+    </message>
+    <message>
+        <source>COUNTER</source>
+        <translation>COUNTER</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>exact</translation>
+    </message>
+    <message>
+        <source>encoded</source>
+        <translation>encoded</translation>
+    </message>
+    <message>
+        <source>substituted</source>
+        <translation>substituted</translation>
+    </message>
+    <message>
+        <source>placeholder</source>
+        <translation>placeholder</translation>
+    </message>
+    <message>
+        <source>the picture, dot for dot</source>
+        <translation>the picture, dot for dot</translation>
+    </message>
+    <message>
+        <source>bars of the symbol characters the station sends; the printer adds the digits</source>
+        <translation>bars of the symbol characters the station sends; the printer adds the digits</translation>
+    </message>
+    <message>
+        <source>encoded here from its data; the printer encodes it itself</source>
+        <translation>encoded here from its data; the printer encodes it itself</translation>
+    </message>
+    <message>
+        <source>in a substitute font</source>
+        <translation>in a substitute font</translation>
+    </message>
+    <message>
+        <source>framed: this program has no fonts to draw it</source>
+        <translation>framed: this program has no fonts to draw it</translation>
+    </message>
+    <message>
+        <source>the printer fills it in</source>
+        <translation>the printer fills it in</translation>
+    </message>
+    <message>
+        <source>reads %1</source>
+        <translation>reads %1</translation>
+    </message>
+    <message>
+        <source>no barcode found</source>
+        <translation>no barcode found</translation>
+    </message>
+    <message>
+        <source>checksum error</source>
+        <translation>checksum error</translation>
+    </message>
+    <message>
+        <source>format error</source>
+        <translation>format error</translation>
+    </message>
+    <message>
+        <source>no FNC1 first: not a GS1 symbol</source>
+        <translation>no FNC1 first: not a GS1 symbol</translation>
+    </message>
+    <message>
+        <source>character &apos;%1&apos; cannot be encoded</source>
+        <translation>character &apos;%1&apos; cannot be encoded</translation>
+    </message>
+    <message>
+        <source>%1 dots wide, wider than the %2 dots the preview draws</source>
+        <translation>%1 dots wide, wider than the %2 dots the preview draws</translation>
+    </message>
+    <message>
+        <source>module or narrow width of 0 dots</source>
+        <translation>module or narrow width of 0 dots</translation>
+    </message>
+    <message>
+        <source>wide element width of 0 dots</source>
+        <translation>wide element width of 0 dots</translation>
+    </message>
+    <message>
+        <source>no elements</source>
+        <translation>no elements</translation>
+    </message>
+    <message>
+        <source>element %1 has no application identifier: &apos;%2&apos;</source>
+        <translation>element %1 has no application identifier: &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>the station&apos;s symbol characters cannot be read</source>
+        <translation>the station&apos;s symbol characters cannot be read</translation>
+    </message>
+</context>
+<context>
+    <name>TLabelPreviewForm</name>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Filename:</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Image:</translation>
+    </message>
+    <message>
+        <source>Zoom out (-, mouse wheel)</source>
+        <translation>Zoom out (-, mouse wheel)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Zoom in (+, mouse wheel)</source>
+        <translation>Zoom in (+, mouse wheel)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Fit to window (0)</source>
+        <translation>Fit to window (0)</translation>
+    </message>
+    <message>
+        <source>Fit to window</source>
+        <translation>Fit to window</translation>
+    </message>
+    <message>
+        <source>Label picture</source>
+        <translation>Label picture</translation>
+    </message>
+    <message>
+        <source>Mouse wheel, + and - zoom; 0 fits the picture to the window; drag to move it.</source>
+        <translation>Mouse wheel, + and - zoom; 0 fits the picture to the window; drag to move it.</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Items</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Drawn</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Content</translation>
+    </message>
+    <message>
+        <source>Read back</source>
+        <translation>Read back</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Expected: %1
+Read: %2</source>
+        <translation>Expected: %1
+Read: %2</translation>
+    </message>
+    <message>
+        <source>The label has no barcodes.</source>
+        <translation>The label has no barcodes.</translation>
+    </message>
+    <message>
+        <source>Barcodes that read back: %1 of %2</source>
+        <translation>Barcodes that read back: %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>TLamp</name>
+    <message>
+        <source>on</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>lamp caption, state</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>TMessageForm</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+</context>
+<context>
+    <name>TModifyImageForm</name>
+    <message>
+        <source>Modify image</source>
+        <translation>Modify image</translation>
+    </message>
+    <message>
+        <source>Image name</source>
+        <translation>Image name</translation>
+    </message>
+    <message>
+        <source>Items of the image</source>
+        <translation>Items of the image</translation>
+    </message>
+    <message>
+        <source>Item no.</source>
+        <translation>Item no.</translation>
+    </message>
+    <message>
+        <source>Item type</source>
+        <translation>Item type</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Multiline</source>
+        <translation>Multiline</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Numeric</source>
+        <translation>Numeric</translation>
+    </message>
+    <message>
+        <source>Graphic</source>
+        <translation>Graphic</translation>
+    </message>
+</context>
+<context>
+    <name>TModifyItemForm</name>
+    <message>
+        <source>Modify Item</source>
+        <translation>Modify Item</translation>
+    </message>
+    <message>
+        <source>Image name</source>
+        <translation>Image name</translation>
+    </message>
+    <message>
+        <source>Item No.</source>
+        <translation>Item No.</translation>
+    </message>
+    <message>
+        <source>Item Type</source>
+        <translation>Item Type</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The printer cannot take the character &quot;%1&quot; in a value.</source>
+        <translation>The printer cannot take the character &quot;%1&quot; in a value.</translation>
+    </message>
+</context>
+<context>
+    <name>TNumericRequest</name>
+    <message>
+        <source>Enter a number.</source>
+        <translation>Enter a number.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>&quot;%1&quot; is not a number.</translation>
+    </message>
+</context>
+<context>
+    <name>TOperatorDateForm</name>
+    <message>
+        <source>Operator date</source>
+        <translation>Operator date</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+</context>
+<context>
+    <name>TOperatorNumericForm</name>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Current numeric value:</source>
+        <translation>Current numeric value:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Numeric item #%1</source>
+        <translation>Numeric item #%1</translation>
+    </message>
+</context>
+<context>
+    <name>TOpreqTextForm</name>
+    <message>
+        <source>Operator request</source>
+        <translation>Operator request</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>Prompt</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+</context>
+<context>
+    <name>TParametersForm</name>
+    <message>
+        <source>Print parameters</source>
+        <translation>Print parameters</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Date/Time</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>%1 is not between %2 and %3</source>
+        <translation>%1 is not between %2 and %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is none of %2</source>
+        <translation>&apos;%1&apos; is none of %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of the form %2</source>
+        <translation>&apos;%1&apos; is not a number of the form %2</translation>
+    </message>
+    <message>
+        <source>read-only on this printer model</source>
+        <translation>read-only on this printer model</translation>
+    </message>
+    <message>
+        <source>Incompatible printer type</source>
+        <translation>Incompatible printer type</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no parameters.</source>
+        <translation>The file %1 holds no parameters.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>The file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>The file %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>No parameters have been read.</source>
+        <translation>No parameters have been read.</translation>
+    </message>
+    <message>
+        <source>Parameter Files (*.prm)</source>
+        <translation>Parameter Files (*.prm)</translation>
+    </message>
+    <message>
+        <source>0 degrees</source>
+        <translation>0 degrees</translation>
+    </message>
+    <message>
+        <source>180 degrees</source>
+        <translation>180 degrees</translation>
+    </message>
+    <message>
+        <source>From Left to Right</source>
+        <translation>From Left to Right</translation>
+    </message>
+    <message>
+        <source>From Right to Left</source>
+        <translation>From Right to Left</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>Positive</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negative</translation>
+    </message>
+    <message>
+        <source>Positive/Continuous</source>
+        <translation>Positive/Continuous</translation>
+    </message>
+    <message>
+        <source>Negative Continuous</source>
+        <translation>Negative Continuous</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Disabled</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>External Speed Encoder</source>
+        <translation>External Speed Encoder</translation>
+    </message>
+    <message>
+        <source>Internal Pulse Generator</source>
+        <translation>Internal Pulse Generator</translation>
+    </message>
+    <message>
+        <source>Rotate print</source>
+        <translation>Rotate print</translation>
+    </message>
+    <message>
+        <source>Print request (edge)</source>
+        <translation>Print request (edge)</translation>
+    </message>
+    <message>
+        <source>Print debounce</source>
+        <translation>Print debounce</translation>
+    </message>
+    <message>
+        <source>Print delay</source>
+        <translation>Print delay</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Stretch</translation>
+    </message>
+    <message>
+        <source>Encoder strobe source</source>
+        <translation>Encoder strobe source</translation>
+    </message>
+    <message>
+        <source>### pixels</source>
+        <extracomment>Keep the three # signs: each stands for one digit of the value.</extracomment>
+        <translation>### pixels</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>X offset</source>
+        <translation>X offset</translation>
+    </message>
+    <message>
+        <source>Y offset</source>
+        <translation>Y offset</translation>
+    </message>
+    <message>
+        <source>Ribbon gap</source>
+        <translation>Ribbon gap</translation>
+    </message>
+    <message>
+        <source>Inhibit delay</source>
+        <translation>Inhibit delay</translation>
+    </message>
+    <message>
+        <source>Inhibit off delay</source>
+        <translation>Inhibit off delay</translation>
+    </message>
+    <message>
+        <source>Print direction</source>
+        <translation>Print direction</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Alignment</translation>
+    </message>
+    <message>
+        <source>Head cap interval</source>
+        <translation>Head cap interval</translation>
+    </message>
+    <message>
+        <source>Spit Delay</source>
+        <translation>Spit Delay</translation>
+    </message>
+    <message>
+        <source>Spit Interval</source>
+        <translation>Spit Interval</translation>
+    </message>
+    <message>
+        <source>Print direction A</source>
+        <translation>Print direction A</translation>
+    </message>
+    <message>
+        <source>Print direction B</source>
+        <translation>Print direction B</translation>
+    </message>
+    <message>
+        <source>Print delay A</source>
+        <translation>Print delay A</translation>
+    </message>
+    <message>
+        <source>Print delay B</source>
+        <translation>Print delay B</translation>
+    </message>
+</context>
+<context>
+    <name>TPrintForm</name>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Current image A:</source>
+        <translation>Current image A:</translation>
+    </message>
+    <message>
+        <source>Current image B:</source>
+        <translation>Current image B:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Current image:</source>
+        <translation>Current image:</translation>
+    </message>
+</context>
+<context>
+    <name>TPropertyForm</name>
+    <message>
+        <source>Firmware version</source>
+        <translation>Firmware version</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP Address</translation>
+    </message>
+    <message>
+        <source>Port Number</source>
+        <translation>Port Number</translation>
+    </message>
+    <message>
+        <source>Com Port</source>
+        <translation>Com Port</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Disconnected</translation>
+    </message>
+</context>
+<context>
+    <name>TTransferBatch</name>
+    <message>
+        <source>Insufficient Memory to Store Image. Transfer Aborted</source>
+        <translation>Insufficient Memory to Store Image. Transfer Aborted</translation>
+    </message>
+    <message>
+        <source>Image Transfer Failed. Operation Aborted.</source>
+        <translation>Image Transfer Failed. Operation Aborted.</translation>
+    </message>
+    <message>
+        <source>BARCODE OF ITEM %1 DOES NOT READ BACK (%2). TRANSFER ANYWAY?</source>
+        <translation>BARCODE OF ITEM %1 DOES NOT READ BACK (%2). TRANSFER ANYWAY?</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TVexMainForm</name>
+    <message>
+        <source>Telvos Vex</source>
+        <translation>Telvos Vex</translation>
+    </message>
+    <message>
+        <source>Printer Status</source>
+        <translation>Printer Status</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Disconnected</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>Print count:</source>
+        <translation>Print count:</translation>
+    </message>
+    <message>
+        <source>Ink/Ribbon</source>
+        <translation>Ink/Ribbon</translation>
+    </message>
+    <message>
+        <source>Free space</source>
+        <translation>Free space</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Com ports</source>
+        <translation>Com ports</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Connections</source>
+        <translation>Connections</translation>
+    </message>
+    <message>
+        <source>Disconnect all</source>
+        <translation>Disconnect all</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transfer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modify</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Ribbon</translation>
+    </message>
+    <message>
+        <source>Ink</source>
+        <translation>Ink</translation>
+    </message>
+    <message>
+        <source>%1% %2 - %3</source>
+        <translation>%1% %2 - %3</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+</context>
+</TS>

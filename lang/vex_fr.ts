@@ -1,0 +1,1162 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>NumberMaskUtils</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier valide</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Icône du programme</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>TCoder</name>
+    <message>
+        <source>%1 Bytes.</source>
+        <translation>%1 octets.</translation>
+    </message>
+    <message>
+        <source>%1 - PRINT CYCLE TIMEOUT!</source>
+        <translation>%1 - DÉPASSEMENT DU TEMPS DE CYCLE D&apos;IMPRESSION&#xa0;!</translation>
+    </message>
+    <message>
+        <source>%1 - PRINTHEAD POSITIONING ERROR!</source>
+        <translation>%1 - ERREUR DE POSITIONNEMENT DE LA TÊTE D&apos;IMPRESSION&#xa0;!</translation>
+    </message>
+    <message>
+        <source>MEMORY WRITE ERROR!</source>
+        <translation>ERREUR D&apos;ÉCRITURE EN MÉMOIRE&#xa0;!</translation>
+    </message>
+    <message>
+        <source>%1 - RIBBON FAULT!</source>
+        <translation>%1 - DÉFAUT DU RUBAN&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Unknown Printer</source>
+        <translation>Imprimante inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>TConnectionManager</name>
+    <message>
+        <source>%1 MANUALLY DISCONNECTED!</source>
+        <translation>%1&#xa0;: DÉCONNEXION MANUELLE&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>TConnectionsForm</name>
+    <message>
+        <source>Connections</source>
+        <translation>Connexions</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Imprimantes</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>printer, state</comment>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>not printing, no ink</source>
+        <translation>n&apos;imprime pas, pas d&apos;encre</translation>
+    </message>
+    <message>
+        <source>not printing, ink</source>
+        <translation>n&apos;imprime pas, encre</translation>
+    </message>
+    <message>
+        <source>printing, no ink</source>
+        <translation>imprime, pas d&apos;encre</translation>
+    </message>
+    <message>
+        <source>printing, ink</source>
+        <translation>imprime, encre</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>non connectée</translation>
+    </message>
+    <message>
+        <source>No Ethernet Connection</source>
+        <translation>Pas de connexion Ethernet</translation>
+    </message>
+</context>
+<context>
+    <name>TCustomNumberEdit</name>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+</context>
+<context>
+    <name>TDateTimeForm</name>
+    <message>
+        <source>Set Date and Time</source>
+        <translation>Régler la date et l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Use PC time</source>
+        <translation>Heure du PC</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>Argument non valide pour le codage de la date</translation>
+    </message>
+    <message>
+        <source>Invalid argument to time encode</source>
+        <translation>Argument non valide pour le codage de l&apos;heure</translation>
+    </message>
+</context>
+<context>
+    <name>TFlashWriteForm</name>
+    <message>
+        <source>Writing to flash, please wait.</source>
+        <translation>Écriture en mémoire flash, veuillez patienter.</translation>
+    </message>
+</context>
+<context>
+    <name>TImageDeleteDlg</name>
+    <message>
+        <source>Delete Images</source>
+        <translation>Supprimer des images</translation>
+    </message>
+    <message>
+        <source>Source list:</source>
+        <translation>Images de l&apos;imprimante&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Add the selected images</source>
+        <translation>Ajouter les images sélectionnées</translation>
+    </message>
+    <message>
+        <source>Add all images</source>
+        <translation>Ajouter toutes les images</translation>
+    </message>
+    <message>
+        <source>Remove the selected images</source>
+        <translation>Retirer les images sélectionnées</translation>
+    </message>
+    <message>
+        <source>Remove all images</source>
+        <translation>Retirer toutes les images</translation>
+    </message>
+    <message>
+        <source>Images to delete:</source>
+        <translation>Images à supprimer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TImageDownloadForm</name>
+    <message>
+        <source>Image transfer</source>
+        <translation>Transfert d&apos;image</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Image&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Progression du transfert</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>IMAGE %1 EXISTS, OVERWRITE?</source>
+        <translation>L&apos;IMAGE %1 EXISTE DÉJÀ, L&apos;ÉCRASER&#xa0;?</translation>
+    </message>
+    <message>
+        <source>INVALID FILE TYPE, TRANSFER OF IMAGE ABORTED</source>
+        <translation>TYPE DE FICHIER NON VALIDE, TRANSFERT DE L&apos;IMAGE ANNULÉ</translation>
+    </message>
+    <message>
+        <source>IMAGE %1 CONTAINS INVALID ITEM TYPE, TRANSFER OF IMAGE ABORTED</source>
+        <translation>L&apos;IMAGE %1 CONTIENT UN TYPE D&apos;ÉLÉMENT NON VALIDE, TRANSFERT DE L&apos;IMAGE ANNULÉ</translation>
+    </message>
+    <message>
+        <source>FILE %1 IS DAMAGED OR INCOMPLETE, TRANSFER OF IMAGE ABORTED</source>
+        <translation>LE FICHIER %1 EST ENDOMMAGÉ OU INCOMPLET, TRANSFERT DE L&apos;IMAGE ANNULÉ</translation>
+    </message>
+    <message>
+        <source>FILE %1 CANNOT BE OPENED (%2), TRANSFER OF IMAGE ABORTED</source>
+        <translation>IMPOSSIBLE D&apos;OUVRIR LE FICHIER %1 (%2), TRANSFERT DE L&apos;IMAGE ANNULÉ</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): &apos;%4&apos; IS NOT A VALID NUMBER, TRANSFER OF IMAGE ABORTED</source>
+        <translation>IMAGE %1, ÉLÉMENT %2 (%3)&#xa0;: «&#xa0;%4&#xa0;» N&apos;EST PAS UN NOMBRE VALIDE, TRANSFERT DE L&apos;IMAGE ANNULÉ</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): BARCODE CANNOT BE ENCODED, %4, TRANSFER OF IMAGE ABORTED</source>
+        <translation>IMAGE %1, ÉLÉMENT %2 (%3)&#xa0;: CODE-BARRES IMPOSSIBLE À CODER, %4, TRANSFERT DE L&apos;IMAGE ANNULÉ</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): GRAPHIC OF %4 PIXELS IS LARGER THAN 65535 X 65535, TRANSFER OF IMAGE ABORTED</source>
+        <translation>IMAGE %1, ÉLÉMENT %2 (%3)&#xa0;: GRAPHIQUE DE %4 PIXELS PLUS GRAND QUE 65535 X 65535, TRANSFERT DE L&apos;IMAGE ANNULÉ</translation>
+    </message>
+    <message>
+        <source>IMAGE %1 HAS %2 ITEMS, MORE THAN 255, TRANSFER OF IMAGE ABORTED</source>
+        <translation>L&apos;IMAGE %1 A %2 ÉLÉMENTS, PLUS DE 255, TRANSFERT DE L&apos;IMAGE ANNULÉ</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): %4 CONTAINS A ZERO BYTE, TRANSFER OF IMAGE ABORTED</source>
+        <translation>IMAGE %1, ÉLÉMENT %2 (%3)&#xa0;: %4 CONTIENT UN OCTET NUL, TRANSFERT DE L&apos;IMAGE ANNULÉ</translation>
+    </message>
+    <message>
+        <source>IMAGE %1: %2 CONTAINS A ZERO BYTE, TRANSFER OF IMAGE ABORTED</source>
+        <translation>IMAGE %1&#xa0;: %2 CONTIENT UN OCTET NUL, TRANSFERT DE L&apos;IMAGE ANNULÉ</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): DATA HAS %4 CHARACTERS, MORE THAN 255, TRANSFER OF IMAGE ABORTED</source>
+        <translation>IMAGE %1, ÉLÉMENT %2 (%3)&#xa0;: LES DONNÉES ONT %4 CARACTÈRES, PLUS DE 255, TRANSFERT DE L&apos;IMAGE ANNULÉ</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): BARCODE HAS %4 ELEMENTS, MORE THAN 255, TRANSFER OF IMAGE ABORTED</source>
+        <translation>IMAGE %1, ÉLÉMENT %2 (%3)&#xa0;: LE CODE-BARRES A %4 CHAMPS, PLUS DE 255, TRANSFERT DE L&apos;IMAGE ANNULÉ</translation>
+    </message>
+    <message>
+        <source>ElementText%1 of element %2</source>
+        <translation>ElementText%1 du champ %2</translation>
+    </message>
+    <message>
+        <source>%1 MODULE WIDTH %2 IS NOT 2 TO 6</source>
+        <translation>%1&#xa0;: LARGEUR DE MODULE %2 HORS DE LA PLAGE 2 À 6</translation>
+    </message>
+    <message>
+        <source>%1 DATA &apos;%2&apos; HOLDS A CHARACTER OTHER THAN 0 TO 9</source>
+        <translation>%1&#xa0;: LES DONNÉES «&#xa0;%2&#xa0;» CONTIENNENT UN CARACTÈRE AUTRE QUE 0 À 9</translation>
+    </message>
+    <message>
+        <source>%1 DATA &apos;%2&apos; HAS FEWER THAN %3 DIGITS</source>
+        <translation>%1&#xa0;: LES DONNÉES «&#xa0;%2&#xa0;» ONT MOINS DE %3 CHIFFRES</translation>
+    </message>
+</context>
+<context>
+    <name>TImageFileDialog</name>
+    <message>
+        <source>Vega/Deneb Images (*.Vega)</source>
+        <translation>Images Vega/Deneb (*.Vega)</translation>
+    </message>
+    <message>
+        <source>Rigel Images (*.Rigel)</source>
+        <translation>Images Rigel (*.Rigel)</translation>
+    </message>
+    <message>
+        <source>Altair Images (*.Altair)</source>
+        <translation>Images Altair (*.Altair)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TLabelPreview</name>
+    <message>
+        <source>reads back</source>
+        <translation>relu correctement</translation>
+    </message>
+    <message>
+        <source>reads other data</source>
+        <translation>relu avec d&apos;autres données</translation>
+    </message>
+    <message>
+        <source>does not read back</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>not drawn</source>
+        <translation>non dessiné</translation>
+    </message>
+    <message>
+        <source>LABEL OF %1 X %2 DOTS IS TOO LARGE TO PREVIEW</source>
+        <translation>L&apos;ÉTIQUETTE DE %1 X %2 POINTS EST TROP GRANDE POUR L&apos;APERÇU</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>DATE</translation>
+    </message>
+    <message>
+        <source>TIME</source>
+        <translation>HEURE</translation>
+    </message>
+    <message>
+        <source>SHIFT</source>
+        <translation>ÉQUIPE</translation>
+    </message>
+    <message>
+        <source>COUNTER</source>
+        <translation>COMPTEUR</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>exact</translation>
+    </message>
+    <message>
+        <source>encoded</source>
+        <translation>codé</translation>
+    </message>
+    <message>
+        <source>substituted</source>
+        <translation>substitué</translation>
+    </message>
+    <message>
+        <source>placeholder</source>
+        <translation>espace réservé</translation>
+    </message>
+    <message>
+        <source>the picture, dot for dot</source>
+        <translation>le graphique, point par point</translation>
+    </message>
+    <message>
+        <source>bars of the symbol characters the station sends; the printer adds the digits</source>
+        <translation>barres des caractères de symbole envoyés par la station&#xa0;; l&apos;imprimante ajoute les chiffres</translation>
+    </message>
+    <message>
+        <source>encoded here from its data; the printer encodes it itself</source>
+        <translation>codé ici à partir de ses données&#xa0;; l&apos;imprimante le code elle-même</translation>
+    </message>
+    <message>
+        <source>in a substitute font</source>
+        <translation>dans une police de substitution</translation>
+    </message>
+    <message>
+        <source>framed: this program has no fonts to draw it</source>
+        <translation>encadré&#xa0;: ce programme n&apos;a pas la police pour le dessiner</translation>
+    </message>
+    <message>
+        <source>the printer fills it in</source>
+        <translation>l&apos;imprimante insère la valeur</translation>
+    </message>
+    <message>
+        <source>reads %1</source>
+        <translation>lit %1</translation>
+    </message>
+    <message>
+        <source>no barcode found</source>
+        <translation>aucun code-barres trouvé</translation>
+    </message>
+    <message>
+        <source>checksum error</source>
+        <translation>erreur de clé de contrôle</translation>
+    </message>
+    <message>
+        <source>format error</source>
+        <translation>erreur de format</translation>
+    </message>
+    <message>
+        <source>no FNC1 first: not a GS1 symbol</source>
+        <translation>pas de FNC1 en tête&#xa0;: ce n&apos;est pas un symbole GS1</translation>
+    </message>
+    <message>
+        <source>character &apos;%1&apos; cannot be encoded</source>
+        <translation>le caractère «&#xa0;%1&#xa0;» ne peut pas être codé</translation>
+    </message>
+    <message>
+        <source>%1 dots wide, wider than the %2 dots the preview draws</source>
+        <translation>%1 points de large, plus que les %2 points de l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>module or narrow width of 0 dots</source>
+        <translation>largeur de module ou d&apos;élément étroit de 0 point</translation>
+    </message>
+    <message>
+        <source>wide element width of 0 dots</source>
+        <translation>largeur d&apos;élément large de 0 point</translation>
+    </message>
+    <message>
+        <source>no elements</source>
+        <translation>aucun champ</translation>
+    </message>
+    <message>
+        <source>element %1 has no application identifier: &apos;%2&apos;</source>
+        <translation>le champ %1 n&apos;a pas d&apos;identifiant d&apos;application&#xa0;: «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the station&apos;s symbol characters cannot be read</source>
+        <translation>les caractères de symbole de la station sont illisibles</translation>
+    </message>
+</context>
+<context>
+    <name>TLabelPreviewForm</name>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Fichier :</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Image :</translation>
+    </message>
+    <message>
+        <source>Zoom out (-, mouse wheel)</source>
+        <translation>Zoom arrière (-, molette)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Zoom in (+, mouse wheel)</source>
+        <translation>Zoom avant (+, molette)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Fit to window (0)</source>
+        <translation>Ajuster à la fenêtre (0)</translation>
+    </message>
+    <message>
+        <source>Fit to window</source>
+        <translation>Ajuster à la fenêtre</translation>
+    </message>
+    <message>
+        <source>Label picture</source>
+        <translation>Image de l&apos;étiquette</translation>
+    </message>
+    <message>
+        <source>Mouse wheel, + and - zoom; 0 fits the picture to the window; drag to move it.</source>
+        <translation>La molette, + et - zooment ; 0 ajuste l&apos;image à la fenêtre ; faites-la glisser pour la déplacer.</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Éléments</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Élément</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Dessin</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Contenu</translation>
+    </message>
+    <message>
+        <source>Read back</source>
+        <translation>Relecture</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Expected: %1
+Read: %2</source>
+        <translation>Attendu : %1
+Lu : %2</translation>
+    </message>
+    <message>
+        <source>The label has no barcodes.</source>
+        <translation>L&apos;étiquette ne contient aucun code-barres.</translation>
+    </message>
+    <message>
+        <source>Barcodes that read back: %1 of %2</source>
+        <translation>Codes-barres relus correctement : %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>TLamp</name>
+    <message>
+        <source>on</source>
+        <translation>allumé</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>éteint</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>lamp caption, state</comment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+</context>
+<context>
+    <name>TMessageForm</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+</context>
+<context>
+    <name>TModifyImageForm</name>
+    <message>
+        <source>Modify image</source>
+        <translation>Modifier l&apos;image</translation>
+    </message>
+    <message>
+        <source>Image name</source>
+        <translation>Nom de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Items of the image</source>
+        <translation>Éléments de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Item no.</source>
+        <translation>N° élément</translation>
+    </message>
+    <message>
+        <source>Item type</source>
+        <translation>Type d&apos;élément</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Multiline</source>
+        <translation>Multiligne</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Équipe</translation>
+    </message>
+    <message>
+        <source>Numeric</source>
+        <translation>Compteur</translation>
+    </message>
+    <message>
+        <source>Graphic</source>
+        <translation>Graphique</translation>
+    </message>
+</context>
+<context>
+    <name>TModifyItemForm</name>
+    <message>
+        <source>Modify Item</source>
+        <translation>Modifier l&apos;élément</translation>
+    </message>
+    <message>
+        <source>Image name</source>
+        <translation>Nom de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Item No.</source>
+        <translation>N° élément</translation>
+    </message>
+    <message>
+        <source>Item Type</source>
+        <translation>Type d&apos;élément</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The printer cannot take the character &quot;%1&quot; in a value.</source>
+        <translation>L&apos;imprimante n&apos;accepte pas le caractère «&#xa0;%1&#xa0;» dans une valeur.</translation>
+    </message>
+</context>
+<context>
+    <name>TNumericRequest</name>
+    <message>
+        <source>Enter a number.</source>
+        <translation>Saisissez un nombre.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre.</translation>
+    </message>
+</context>
+<context>
+    <name>TOperatorDateForm</name>
+    <message>
+        <source>Operator date</source>
+        <translation>Saisie de la date</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+</context>
+<context>
+    <name>TOperatorNumericForm</name>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Current numeric value:</source>
+        <translation>Valeur numérique actuelle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Numeric item #%1</source>
+        <translation>Champ numérique n°&#xa0;%1</translation>
+    </message>
+</context>
+<context>
+    <name>TOpreqTextForm</name>
+    <message>
+        <source>Operator request</source>
+        <translation>Demande opérateur</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>Invite</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+</context>
+<context>
+    <name>TParametersForm</name>
+    <message>
+        <source>Print parameters</source>
+        <translation>Paramètres d&apos;impression</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Date/Heure</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>%1 is not between %2 and %3</source>
+        <translation>%1 n&apos;est pas compris entre %2 et %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is none of %2</source>
+        <translation>«&#xa0;%1&#xa0;» ne fait pas partie de %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of the form %2</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre au format %2</translation>
+    </message>
+    <message>
+        <source>read-only on this printer model</source>
+        <translation>en lecture seule sur ce modèle d&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Incompatible printer type</source>
+        <translation>Type d&apos;imprimante incompatible</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no parameters.</source>
+        <translation>Le fichier %1 ne contient aucun paramètre.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Impossible de lire le fichier %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Impossible d&apos;écrire le fichier %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>No parameters have been read.</source>
+        <translation>Aucun paramètre n&apos;a été lu.</translation>
+    </message>
+    <message>
+        <source>Parameter Files (*.prm)</source>
+        <translation>Fichiers de paramètres (*.prm)</translation>
+    </message>
+    <message>
+        <source>0 degrees</source>
+        <translation>0 degré</translation>
+    </message>
+    <message>
+        <source>180 degrees</source>
+        <translation>180 degrés</translation>
+    </message>
+    <message>
+        <source>From Left to Right</source>
+        <translation>De gauche à droite</translation>
+    </message>
+    <message>
+        <source>From Right to Left</source>
+        <translation>De droite à gauche</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>Positif</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Négatif</translation>
+    </message>
+    <message>
+        <source>Positive/Continuous</source>
+        <translation>Positif/Continu</translation>
+    </message>
+    <message>
+        <source>Negative Continuous</source>
+        <translation>Négatif continu</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>External Speed Encoder</source>
+        <translation>Codeur de vitesse externe</translation>
+    </message>
+    <message>
+        <source>Internal Pulse Generator</source>
+        <translation>Générateur d&apos;impulsions interne</translation>
+    </message>
+    <message>
+        <source>Rotate print</source>
+        <translation>Rotation de l&apos;impression</translation>
+    </message>
+    <message>
+        <source>Print request (edge)</source>
+        <translation>Demande d&apos;impression (front)</translation>
+    </message>
+    <message>
+        <source>Print debounce</source>
+        <translation>Anti-rebond impression</translation>
+    </message>
+    <message>
+        <source>Print delay</source>
+        <translation>Retard d&apos;impression</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Étirement</translation>
+    </message>
+    <message>
+        <source>Encoder strobe source</source>
+        <translation>Source des impulsions</translation>
+    </message>
+    <message>
+        <source>### pixels</source>
+        <extracomment>Keep the three # signs: each stands for one digit of the value.</extracomment>
+        <translation>### pixels</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>X offset</source>
+        <translation>Décalage X</translation>
+    </message>
+    <message>
+        <source>Y offset</source>
+        <translation>Décalage Y</translation>
+    </message>
+    <message>
+        <source>Ribbon gap</source>
+        <translation>Espacement du ruban</translation>
+    </message>
+    <message>
+        <source>Inhibit delay</source>
+        <translation>Délai d&apos;inhibition</translation>
+    </message>
+    <message>
+        <source>Inhibit off delay</source>
+        <translation>Délai de fin d&apos;inhibition</translation>
+    </message>
+    <message>
+        <source>Print direction</source>
+        <translation>Sens d&apos;impression</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Alignement</translation>
+    </message>
+    <message>
+        <source>Head cap interval</source>
+        <translation>Intervalle de bouchage tête</translation>
+    </message>
+    <message>
+        <source>Spit Delay</source>
+        <translation>Délai de purge</translation>
+    </message>
+    <message>
+        <source>Spit Interval</source>
+        <translation>Intervalle de purge</translation>
+    </message>
+    <message>
+        <source>Print direction A</source>
+        <translation>Sens d&apos;impression A</translation>
+    </message>
+    <message>
+        <source>Print direction B</source>
+        <translation>Sens d&apos;impression B</translation>
+    </message>
+    <message>
+        <source>Print delay A</source>
+        <translation>Retard d&apos;impression A</translation>
+    </message>
+    <message>
+        <source>Print delay B</source>
+        <translation>Retard d&apos;impression B</translation>
+    </message>
+</context>
+<context>
+    <name>TPrintForm</name>
+    <message>
+        <source>Print</source>
+        <translation>Impression</translation>
+    </message>
+    <message>
+        <source>Current image A:</source>
+        <translation>Image courante A&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Current image B:</source>
+        <translation>Image courante B&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Current image:</source>
+        <translation>Image courante&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>TPropertyForm</name>
+    <message>
+        <source>Firmware version</source>
+        <translation>Version du micrologiciel</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Adresse IP</translation>
+    </message>
+    <message>
+        <source>Port Number</source>
+        <translation>Numéro de port</translation>
+    </message>
+    <message>
+        <source>Com Port</source>
+        <translation>Port COM</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnectée</translation>
+    </message>
+</context>
+<context>
+    <name>TTransferBatch</name>
+    <message>
+        <source>Insufficient Memory to Store Image. Transfer Aborted</source>
+        <translation>Mémoire insuffisante pour enregistrer l&apos;image. Transfert annulé</translation>
+    </message>
+    <message>
+        <source>Image Transfer Failed. Operation Aborted.</source>
+        <translation>Échec du transfert de l&apos;image. Opération annulée.</translation>
+    </message>
+    <message>
+        <source>BARCODE OF ITEM %1 DOES NOT READ BACK (%2). TRANSFER ANYWAY?</source>
+        <translation>LE CODE-BARRES DE L&apos;ÉLÉMENT %1 EST ILLISIBLE (%2). TRANSFÉRER QUAND MÊME&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TVexMainForm</name>
+    <message>
+        <source>Telvos Vex</source>
+        <translation>Telvos Vex</translation>
+    </message>
+    <message>
+        <source>Printer Status</source>
+        <translation>État de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimante</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnectée</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Impression</translation>
+    </message>
+    <message>
+        <source>Print count:</source>
+        <translation>Compteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Ink/Ribbon</source>
+        <translation>Encre/Ruban</translation>
+    </message>
+    <message>
+        <source>Free space</source>
+        <translation>Mémoire libre</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Com ports</source>
+        <translation>Ports COM</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Connections</source>
+        <translation>Connexions</translation>
+    </message>
+    <message>
+        <source>Disconnect all</source>
+        <translation>Tout déconnecter</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transférer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Ruban</translation>
+    </message>
+    <message>
+        <source>Ink</source>
+        <translation>Encre</translation>
+    </message>
+    <message>
+        <source>%1% %2 - %3</source>
+        <translation>%1&#xa0;% %2 - %3</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1162 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>NumberMaskUtils</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is geen geldig geheel getal</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Programmapictogram</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+</context>
+<context>
+    <name>TCoder</name>
+    <message>
+        <source>%1 Bytes.</source>
+        <translation>%1 bytes.</translation>
+    </message>
+    <message>
+        <source>%1 - PRINT CYCLE TIMEOUT!</source>
+        <translation>%1 - TIME-OUT VAN DE PRINTCYCLUS!</translation>
+    </message>
+    <message>
+        <source>%1 - PRINTHEAD POSITIONING ERROR!</source>
+        <translation>%1 - POSITIONERINGSFOUT VAN DE PRINTKOP!</translation>
+    </message>
+    <message>
+        <source>MEMORY WRITE ERROR!</source>
+        <translation>FOUT BIJ HET SCHRIJVEN NAAR HET GEHEUGEN!</translation>
+    </message>
+    <message>
+        <source>%1 - RIBBON FAULT!</source>
+        <translation>%1 - LINTSTORING!</translation>
+    </message>
+    <message>
+        <source>Unknown Printer</source>
+        <translation>Onbekende printer</translation>
+    </message>
+</context>
+<context>
+    <name>TConnectionManager</name>
+    <message>
+        <source>%1 MANUALLY DISCONNECTED!</source>
+        <translation>%1 HANDMATIG LOSGEKOPPELD!</translation>
+    </message>
+</context>
+<context>
+    <name>TConnectionsForm</name>
+    <message>
+        <source>Connections</source>
+        <translation>Verbindingen</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Printers</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Verbreken</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschappen</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>printer, state</comment>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>not printing, no ink</source>
+        <translation>print niet, geen inkt</translation>
+    </message>
+    <message>
+        <source>not printing, ink</source>
+        <translation>print niet, inkt</translation>
+    </message>
+    <message>
+        <source>printing, no ink</source>
+        <translation>print, geen inkt</translation>
+    </message>
+    <message>
+        <source>printing, ink</source>
+        <translation>print, inkt</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>niet verbonden</translation>
+    </message>
+    <message>
+        <source>No Ethernet Connection</source>
+        <translation>Geen Ethernet-verbinding</translation>
+    </message>
+</context>
+<context>
+    <name>TCustomNumberEdit</name>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>K&amp;nippen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Plakken</translation>
+    </message>
+</context>
+<context>
+    <name>TDateTimeForm</name>
+    <message>
+        <source>Set Date and Time</source>
+        <translation>Datum en tijd instellen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Use PC time</source>
+        <translation>PC-tijd gebruiken</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>Ongeldig argument voor de datumcodering</translation>
+    </message>
+    <message>
+        <source>Invalid argument to time encode</source>
+        <translation>Ongeldig argument voor de tijdcodering</translation>
+    </message>
+</context>
+<context>
+    <name>TFlashWriteForm</name>
+    <message>
+        <source>Writing to flash, please wait.</source>
+        <translation>Flashgeheugen wordt beschreven, even geduld.</translation>
+    </message>
+</context>
+<context>
+    <name>TImageDeleteDlg</name>
+    <message>
+        <source>Delete Images</source>
+        <translation>Afbeeldingen verwijderen</translation>
+    </message>
+    <message>
+        <source>Source list:</source>
+        <translation>Afbeeldingen in de printer:</translation>
+    </message>
+    <message>
+        <source>Add the selected images</source>
+        <translation>Geselecteerde afbeeldingen toevoegen</translation>
+    </message>
+    <message>
+        <source>Add all images</source>
+        <translation>Alle afbeeldingen toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove the selected images</source>
+        <translation>Geselecteerde afbeeldingen uit de lijst halen</translation>
+    </message>
+    <message>
+        <source>Remove all images</source>
+        <translation>Alle afbeeldingen uit de lijst halen</translation>
+    </message>
+    <message>
+        <source>Images to delete:</source>
+        <translation>Te verwijderen afbeeldingen:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>TImageDownloadForm</name>
+    <message>
+        <source>Image transfer</source>
+        <translation>Afbeelding overdragen</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Bestandsnaam:</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Afbeelding:</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Voortgang van de overdracht</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>IMAGE %1 EXISTS, OVERWRITE?</source>
+        <translation>AFBEELDING %1 BESTAAT AL, OVERSCHRIJVEN?</translation>
+    </message>
+    <message>
+        <source>INVALID FILE TYPE, TRANSFER OF IMAGE ABORTED</source>
+        <translation>ONGELDIG BESTANDSTYPE, OVERDRACHT VAN AFBEELDING AFGEBROKEN</translation>
+    </message>
+    <message>
+        <source>IMAGE %1 CONTAINS INVALID ITEM TYPE, TRANSFER OF IMAGE ABORTED</source>
+        <translation>AFBEELDING %1 BEVAT EEN ONGELDIG ELEMENTTYPE, OVERDRACHT VAN AFBEELDING AFGEBROKEN</translation>
+    </message>
+    <message>
+        <source>FILE %1 IS DAMAGED OR INCOMPLETE, TRANSFER OF IMAGE ABORTED</source>
+        <translation>BESTAND %1 IS BESCHADIGD OF ONVOLLEDIG, OVERDRACHT VAN AFBEELDING AFGEBROKEN</translation>
+    </message>
+    <message>
+        <source>FILE %1 CANNOT BE OPENED (%2), TRANSFER OF IMAGE ABORTED</source>
+        <translation>BESTAND %1 KAN NIET WORDEN GEOPEND (%2), OVERDRACHT VAN AFBEELDING AFGEBROKEN</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): &apos;%4&apos; IS NOT A VALID NUMBER, TRANSFER OF IMAGE ABORTED</source>
+        <translation>AFBEELDING %1, ELEMENT %2 (%3): &apos;%4&apos; IS GEEN GELDIG GETAL, OVERDRACHT VAN AFBEELDING AFGEBROKEN</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): BARCODE CANNOT BE ENCODED, %4, TRANSFER OF IMAGE ABORTED</source>
+        <translation>AFBEELDING %1, ELEMENT %2 (%3): BARCODE KAN NIET WORDEN GECODEERD, %4, OVERDRACHT VAN AFBEELDING AFGEBROKEN</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): GRAPHIC OF %4 PIXELS IS LARGER THAN 65535 X 65535, TRANSFER OF IMAGE ABORTED</source>
+        <translation>AFBEELDING %1, ELEMENT %2 (%3): GRAFISCH ELEMENT VAN %4 PIXELS IS GROTER DAN 65535 X 65535, OVERDRACHT VAN AFBEELDING AFGEBROKEN</translation>
+    </message>
+    <message>
+        <source>IMAGE %1 HAS %2 ITEMS, MORE THAN 255, TRANSFER OF IMAGE ABORTED</source>
+        <translation>AFBEELDING %1 HEEFT %2 ELEMENTEN, MEER DAN 255, OVERDRACHT VAN AFBEELDING AFGEBROKEN</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): %4 CONTAINS A ZERO BYTE, TRANSFER OF IMAGE ABORTED</source>
+        <translation>AFBEELDING %1, ELEMENT %2 (%3): %4 BEVAT EEN NULBYTE, OVERDRACHT VAN AFBEELDING AFGEBROKEN</translation>
+    </message>
+    <message>
+        <source>IMAGE %1: %2 CONTAINS A ZERO BYTE, TRANSFER OF IMAGE ABORTED</source>
+        <translation>AFBEELDING %1: %2 BEVAT EEN NULBYTE, OVERDRACHT VAN AFBEELDING AFGEBROKEN</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): DATA HAS %4 CHARACTERS, MORE THAN 255, TRANSFER OF IMAGE ABORTED</source>
+        <translation>AFBEELDING %1, ELEMENT %2 (%3): GEGEVENS HEBBEN %4 TEKENS, MEER DAN 255, OVERDRACHT VAN AFBEELDING AFGEBROKEN</translation>
+    </message>
+    <message>
+        <source>IMAGE %1, ITEM %2 (%3): BARCODE HAS %4 ELEMENTS, MORE THAN 255, TRANSFER OF IMAGE ABORTED</source>
+        <translation>AFBEELDING %1, ELEMENT %2 (%3): BARCODE HEEFT %4 GEGEVENSVELDEN, MEER DAN 255, OVERDRACHT VAN AFBEELDING AFGEBROKEN</translation>
+    </message>
+    <message>
+        <source>ElementText%1 of element %2</source>
+        <translation>ElementText%1 van gegevensveld %2</translation>
+    </message>
+    <message>
+        <source>%1 MODULE WIDTH %2 IS NOT 2 TO 6</source>
+        <translation>%1: MODULEBREEDTE %2 LIGT NIET TUSSEN 2 EN 6</translation>
+    </message>
+    <message>
+        <source>%1 DATA &apos;%2&apos; HOLDS A CHARACTER OTHER THAN 0 TO 9</source>
+        <translation>%1: GEGEVENS &apos;%2&apos; BEVATTEN EEN ANDER TEKEN DAN 0 TOT 9</translation>
+    </message>
+    <message>
+        <source>%1 DATA &apos;%2&apos; HAS FEWER THAN %3 DIGITS</source>
+        <translation>%1: GEGEVENS &apos;%2&apos; HEBBEN MINDER DAN %3 CIJFERS</translation>
+    </message>
+</context>
+<context>
+    <name>TImageFileDialog</name>
+    <message>
+        <source>Vega/Deneb Images (*.Vega)</source>
+        <translation>Vega/Deneb-afbeeldingen (*.Vega)</translation>
+    </message>
+    <message>
+        <source>Rigel Images (*.Rigel)</source>
+        <translation>Rigel-afbeeldingen (*.Rigel)</translation>
+    </message>
+    <message>
+        <source>Altair Images (*.Altair)</source>
+        <translation>Altair-afbeeldingen (*.Altair)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TLabelPreview</name>
+    <message>
+        <source>reads back</source>
+        <translation>wordt correct gelezen</translation>
+    </message>
+    <message>
+        <source>reads other data</source>
+        <translation>leest andere gegevens</translation>
+    </message>
+    <message>
+        <source>does not read back</source>
+        <translation>niet leesbaar</translation>
+    </message>
+    <message>
+        <source>not drawn</source>
+        <translation>niet getekend</translation>
+    </message>
+    <message>
+        <source>LABEL OF %1 X %2 DOTS IS TOO LARGE TO PREVIEW</source>
+        <translation>LABEL VAN %1 X %2 PUNTEN IS TE GROOT VOOR HET VOORBEELD</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>DATUM</translation>
+    </message>
+    <message>
+        <source>TIME</source>
+        <translation>TIJD</translation>
+    </message>
+    <message>
+        <source>SHIFT</source>
+        <translation>PLOEG</translation>
+    </message>
+    <message>
+        <source>COUNTER</source>
+        <translation>TELLER</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>exact</translation>
+    </message>
+    <message>
+        <source>encoded</source>
+        <translation>gecodeerd</translation>
+    </message>
+    <message>
+        <source>substituted</source>
+        <translation>vervangen</translation>
+    </message>
+    <message>
+        <source>placeholder</source>
+        <translation>plaatshouder</translation>
+    </message>
+    <message>
+        <source>the picture, dot for dot</source>
+        <translation>de afbeelding, punt voor punt</translation>
+    </message>
+    <message>
+        <source>bars of the symbol characters the station sends; the printer adds the digits</source>
+        <translation>strepen van de symbooltekens die het station verstuurt; de printer voegt de cijfers toe</translation>
+    </message>
+    <message>
+        <source>encoded here from its data; the printer encodes it itself</source>
+        <translation>hier uit de gegevens gecodeerd; de printer codeert hem zelf</translation>
+    </message>
+    <message>
+        <source>in a substitute font</source>
+        <translation>in een vervangend lettertype</translation>
+    </message>
+    <message>
+        <source>framed: this program has no fonts to draw it</source>
+        <translation>omkaderd: dit programma heeft niet het lettertype om het te tekenen</translation>
+    </message>
+    <message>
+        <source>the printer fills it in</source>
+        <translation>de printer vult de waarde in</translation>
+    </message>
+    <message>
+        <source>reads %1</source>
+        <translation>leest %1</translation>
+    </message>
+    <message>
+        <source>no barcode found</source>
+        <translation>geen barcode gevonden</translation>
+    </message>
+    <message>
+        <source>checksum error</source>
+        <translation>fout in controlecijfer</translation>
+    </message>
+    <message>
+        <source>format error</source>
+        <translation>formaatfout</translation>
+    </message>
+    <message>
+        <source>no FNC1 first: not a GS1 symbol</source>
+        <translation>geen FNC1 aan het begin: geen GS1-symbool</translation>
+    </message>
+    <message>
+        <source>character &apos;%1&apos; cannot be encoded</source>
+        <translation>teken &apos;%1&apos; kan niet worden gecodeerd</translation>
+    </message>
+    <message>
+        <source>%1 dots wide, wider than the %2 dots the preview draws</source>
+        <translation>%1 punten breed, breder dan de %2 punten van het voorbeeld</translation>
+    </message>
+    <message>
+        <source>module or narrow width of 0 dots</source>
+        <translation>module- of smalle breedte van 0 punten</translation>
+    </message>
+    <message>
+        <source>wide element width of 0 dots</source>
+        <translation>breedte van brede elementen van 0 punten</translation>
+    </message>
+    <message>
+        <source>no elements</source>
+        <translation>geen gegevensvelden</translation>
+    </message>
+    <message>
+        <source>element %1 has no application identifier: &apos;%2&apos;</source>
+        <translation>gegevensveld %1 heeft geen toepassingsidentificatie: &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>the station&apos;s symbol characters cannot be read</source>
+        <translation>de symbooltekens van het station zijn onleesbaar</translation>
+    </message>
+</context>
+<context>
+    <name>TLabelPreviewForm</name>
+    <message>
+        <source>Preview</source>
+        <translation>Voorbeeld</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Bestandsnaam:</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Openen...</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Afbeelding:</translation>
+    </message>
+    <message>
+        <source>Zoom out (-, mouse wheel)</source>
+        <translation>Uitzoomen (-, muiswiel)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Uitzoomen</translation>
+    </message>
+    <message>
+        <source>Zoom in (+, mouse wheel)</source>
+        <translation>Inzoomen (+, muiswiel)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Inzoomen</translation>
+    </message>
+    <message>
+        <source>Fit to window (0)</source>
+        <translation>Aan venster aanpassen (0)</translation>
+    </message>
+    <message>
+        <source>Fit to window</source>
+        <translation>Aan venster aanpassen</translation>
+    </message>
+    <message>
+        <source>Label picture</source>
+        <translation>Etiketafbeelding</translation>
+    </message>
+    <message>
+        <source>Mouse wheel, + and - zoom; 0 fits the picture to the window; drag to move it.</source>
+        <translation>Muiswiel, + en - zoomen; 0 past de afbeelding aan het venster aan; sleep om haar te verschuiven.</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Elementen</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Positie</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Getekend</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Inhoud</translation>
+    </message>
+    <message>
+        <source>Read back</source>
+        <translation>Teruggelezen</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Opmerking</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Expected: %1
+Read: %2</source>
+        <translation>Verwacht: %1
+Gelezen: %2</translation>
+    </message>
+    <message>
+        <source>The label has no barcodes.</source>
+        <translation>Het etiket bevat geen barcodes.</translation>
+    </message>
+    <message>
+        <source>Barcodes that read back: %1 of %2</source>
+        <translation>Leesbare barcodes: %1 van %2</translation>
+    </message>
+</context>
+<context>
+    <name>TLamp</name>
+    <message>
+        <source>on</source>
+        <translation>aan</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>uit</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>lamp caption, state</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+</context>
+<context>
+    <name>TMessageForm</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Melding</translation>
+    </message>
+</context>
+<context>
+    <name>TModifyImageForm</name>
+    <message>
+        <source>Modify image</source>
+        <translation>Afbeelding wijzigen</translation>
+    </message>
+    <message>
+        <source>Image name</source>
+        <translation>Afbeeldingsnaam</translation>
+    </message>
+    <message>
+        <source>Items of the image</source>
+        <translation>Elementen van de afbeelding</translation>
+    </message>
+    <message>
+        <source>Item no.</source>
+        <translation>Elementnr.</translation>
+    </message>
+    <message>
+        <source>Item type</source>
+        <translation>Elementtype</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Waarde</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Multiline</source>
+        <translation>Meerregelig</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Ploeg</translation>
+    </message>
+    <message>
+        <source>Numeric</source>
+        <translation>Teller</translation>
+    </message>
+    <message>
+        <source>Graphic</source>
+        <translation>Grafisch</translation>
+    </message>
+</context>
+<context>
+    <name>TModifyItemForm</name>
+    <message>
+        <source>Modify Item</source>
+        <translation>Element wijzigen</translation>
+    </message>
+    <message>
+        <source>Image name</source>
+        <translation>Afbeeldingsnaam</translation>
+    </message>
+    <message>
+        <source>Item No.</source>
+        <translation>Elementnr.</translation>
+    </message>
+    <message>
+        <source>Item Type</source>
+        <translation>Elementtype</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Waarde</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>The printer cannot take the character &quot;%1&quot; in a value.</source>
+        <translation>De printer accepteert het teken &quot;%1&quot; niet in een waarde.</translation>
+    </message>
+</context>
+<context>
+    <name>TNumericRequest</name>
+    <message>
+        <source>Enter a number.</source>
+        <translation>Voer een getal in.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>&quot;%1&quot; is geen getal.</translation>
+    </message>
+</context>
+<context>
+    <name>TOperatorDateForm</name>
+    <message>
+        <source>Operator date</source>
+        <translation>Datum invoeren</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+</context>
+<context>
+    <name>TOperatorNumericForm</name>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Current numeric value:</source>
+        <translation>Huidige numerieke waarde:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Numeric item #%1</source>
+        <translation>Numeriek veld nr. %1</translation>
+    </message>
+</context>
+<context>
+    <name>TOpreqTextForm</name>
+    <message>
+        <source>Operator request</source>
+        <translation>Operatorverzoek</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>Vraag</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+</context>
+<context>
+    <name>TParametersForm</name>
+    <message>
+        <source>Print parameters</source>
+        <translation>Printparameters</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Datum/tijd</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>%1 is not between %2 and %3</source>
+        <translation>%1 ligt niet tussen %2 en %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is none of %2</source>
+        <translation>&apos;%1&apos; is geen van %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of the form %2</source>
+        <translation>&apos;%1&apos; is geen getal in de vorm %2</translation>
+    </message>
+    <message>
+        <source>read-only on this printer model</source>
+        <translation>alleen-lezen bij dit printermodel</translation>
+    </message>
+    <message>
+        <source>Incompatible printer type</source>
+        <translation>Incompatibel printertype</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no parameters.</source>
+        <translation>Het bestand %1 bevat geen parameters.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Het bestand %1 kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Het bestand %1 kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>No parameters have been read.</source>
+        <translation>Er zijn geen parameters gelezen.</translation>
+    </message>
+    <message>
+        <source>Parameter Files (*.prm)</source>
+        <translation>Parameterbestanden (*.prm)</translation>
+    </message>
+    <message>
+        <source>0 degrees</source>
+        <translation>0 graden</translation>
+    </message>
+    <message>
+        <source>180 degrees</source>
+        <translation>180 graden</translation>
+    </message>
+    <message>
+        <source>From Left to Right</source>
+        <translation>Van links naar rechts</translation>
+    </message>
+    <message>
+        <source>From Right to Left</source>
+        <translation>Van rechts naar links</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>Positief</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negatief</translation>
+    </message>
+    <message>
+        <source>Positive/Continuous</source>
+        <translation>Positief/continu</translation>
+    </message>
+    <message>
+        <source>Negative Continuous</source>
+        <translation>Negatief continu</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Uitgeschakeld</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Ingeschakeld</translation>
+    </message>
+    <message>
+        <source>External Speed Encoder</source>
+        <translation>Externe snelheidsencoder</translation>
+    </message>
+    <message>
+        <source>Internal Pulse Generator</source>
+        <translation>Interne pulsgenerator</translation>
+    </message>
+    <message>
+        <source>Rotate print</source>
+        <translation>Print draaien</translation>
+    </message>
+    <message>
+        <source>Print request (edge)</source>
+        <translation>Printverzoek (flank)</translation>
+    </message>
+    <message>
+        <source>Print debounce</source>
+        <translation>Ontdendering printverzoek</translation>
+    </message>
+    <message>
+        <source>Print delay</source>
+        <translation>Printvertraging</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Snelheid</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Uitrekking</translation>
+    </message>
+    <message>
+        <source>Encoder strobe source</source>
+        <translation>Pulsbron</translation>
+    </message>
+    <message>
+        <source>### pixels</source>
+        <extracomment>Keep the three # signs: each stands for one digit of the value.</extracomment>
+        <translation>### pixels</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>X offset</source>
+        <translation>X-verschuiving</translation>
+    </message>
+    <message>
+        <source>Y offset</source>
+        <translation>Y-verschuiving</translation>
+    </message>
+    <message>
+        <source>Ribbon gap</source>
+        <translation>Lintafstand</translation>
+    </message>
+    <message>
+        <source>Inhibit delay</source>
+        <translation>Blokkeervertraging</translation>
+    </message>
+    <message>
+        <source>Inhibit off delay</source>
+        <translation>Vertraging einde blokkering</translation>
+    </message>
+    <message>
+        <source>Print direction</source>
+        <translation>Printrichting</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Uitlijning</translation>
+    </message>
+    <message>
+        <source>Head cap interval</source>
+        <translation>Interval printkopafdekking</translation>
+    </message>
+    <message>
+        <source>Spit Delay</source>
+        <translation>Spoelvertraging</translation>
+    </message>
+    <message>
+        <source>Spit Interval</source>
+        <translation>Spoelinterval</translation>
+    </message>
+    <message>
+        <source>Print direction A</source>
+        <translation>Printrichting A</translation>
+    </message>
+    <message>
+        <source>Print direction B</source>
+        <translation>Printrichting B</translation>
+    </message>
+    <message>
+        <source>Print delay A</source>
+        <translation>Printvertraging A</translation>
+    </message>
+    <message>
+        <source>Print delay B</source>
+        <translation>Printvertraging B</translation>
+    </message>
+</context>
+<context>
+    <name>TPrintForm</name>
+    <message>
+        <source>Print</source>
+        <translation>Printen</translation>
+    </message>
+    <message>
+        <source>Current image A:</source>
+        <translation>Huidige afbeelding A:</translation>
+    </message>
+    <message>
+        <source>Current image B:</source>
+        <translation>Huidige afbeelding B:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Current image:</source>
+        <translation>Huidige afbeelding:</translation>
+    </message>
+</context>
+<context>
+    <name>TPropertyForm</name>
+    <message>
+        <source>Firmware version</source>
+        <translation>Firmwareversie</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-adres</translation>
+    </message>
+    <message>
+        <source>Port Number</source>
+        <translation>Poortnummer</translation>
+    </message>
+    <message>
+        <source>Com Port</source>
+        <translation>COM-poort</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Niet verbonden</translation>
+    </message>
+</context>
+<context>
+    <name>TTransferBatch</name>
+    <message>
+        <source>Insufficient Memory to Store Image. Transfer Aborted</source>
+        <translation>Onvoldoende geheugen om de afbeelding op te slaan. Overdracht afgebroken</translation>
+    </message>
+    <message>
+        <source>Image Transfer Failed. Operation Aborted.</source>
+        <translation>Overdracht van afbeelding mislukt. Bewerking afgebroken.</translation>
+    </message>
+    <message>
+        <source>BARCODE OF ITEM %1 DOES NOT READ BACK (%2). TRANSFER ANYWAY?</source>
+        <translation>BARCODE VAN ELEMENT %1 IS NIET LEESBAAR (%2). TOCH OVERDRAGEN?</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TVexMainForm</name>
+    <message>
+        <source>Telvos Vex</source>
+        <translation>Telvos Vex</translation>
+    </message>
+    <message>
+        <source>Printer Status</source>
+        <translation>Printerstatus</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Niet verbonden</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Afbeelding</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Printen</translation>
+    </message>
+    <message>
+        <source>Print count:</source>
+        <translation>Printteller:</translation>
+    </message>
+    <message>
+        <source>Ink/Ribbon</source>
+        <translation>Inkt/lint</translation>
+    </message>
+    <message>
+        <source>Free space</source>
+        <translation>Vrij geheugen</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Afbeeldingen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Com ports</source>
+        <translation>COM-poorten</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Connections</source>
+        <translation>Verbindingen</translation>
+    </message>
+    <message>
+        <source>Disconnect all</source>
+        <translation>Alles verbreken</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Overdragen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Wijzigen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Printen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Lint</translation>
+    </message>
+    <message>
+        <source>Ink</source>
+        <translation>Inkt</translation>
+    </message>
+    <message>
+        <source>%1% %2 - %3</source>
+        <translation>%1% %2 - %3</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Voorbeeld</translation>
+    </message>
+</context>
+</TS>

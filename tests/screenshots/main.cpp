@@ -4,7 +4,7 @@
 //
 //     vex-screenshots [--program PATH] [--labels DIR] OUTDIR   ->  OUTDIR/en/*.png, OUTDIR/de/*.png
 //
-// The German texts come from the language pack beside PATH (by default the window program of this
+// The texts come from the language packs beside PATH (by default the window program of this
 // build), found as the station finds its packs. The printers hold the example labels of DIR.
 
 #include "ScreenshotTour.h"
@@ -18,7 +18,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocale>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,17 +26,13 @@
 
 namespace {
 
-constexpr qint32 German = 1031;
-
-// The languages of the pictures, each with dates in the format of a PC set up for it, as the
-// operator there sees them.
+// The languages of the pictures, each chosen in the main menu as an operator chooses it: its pack
+// brings the texts, Qt's own texts and the language's date format.
 const struct
 {
     const char* Folder;
-    qint32 LocaleId; // 0: the built-in English
-    QLocale Locale;
-} PictureLanguages[] = {{"en", 0, QLocale(QLocale::English, QLocale::UnitedKingdom)},
-                        {"de", German, QLocale(QLocale::German, QLocale::Germany)}};
+    qint32 LocaleId;
+} PictureLanguages[] = {{"en", 2057}, {"de", 1031}};
 
 // The offscreen window system says for every window that it cannot raise it or pass size hints on;
 // everything else goes to Qt's own handler.
@@ -110,20 +105,17 @@ int main(int argc, char* argv[])
 
     QStringList failures;
     {
-        QLocale::setDefault(PictureLanguages[0].Locale);
         TStationWindows windows(parser.value(QStringLiteral("program")));
         windows.Start();
         TScreenshotTour tour(windows, printers, labels);
         if (tour.Connect()) {
-            for (const auto& [folderName, localeId, locale] : PictureLanguages) {
-                QLocale::setDefault(locale);
-                if (localeId && !windows.LoadLanguagePack(localeId)) {
-                    failures << QStringLiteral("no German language pack beside %1")
-                                    .arg(parser.value(QStringLiteral("program")));
+            for (const auto& [folderName, localeId] : PictureLanguages) {
+                windows.LanguageSelectClick(localeId);
+                if (windows.LanguagePack().LoadedLocaleId() != localeId) {
+                    failures << QStringLiteral("no %1 language pack beside %2")
+                                    .arg(QLatin1String(folderName), parser.value(QStringLiteral("program")));
                     break;
                 }
-                if (localeId)
-                    windows.LanguageSelectClick(localeId);
                 const QDir folder(out.filePath(QLatin1String(folderName)));
                 if (!QDir().mkpath(folder.path()))
                     return Fail(QStringLiteral("cannot make ") + folder.path());

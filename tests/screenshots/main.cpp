@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -95,7 +96,9 @@ int main(int argc, char* argv[])
     if (parser.positionalArguments().size() != 1 || !work.isValid())
         parser.showHelp(2);
     const QDir out(parser.positionalArguments().first());
+    // Both before the working folder changes.
     const QString labels = QDir(parser.value(QStringLiteral("labels"))).absolutePath();
+    const QString program = QFileInfo(parser.value(QStringLiteral("program"))).absoluteFilePath();
     QDir::setCurrent(work.path());
 
     TScreenshotPrinters printers;
@@ -105,7 +108,7 @@ int main(int argc, char* argv[])
 
     QStringList failures;
     {
-        TStationWindows windows(parser.value(QStringLiteral("program")));
+        TStationWindows windows(program);
         windows.Start();
         TScreenshotTour tour(windows, printers, labels);
         if (tour.Connect()) {
@@ -113,7 +116,7 @@ int main(int argc, char* argv[])
                 windows.LanguageSelectClick(localeId);
                 if (windows.LanguagePack().LoadedLocaleId() != localeId) {
                     failures << QStringLiteral("no %1 language pack beside %2")
-                                    .arg(QLatin1String(folderName), parser.value(QStringLiteral("program")));
+                                    .arg(QLatin1String(folderName), program);
                     break;
                 }
                 const QDir folder(out.filePath(QLatin1String(folderName)));

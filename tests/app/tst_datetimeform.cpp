@@ -75,8 +75,7 @@ class TestDateTimeForm : public QObject
         m_printer = std::make_unique<TInProcessPrinter>(TInProcessPrinter::Config(QStringLiteral("LINE1")),
                                                         m_dir.filePath(QStringLiteral("printer.jsonl")));
         TConnectionManager& manager = m_windows->Station().Manager();
-        manager.ConnectPrinter(
-            manager.AddSerialPrinter(QStringLiteral("COM9"), 9, m_printer->Pty.SlavePath())->Id());
+        m_printer->ConnectTo(manager);
         QTRY_COMPARE(Main().findChild<QLabel*>(QStringLiteral("printerValue"))->text(),
                      QStringLiteral("LINE1"));
         QVERIFY(AppTest::ClickMenu(Main(), {"Printer", "Parameters"}));

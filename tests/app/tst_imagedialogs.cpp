@@ -3,6 +3,7 @@
 #include "AppTestSupport.h"
 #include "DesignFileWriter.h"
 #include "SimulatorProcess.h"
+#include "TestSupport.h"
 #include "VexctlRun.h"
 #include "app/StationWindows.h"
 #include "app/images/ImageDeleteDlg.h"
@@ -167,11 +168,7 @@ class TestImageDialogs : public QObject
         m_windows = std::make_unique<TStationWindows>(m_dir->filePath(QStringLiteral("vex")));
         m_windows->Start();
         QVERIFY(QTest::qWaitForWindowExposed(&Form()));
-        TNetChannel* channel = Manager().AddNetworkPrinter(QStringLiteral("127.0.0.1"), m_printer->TcpPort());
-        QVERIFY(channel);
-        QTRY_VERIFY(channel->Probed());
-        channel->Close(); // the probe; connecting opens the link afresh
-        Manager().ConnectPrinter(channel->Id());
+        QVERIFY(TestSupport::StartConnectingOverTcp(Manager(), m_printer->TcpPort()));
         QTRY_VERIFY(Manager().SelectedChannel() &&
                     TCoder::Of(*Manager().SelectedChannel()).Images.contains(QStringLiteral("DEMO")));
         m_logStart = m_printer->Log().size();

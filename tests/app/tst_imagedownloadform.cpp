@@ -63,7 +63,7 @@ class TestImageDownloadForm : public QObject
     void ConnectPrinter(const TSimPrinterConfig& config)
     {
         TConnectionManager& manager = m_windows->Station().Manager();
-        manager.ConnectPrinter(manager.AddSerialPrinter(QStringLiteral("COM9"), 9, m_printer->Pty.SlavePath())->Id());
+        m_printer->ConnectTo(manager);
         QTRY_COMPARE(Form().findChild<QLabel*>(QStringLiteral("printerValue"))->text(), config.Name);
         QTRY_VERIFY(!TCoder::Of(*manager.SelectedChannel()).Images.isEmpty());
     }

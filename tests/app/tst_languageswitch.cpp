@@ -169,7 +169,7 @@ private slots:
         StartStation();
         TInProcessPrinter printer(QStringLiteral("LINE1"), m_dir->filePath(QStringLiteral("printer.jsonl")));
         TConnectionManager& manager = m_windows->Station().Manager();
-        manager.ConnectPrinter(manager.AddSerialPrinter(QStringLiteral("COM9"), 9, printer.Pty.SlavePath())->Id());
+        printer.ConnectTo(manager);
         QTRY_COMPARE(Shown("printerValue"), QStringLiteral("LINE1"));
         ChooseGerman();
         QTRY_VERIFY(Entry("actionTransfer")->isEnabled());
@@ -254,7 +254,7 @@ private slots:
         StartStation();
         TInProcessPrinter printer(QStringLiteral("LINE1"), m_dir->filePath(QStringLiteral("printer.jsonl")));
         TConnectionManager& manager = m_windows->Station().Manager();
-        manager.ConnectPrinter(manager.AddSerialPrinter(QStringLiteral("COM9"), 9, printer.Pty.SlavePath())->Id());
+        printer.ConnectTo(manager);
         QTRY_COMPARE(Shown("printerValue"), QStringLiteral("LINE1"));
         m_windows->Station().StartPrint(QStringLiteral("DEMO"), QString());
         QTRY_VERIFY(!Entry("actionParameters")->isEnabled());

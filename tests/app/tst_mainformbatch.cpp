@@ -35,7 +35,7 @@ class TestMainFormBatch : public QObject
     {
         m_printer = std::make_unique<TInProcessPrinter>(config, m_dir.filePath(QStringLiteral("printer.jsonl")));
         TConnectionManager& manager = m_windows->Station().Manager();
-        manager.ConnectPrinter(manager.AddSerialPrinter(QStringLiteral("COM9"), 9, m_printer->Pty.SlavePath())->Id());
+        m_printer->ConnectTo(manager);
         QTRY_COMPARE(Shown("printerValue"), config.Name);
         QTRY_VERIFY(!TCoder::Of(*manager.SelectedChannel()).Images.isEmpty());
     }

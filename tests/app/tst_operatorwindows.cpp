@@ -3,6 +3,7 @@
 #include "AppTestSupport.h"
 #include "DesignFileWriter.h"
 #include "SimulatorProcess.h"
+#include "TestSupport.h"
 #include "app/StationWindows.h"
 #include "app/main/VexMainForm.h"
 #include "app/operator/MessageForm.h"
@@ -123,14 +124,12 @@ class TestOperatorWindows : public QObject
         TSimulatorProcess& printer = m_printers.emplace_back();
         if (!printer.Start({"--tcp", "0", "--no-discovery", "--name", name}))
             qFatal("the simulator did not start: %s", qPrintable(printer.ErrorOutput()));
-        TNetChannel* channel = Manager().AddNetworkPrinter(QStringLiteral("127.0.0.1"), printer.TcpPort());
-        if (!QTest::qWaitFor([channel] { return channel->Probed(); }))
+        const quint64 id = TestSupport::StartConnectingOverTcp(Manager(), printer.TcpPort());
+        if (!id)
             qFatal("the simulator's port did not answer");
-        channel->Close(); // the probe; connecting opens the link afresh
-        Manager().ConnectPrinter(channel->Id());
         if (!QTest::qWaitFor([&] {
                 const TCommChannel* selected = Manager().SelectedChannel();
-                return selected == channel && !TCoder::Of(*selected).Images.isEmpty();
+                return selected && selected->Id() == id && !TCoder::Of(*selected).Images.isEmpty();
             }))
             qFatal("the simulator did not connect");
         return printer;

@@ -56,8 +56,7 @@ class TestParametersForm : public QObject
         m_printer =
             std::make_unique<TInProcessPrinter>(config, m_dir.filePath(QStringLiteral("printer.jsonl")));
         m_printer->Printer.State().Parameters = parameters;
-        Manager().ConnectPrinter(
-            Manager().AddSerialPrinter(QStringLiteral("COM9"), 9, m_printer->Pty.SlavePath())->Id());
+        m_printer->ConnectTo(Manager());
         QTRY_COMPARE(Main().findChild<QLabel*>(QStringLiteral("printerValue"))->text(), config.Name);
     }
     // "Printer", "Parameters": the editor opens when the printer's parameters arrive.

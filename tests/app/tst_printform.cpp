@@ -3,6 +3,7 @@
 #include "AppTestSupport.h"
 #include "FakeTcpPrinter.h"
 #include "InProcessPrinter.h"
+#include "TestSupport.h"
 #include "app/StationWindows.h"
 #include "app/main/VexMainForm.h"
 #include "app/print/PrintForm.h"
@@ -55,8 +56,7 @@ class TestPrintForm : public QObject
             QVERIFY(name.startsWith(QLatin1Char('-')) ? state.DeleteImage(name.mid(1))
                                                       : state.StoreImage(name, {}));
         state.CurrentImageB = imageB;
-        Manager().ConnectPrinter(
-            Manager().AddSerialPrinter(QStringLiteral("COM9"), 9, m_printer->Pty.SlavePath())->Id());
+        m_printer->ConnectTo(Manager());
         QTRY_COMPARE(Main().findChild<QLabel*>(QStringLiteral("printerValue"))->text(),
                      QStringLiteral("LINE1"));
         QTRY_COMPARE(TCoder::Of(*Manager().SelectedChannel()).Images, state.ImageNames());
@@ -229,11 +229,9 @@ private slots:
     void thePrintLampBlinksUntilThePrinterReportsPrinting()
     {
         TFakeTcpPrinter printer;
-        TNetChannel* channel = Manager().AddNetworkPrinter(QStringLiteral("127.0.0.1"), printer.Port());
-        QTRY_VERIFY(channel->Probed());
-        channel->Close(); // the probe; connecting opens the link afresh
         const qsizetype before = printer.Received.size();
-        Manager().ConnectPrinter(channel->Id());
+        const quint64 id = TestSupport::StartConnectingOverTcp(Manager(), printer.Port());
+        QVERIFY(id);
         QTRY_VERIFY(std::any_of(printer.Received.begin() + before, printer.Received.end(),
                                 [](const TSentPacket& packet) {
                                     return packet.MsgId == XLSend::ConnectRequest.Id &&
@@ -248,7 +246,7 @@ private slots:
         TXLMessage images(XLReceive::StatusId, XLReceive::ImageList);
         images.WriteString(QStringLiteral("ONE"));
         printer.Send(images, 2);
-        QTRY_COMPARE(TCoder::Of(*channel).Images, QStringList{"ONE"});
+        QTRY_COMPARE(TCoder::Of(*Manager().FindChannel(id)).Images, QStringList{"ONE"});
 
         Open();
         TLamp* lamp = Main().findChild<TLamp*>(QStringLiteral("printLamp"));

@@ -2,12 +2,13 @@
 #include "PseudoTerminal.h"
 #include "RecordingViews.h"
 #include "SimulatorProcess.h"
+#include "TestSupport.h"
 #include "coder/Coder.h"
-#include "images/FontUnit.h"
-#include "station/Station.h"
 #include "comm/NetChannel.h"
 #include "comm/SerialChannel.h"
+#include "images/FontUnit.h"
 #include "platform/SettingsStore.h"
+#include "station/Station.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -157,9 +158,8 @@ private slots:
 
         m_views.Calls.clear();
         m_manager->PrinterDisconnected(*a);
-        for (const char* call :
-             {"HideTransfer", "HideImageDelete", "HideParameters", "HidePrintWindow",
-              "CloseOperatorRequests", "ShowDisconnected", "SetEnabled 1"})
+        for (const char* call : {"HideTransfer", "HideImageDelete", "HideParameters", "HidePrintWindow",
+                                 "CloseOperatorRequests", "ShowDisconnected", "SetEnabled 1"})
             QVERIFY2(m_views.Calls.contains(QLatin1String(call)), call);
         QCOMPARE(m_manager->SelectedIndex(), -1);
     }
@@ -175,7 +175,8 @@ private slots:
         m_manager->ConnectAcknowledged(*a);
         QCOMPARE(m_manager->CommandsFor(a->Id()), (TConnectionCommands{false, true, true}));
         m_manager->PrinterDisconnected(*a);
-        QTRY_COMPARE(m_manager->CommandsFor(a->Id()), (TConnectionCommands{true, false, true})); // its link closes
+        QTRY_COMPARE(m_manager->CommandsFor(a->Id()),
+                     (TConnectionCommands{true, false, true})); // its link closes
         QCOMPARE(m_manager->CommandsFor(a->Id() + 1000), TConnectionCommands{});
     }
 
@@ -339,11 +340,7 @@ private slots:
         TSimulatorProcess serialPrinter;
         QVERIFY(networkPrinter.Start({"--tcp", "0", "--no-discovery"}));
         QVERIFY(serialPrinter.Start({"--pty"}));
-        TNetChannel* network =
-            m_manager->AddNetworkPrinter(QStringLiteral("127.0.0.1"), networkPrinter.TcpPort());
-        QTRY_VERIFY(network->Probed());
-        network->Close(); // the probe; connecting opens the link afresh
-        m_manager->ConnectPrinter(network->Id());
+        QVERIFY(TestSupport::StartConnectingOverTcp(*m_manager, networkPrinter.TcpPort()));
         m_manager->ConnectPrinter(
             m_manager->AddSerialPrinter(QStringLiteral("COM9"), 9, serialPrinter.PtyDevice())->Id());
         QTRY_COMPARE(m_manager->ConnectedList().size(), 2);

@@ -1,5 +1,7 @@
 #include "InProcessPrinter.h"
 
+#include "TestSupport.h"
+
 #include "coder/Coder.h"
 #include "comm/NetChannel.h"
 #include "comm/SerialChannel.h"
@@ -100,15 +102,10 @@ quint64 TInProcessPrinter::ConnectTo(TConnectionManager& manager, TMedium medium
     if (medium == TMedium::Serial) {
         id = manager.AddSerialPrinter(QStringLiteral("COM%1").arg(comNumber), comNumber, Pty.SlavePath())
                  ->Id();
-    } else {
-        const QPointer<TNetChannel> channel =
-            manager.AddNetworkPrinter(QStringLiteral("127.0.0.1"), Tcp.Port());
-        if (!QTest::qWaitFor([&] { return !channel || channel->Probed(); }) || !channel)
-            return 0;
-        channel->Close(); // ends the probe: connecting opens the link afresh
-        id = channel->Id();
+        manager.ConnectPrinter(id);
+    } else if (id = TestSupport::StartConnectingOverTcp(manager, Tcp.Port()); !id) {
+        return 0;
     }
-    manager.ConnectPrinter(id);
     const bool ready = QTest::qWaitFor([&] {
         const TCommChannel* selected = manager.SelectedChannel();
         return selected && selected->Id() == id && !TCoder::Of(*selected).Images.isEmpty();

@@ -1,5 +1,11 @@
 #include "TestSupport.h"
 
+#include "comm/NetChannel.h"
+#include "station/ConnectionManager.h"
+
+#include <QPointer>
+#include <QTest>
+
 QByteArray TestSupport::Hex(const char* spacedHex)
 {
     return QByteArray::fromHex(QByteArray(spacedHex).replace(' ', ""));
@@ -8,4 +14,14 @@ QByteArray TestSupport::Hex(const char* spacedHex)
 QString TestSupport::ToHex(const QByteArray& bytes)
 {
     return QString::fromLatin1(bytes.toHex(' ')).toUpper();
+}
+
+quint64 TestSupport::StartConnectingOverTcp(TConnectionManager& manager, quint16 port)
+{
+    const QPointer<TNetChannel> channel = manager.AddNetworkPrinter(QStringLiteral("127.0.0.1"), port);
+    if (!QTest::qWaitFor([&] { return !channel || channel->Probed(); }) || !channel)
+        return 0;
+    channel->Close(); // ends the probe: connecting opens the link afresh
+    manager.ConnectPrinter(channel->Id());
+    return channel->Id();
 }

@@ -13,29 +13,41 @@ constexpr const char* Glyph[] = {
     ".X.X.",
     "..X..",
 };
+} // namespace
 
-void Paint(QPainter& painter, const QRectF& area)
+ProgramIcon::TShapes ProgramIcon::ShapesIn(const QRectF& area)
 {
     const qreal side = qMin(area.width(), area.height());
-    const QRectF square(area.center().x() - side / 2, area.center().y() - side / 2, side, side);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x1F, 0x4E, 0x8C));
-    painter.drawRoundedRect(square, side * 0.18, side * 0.18);
+    TShapes shapes;
+    shapes.Tile = QRectF(area.center().x() - side / 2, area.center().y() - side / 2, side, side);
+    shapes.CornerRadius = side * 0.18;
+    shapes.TileColor = QColor(0x1F, 0x4E, 0x8C);
+    shapes.DotColor = Qt::white;
 
     const qreal pitch = side / 6.5;
     const qreal dot = pitch * 0.82;
-    const QPointF origin = square.topLeft() + QPointF((side - pitch * 5) / 2, (side - pitch * 5) / 2);
-    painter.setBrush(Qt::white);
+    const QPointF origin = shapes.Tile.topLeft() + QPointF((side - pitch * 5) / 2, (side - pitch * 5) / 2);
     for (int row = 0; row < 5; ++row)
         for (int column = 0; column < 5; ++column)
             if (Glyph[row][column] == 'X')
-                painter.drawEllipse(QRectF(origin.x() + column * pitch + (pitch - dot) / 2,
-                                           origin.y() + row * pitch + (pitch - dot) / 2, dot, dot));
+                shapes.Dots.append(QRectF(origin.x() + column * pitch + (pitch - dot) / 2,
+                                          origin.y() + row * pitch + (pitch - dot) / 2, dot, dot));
+    return shapes;
+}
+
+void ProgramIcon::Paint(QPainter& painter, const QRectF& area)
+{
+    const TShapes shapes = ShapesIn(area);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(shapes.TileColor);
+    painter.drawRoundedRect(shapes.Tile, shapes.CornerRadius, shapes.CornerRadius);
+    painter.setBrush(shapes.DotColor);
+    for (const QRectF& dot : shapes.Dots)
+        painter.drawEllipse(dot);
     painter.restore();
 }
-} // namespace
 
 QPixmap ProgramIcon::Pixmap(int side)
 {
@@ -44,5 +56,5 @@ QPixmap ProgramIcon::Pixmap(int side)
 
 QIcon ProgramIcon::Icon()
 {
-    return DrawnIcon::Make(&Paint);
+    return DrawnIcon::Make(&ProgramIcon::Paint);
 }

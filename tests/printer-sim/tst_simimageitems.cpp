@@ -1,3 +1,4 @@
+#include "LabelRecords.h"
 #include "SimPrinterState.h"
 #include "comm/XLMessage.h"
 #include "images/Code128Items.h"
@@ -13,6 +14,7 @@
 #include "images/TimeItems.h"
 #include "station/ImageItemsReport.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -144,6 +146,46 @@ private slots:
         if (row >= 0)
             expected[row] = shown;
         QCOMPARE(ReportedRows(state, QStringLiteral("DEMO")), expected);
+    }
+
+    void aDesignFileIsStoredAsTheStationSendsIt_data()
+    {
+        QTest::addColumn<QByteArray>("file"); // empty: no such file
+        QTest::addColumn<qint64>("memory");
+        QTest::addColumn<QString>("refusal"); // the start of the refusal; empty when stored
+        const QByteArray label = LabelRecords::DesignFile(
+            {LabelRecords::Text("BOX 12", 10, 10, 24), LabelRecords::Counter(10, 40, 24),
+             LabelRecords::EanUpc(1, "400638133393", 120, 10, 60, 2)},
+            "BOX");
+        QTest::newRow("stored") << label << qint64(1 << 20) << "";
+        QTest::newRow("another program's file")
+            << TDesignFileWriter::SmallImage("BOX", "other V1.0").Bytes() << qint64(1 << 20)
+            << "INVALID FILE TYPE";
+        QTest::newRow("no such file") << QByteArray() << qint64(1 << 20) << "FILE ";
+        // Room for the factory images (about 320 bytes) and not for the label (about 130).
+        QTest::newRow("larger than the memory") << label << qint64(350) << "image BOX of ";
+    }
+    void aDesignFileIsStoredAsTheStationSendsIt()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(qint64, memory);
+        QFETCH(QString, refusal);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("BOX.Vega"));
+        if (!file.isEmpty())
+            QVERIFY(TDesignFileWriter().Raw(file).WriteTo(path));
+        TSimPrinterConfig config;
+        config.MemoryBytes = memory;
+        TSimPrinterState state{config};
+
+        const QString refused = state.StoreDesignFile(path);
+
+        QVERIFY2(refusal.isEmpty() ? refused.isEmpty() : refused.startsWith(refusal), qPrintable(refused));
+        if (refusal.isEmpty())
+            QCOMPARE(ReportedRows(state, QStringLiteral("BOX")),
+                     (QStringList{"1 Text BOX 12", "2 Numeric 1", "3 EAN13 4006381333931"}));
+        else
+            QCOMPARE(state.ImageNames(), (QStringList{"Telvos", "DEMO"}));
     }
 
     void deletingAnImageDropsItsItems()

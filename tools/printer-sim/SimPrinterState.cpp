@@ -5,6 +5,7 @@
 #include "images/EANUPCItems.h"
 #include "images/FontUnit.h"
 #include "images/ImageData.h"
+#include "images/ImageError.h"
 #include "images/MemoItems.h"
 #include "images/NumberItems.h"
 #include "images/TextItems.h"
@@ -122,6 +123,23 @@ bool TSimPrinterState::StoreImage(const QString& name, const QByteArray& body)
     else
         *existing = {name, body, SimImageItems::Read(body)};
     return true;
+}
+
+QString TSimPrinterState::StoreDesignFile(const QString& fileName)
+{
+    TImageDownload download;
+    if (const std::optional<TImageError> error = download.Begin(fileName))
+        return ImageErrorText(*error, fileName, download.ImageName());
+    auto built = download.Finish(TFontMap());
+    if (const auto* error = std::get_if<TImageError>(&built))
+        return ImageErrorText(*error, fileName, download.ImageName());
+    const QByteArray body = std::get<std::unique_ptr<TXLMessage>>(built)->Body();
+    if (!StoreImage(download.ImageName(), body))
+        return QStringLiteral("image %1 of %2 bytes does not fit into the free memory of %3 bytes")
+            .arg(download.ImageName())
+            .arg(body.size())
+            .arg(FreeMemory());
+    return {};
 }
 
 bool TSimPrinterState::DeleteImage(const QString& name)

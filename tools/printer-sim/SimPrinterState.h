@@ -55,6 +55,10 @@ public:
     // Stores the image, replacing one of the same name in its place; false (nothing changed) when
     // it does not fit into the memory budget.
     bool StoreImage(const QString& name, const QByteArray& body);
+    // Stores the image of a design file as a transfer from the station would: the station's own
+    // image message, with the default font map. An empty text when it is stored; otherwise why not
+    // (the station's message for a file it refuses), and nothing is stored.
+    QString StoreDesignFile(const QString& fileName);
     bool DeleteImage(const QString& name);
     // Gives an item of a stored image a new value; false (nothing changed) for an image it does not
     // hold or a value the item does not take.

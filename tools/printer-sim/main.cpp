@@ -39,6 +39,7 @@ struct TOptions
     int MaxLength = 0;
     std::optional<quint32> Seed;
     QString LogPath;
+    QStringList ImageFiles;
     bool ReadStdin = true;
 };
 
@@ -145,6 +146,10 @@ QList<QCommandLineOption> Options()
                "\"sub\":N,\"messageNo\":N,\"body\":\"<hex>\"}; a message sent is written when it starts "
                "to go out.",
                "FILE"),
+        Option("image",
+               "Store the image of this design file at start, besides the factory images, as a transfer "
+               "from the station would (may be given several times).",
+               "FILE"),
         Option("no-stdin", "Ignore standard input (to run in the background); end with SIGTERM."),
     };
 }
@@ -193,6 +198,7 @@ TOptions ParseOptions(const QCoreApplication& app)
     if (isSet("seed"))
         o.Seed = quint32(Integer(parser, "seed", 0, 0xFFFFFFFFLL));
     o.LogPath = parser.value(QStringLiteral("log"));
+    o.ImageFiles = parser.values(QStringLiteral("image"));
     o.ReadStdin = !isSet("no-stdin");
     return o;
 }
@@ -322,6 +328,9 @@ int main(int argc, char* argv[])
 
     TSimPrinter printer(options.Printer);
     SetFaults(printer.Faults(), options);
+    for (const QString& file : options.ImageFiles)
+        if (const QString refused = printer.State().StoreDesignFile(file); !refused.isEmpty())
+            Fail(refused);
     TSimMessageLog log;
     if (!options.LogPath.isEmpty()) {
         if (!log.Open(options.LogPath))

@@ -50,6 +50,7 @@ void TParametersForm::BuildMenu()
     m_loadAction = m_fileMenu->addAction(QString(), this, &TParametersForm::OpenClick);
     m_saveAction = m_fileMenu->addAction(QString(), this, &TParametersForm::SaveClick);
     m_dateTimeAction = menuBar->addAction(QString(), this, &TParametersForm::TimeParameterClick);
+    m_dateTimeAction->setObjectName(QStringLiteral("dateTimeAction"));
     layout()->setMenuBar(menuBar);
 }
 

@@ -193,7 +193,9 @@ void TLabelPreviewForm::ShowLegend(const TLabelPreview& preview)
         const QRect area = readBack && !readBack->Area.isEmpty() ? readBack->Area : entry.Area;
         table.item(row, ItemColumn)->setData(Qt::UserRole, area);
     }
-    table.resizeColumnsToContents();
+    // The note, the one long text, takes the width that is left and wraps in it.
+    for (int column = 0; column < NoteColumn; ++column)
+        table.resizeColumnToContents(column);
 }
 
 void TLabelPreviewForm::ShowSummary(const TLabelPreview& preview)

@@ -4,6 +4,7 @@
 
 #include "app/images/ImageFileDialog.h"
 #include "coder/Coder.h"
+#include "images/CoderImageItem.h"
 #include "comm/CommChannel.h"
 #include "station/Station.h"
 #include "widgets/MessageBox.h"
@@ -174,7 +175,7 @@ void TLabelPreviewForm::ShowLegend(const TLabelPreview& preview)
                 readBackText += QStringLiteral(" (%1)").arg(readBack->Reason);
         }
         const QString cells[] = {QString::number(entry.ItemNumber),
-                                 entry.TypeName,
+                                 ShownTypeName(entry.TypeName),
                                  QStringLiteral("%1, %2").arg(entry.X).arg(entry.Y),
                                  LabelPreview::RenderingName(entry.Rendering),
                                  ShownOnOneLine(entry.Content),

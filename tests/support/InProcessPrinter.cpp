@@ -3,14 +3,12 @@
 #include "TestSupport.h"
 
 #include "coder/Coder.h"
-#include "comm/NetChannel.h"
 #include "comm/SerialChannel.h"
 #include "station/ConnectionManager.h"
 
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPointer>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -103,9 +101,11 @@ quint64 TInProcessPrinter::ConnectTo(TConnectionManager& manager, TMedium medium
         id = manager.AddSerialPrinter(QStringLiteral("COM%1").arg(comNumber), comNumber, Pty.SlavePath())
                  ->Id();
         manager.ConnectPrinter(id);
-    } else if (id = TestSupport::StartConnectingOverTcp(manager, Tcp.Port()); !id) {
-        return 0;
+    } else {
+        id = TestSupport::StartConnectingOverTcp(manager, Tcp.Port());
     }
+    if (!id)
+        return 0;
     const bool ready = QTest::qWaitFor([&] {
         const TCommChannel* selected = manager.SelectedChannel();
         return selected && selected->Id() == id && !TCoder::Of(*selected).Images.isEmpty();

@@ -2,34 +2,13 @@
 
 #include "preview/LinearSymbol.h"
 #include "preview/PreviewTexts.h"
+#include "preview/ZXingFormat.h"
 
 #include <ZXing/ReadBarcode.h>
 
 #include <QImage>
 
 namespace {
-
-ZXing::BarcodeFormat FormatOf(TSymbology symbology)
-{
-    switch (symbology) {
-    case TSymbology::EAN8:
-        return ZXing::BarcodeFormat::EAN8;
-    case TSymbology::EAN13:
-        return ZXing::BarcodeFormat::EAN13;
-    case TSymbology::UPCA:
-        return ZXing::BarcodeFormat::UPCA;
-    case TSymbology::UPCE:
-        return ZXing::BarcodeFormat::UPCE;
-    case TSymbology::Code128:
-    case TSymbology::GS1_128:
-        return ZXing::BarcodeFormat::Code128;
-    case TSymbology::Code39:
-        return ZXing::BarcodeFormat::Code39;
-    case TSymbology::ITF:
-        return ZXing::BarcodeFormat::ITF;
-    }
-    return ZXing::BarcodeFormat::None;
-}
 
 // Data as a person can read it: the group separator of GS1 data made visible.
 QString Shown(const QString& data)
@@ -57,7 +36,7 @@ void BarcodeReadBack::Read(const QImage& picture, const QRect& area, const TLine
     const QRect region = area.intersected(picture.rect());
     // The picture is black on white: a fixed threshold reads it as drawn, and upright.
     const ZXing::DecodeHints hints = ZXing::DecodeHints()
-                                         .setFormats(FormatOf(symbol.Symbology))
+                                         .setFormats(ZXingFormatOf(symbol.Symbology))
                                          .setBinarizer(ZXing::Binarizer::FixedThreshold)
                                          .setTryRotate(false)
                                          .setTryDownscale(false)

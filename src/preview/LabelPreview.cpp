@@ -29,6 +29,15 @@ QList<TReadBack> TLabelPreview::Findings() const
     return findings;
 }
 
+const TReadBack* TLabelPreview::ReadBackOf(int itemNumber) const
+{
+    for (const TReadBack& readBack : ReadBacks) {
+        if (readBack.ItemNumber == itemNumber)
+            return &readBack;
+    }
+    return nullptr;
+}
+
 namespace {
 
 constexpr uchar Black = 0;
@@ -176,19 +185,21 @@ std::variant<TLabelPreview, TPreviewRefusal> LabelPreview::FromFile(const QStrin
 std::optional<TUnreadableBarcode> LabelPreview::FirstUnreadableBarcode(const TImageDesignFile& image,
                                                                        const TFontMap& fonts)
 {
-    const auto drawn = Draw(image, fonts);
-    if (const auto* preview = std::get_if<TLabelPreview>(&drawn)) {
-        for (const TReadBack& readBack : preview->ReadBacks) {
-            if (readBack.IsFinding())
-                return TUnreadableBarcode{readBack.ItemNumber, readBack.Reason};
-        }
-        return std::nullopt;
-    }
-    for (qsizetype i = 0; i < image.Items.Count(); ++i) {
+    // A label without barcodes, the usual case, is not drawn at all.
+    int firstBarcode = 0;
+    for (qsizetype i = 0; i < image.Items.Count() && !firstBarcode; ++i) {
         if (image.Items.Item(i)->ItemType == ItemTypeCode::Barcode)
-            return TUnreadableBarcode{int(i + 1), std::get<QString>(drawn)};
+            firstBarcode = int(i + 1);
     }
-    return std::nullopt;
+    if (!firstBarcode)
+        return std::nullopt;
+    const auto drawn = Draw(image, fonts);
+    if (const auto* tooLarge = std::get_if<QString>(&drawn))
+        return TUnreadableBarcode{firstBarcode, *tooLarge};
+    const QList<TReadBack> findings = std::get<TLabelPreview>(drawn).Findings();
+    if (findings.isEmpty())
+        return std::nullopt;
+    return TUnreadableBarcode{findings.first().ItemNumber, findings.first().Reason};
 }
 
 QString LabelPreview::RenderingName(TRendering rendering)

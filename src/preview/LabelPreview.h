@@ -52,6 +52,8 @@ struct TLabelPreview
 
     // The barcodes that do not read back as their data.
     QList<TReadBack> Findings() const;
+    // The read-back of the barcode item with that number; null for an item that is no barcode.
+    const TReadBack* ReadBackOf(int itemNumber) const;
 };
 
 // Why a file cannot be previewed.

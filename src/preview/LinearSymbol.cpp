@@ -8,11 +8,11 @@
 #include "images/ITFItems.h"
 #include "images/ItemPayload.h"
 #include "preview/PreviewTexts.h"
+#include "preview/ZXingFormat.h"
 
 #include <ZXing/BitMatrix.h>
 #include <ZXing/MultiFormatWriter.h>
 
-#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -92,19 +92,13 @@ std::variant<QByteArray, QString> Columns(const std::string& modules, int narrow
 // Fills in the columns of an encoded symbol and its quiet zones.
 std::variant<TLinearSymbol, QString> Encoded(TLinearSymbol symbol, const QString& contents, int wide = 0)
 {
-    static const std::map<TSymbology, ZXing::BarcodeFormat> formats{
-        {TSymbology::Code128, ZXing::BarcodeFormat::Code128},
-        {TSymbology::GS1_128, ZXing::BarcodeFormat::Code128},
-        {TSymbology::Code39, ZXing::BarcodeFormat::Code39},
-        {TSymbology::ITF, ZXing::BarcodeFormat::ITF},
-    };
     if (symbol.Module == 0)
         return PreviewText(PreviewTexts::ModuleWidthZero);
     const bool hasWideElements =
         symbol.Symbology == TSymbology::Code39 || symbol.Symbology == TSymbology::ITF;
     if (hasWideElements && wide == 0)
         return PreviewText(PreviewTexts::WideWidthZero);
-    auto modules = WriterModules(formats.at(symbol.Symbology), contents);
+    auto modules = WriterModules(ZXingFormatOf(symbol.Symbology), contents);
     if (auto* refusal = std::get_if<QString>(&modules))
         return *refusal;
     auto columns = Columns(std::get<std::string>(modules), symbol.Module, wide);

@@ -25,15 +25,6 @@ QJsonObject Rectangle(const QRect& area)
             {QStringLiteral("height"), area.height()}};
 }
 
-const TReadBack* ReadBackOf(const TLabelPreview& preview, int itemNumber)
-{
-    for (const TReadBack& readBack : preview.ReadBacks) {
-        if (readBack.ItemNumber == itemNumber)
-            return &readBack;
-    }
-    return nullptr;
-}
-
 QJsonDocument Json(const TLabelPreview& preview, const QString& pngFile, int scale)
 {
     QJsonArray items;
@@ -47,7 +38,7 @@ QJsonDocument Json(const TLabelPreview& preview, const QString& pngFile, int sca
                          {QStringLiteral("note"), entry.Note}};
         if (!entry.Area.isEmpty())
             item.insert(QStringLiteral("area"), Rectangle(entry.Area));
-        if (const TReadBack* readBack = ReadBackOf(preview, entry.ItemNumber)) {
+        if (const TReadBack* readBack = preview.ReadBackOf(entry.ItemNumber)) {
             item.insert(
                 QStringLiteral("readBack"),
                 QJsonObject{{QStringLiteral("result"), QLatin1String(ResultKeys[int(readBack->Result)])},

@@ -27,14 +27,6 @@ QString ShownOnOneLine(QString text)
     return text;
 }
 
-const TReadBack* ReadBackOf(const TLabelPreview& preview, int itemNumber)
-{
-    for (const TReadBack& readBack : preview.ReadBacks)
-        if (readBack.ItemNumber == itemNumber)
-            return &readBack;
-    return nullptr;
-}
-
 } // namespace
 
 TLabelPreviewForm::TLabelPreviewForm(const TFontMap& fonts, QWidget* parent)
@@ -167,7 +159,7 @@ void TLabelPreviewForm::ShowLegend(const TLabelPreview& preview)
     table.setRowCount(int(preview.Legend.size()));
     for (int row = 0; row < preview.Legend.size(); ++row) {
         const TLegendEntry& entry = preview.Legend[row];
-        const TReadBack* readBack = ReadBackOf(preview, entry.ItemNumber);
+        const TReadBack* readBack = preview.ReadBackOf(entry.ItemNumber);
         QString readBackText;
         if (readBack) {
             readBackText = BarcodeReadBack::ResultName(readBack->Result);

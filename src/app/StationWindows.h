@@ -21,14 +21,8 @@ class TVexMainForm;
 
 // The window program: every window, created once in a fixed order; the station's logic, with the
 // windows as its views; the language in use; start-up and the language switch.
-//
-// A window not built yet is stood for by a placeholder (app/placeholders) that shows nothing and
-// answers nothing. The real window takes its place here: the same member, created at the same point
-// of the order, with the operations the shell calls on it (ShowPrintWindow, ShowImageDelete ...).
 class TStationWindows
 {
-    Q_DECLARE_TR_FUNCTIONS(TStationWindows)
-
 public:
     // Language packs are looked for beside the program file.
     explicit TStationWindows(const QString& programFile = QCoreApplication::applicationFilePath());

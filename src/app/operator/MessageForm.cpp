@@ -2,6 +2,8 @@
 
 #include "ui_MessageForm.h"
 
+#include "widgets/WindowPlacement.h"
+
 #include <QScreen>
 
 namespace {
@@ -42,11 +44,7 @@ void TMessageForm::ShowMessage(const QString& text)
     m_ui->messageText->setText(text);
     FitText();
     if (!isVisible()) {
-        const QRect screen =
-            (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen.center());
-        move(frame.topLeft());
+        WindowPlacement::CentreOn(*this, screen()->availableGeometry());
         show();
     }
     raise();

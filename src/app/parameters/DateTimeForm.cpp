@@ -3,16 +3,14 @@
 #include "ui_DateTimeForm.h"
 
 #include "comm/MessageSink.h"
+#include "widgets/DateFormat.h"
 #include "widgets/MessageBox.h"
-
-#include <QLocale>
-#include <QRegularExpression>
 
 TDateTimeForm::TDateTimeForm(QWidget* parent) : QDialog(parent), m_ui(std::make_unique<Ui::TDateTimeForm>())
 {
     m_ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    m_ui->dateEdit->setDisplayFormat(DateFormat());
+    m_ui->dateEdit->setDisplayFormat(DateFormat::ShortWithFullYear());
     connect(m_ui->okButton, &QPushButton::clicked, this, &TDateTimeForm::OKButtonClick);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_ui->pcTimeButton, &QPushButton::clicked, this, &TDateTimeForm::UsePcTimeClick);
@@ -28,14 +26,7 @@ void TDateTimeForm::Attach(TMessageSink& sink)
 void TDateTimeForm::ReloadWindowTexts()
 {
     m_ui->retranslateUi(this);
-    m_ui->dateEdit->setDisplayFormat(DateFormat());
-}
-
-// A two-digit year would leave the century to the picker's guess.
-QString TDateTimeForm::DateFormat()
-{
-    static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
-    return QLocale().dateFormat(QLocale::ShortFormat).replace(twoDigitYear, QStringLiteral("yyyy"));
+    m_ui->dateEdit->setDisplayFormat(DateFormat::ShortWithFullYear());
 }
 
 void TDateTimeForm::ShowPrinterClock(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute)

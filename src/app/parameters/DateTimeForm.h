@@ -29,9 +29,6 @@ public:
     // a date or time that does not exist is reported in a box.
     void ShowPrinterClock(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute);
 
-    // The system's short date format, with the year in four digits.
-    static QString DateFormat();
-
 private:
     void OKButtonClick();
     void UsePcTimeClick();

@@ -6,7 +6,6 @@
 #include "comm/CommChannel.h"
 #include "station/Station.h"
 
-#include <QCloseEvent>
 #include <QHideEvent>
 
 TPrintForm::TPrintForm(QWidget* mainWindow) : QDialog(mainWindow), m_ui(std::make_unique<Ui::TPrintForm>())
@@ -119,11 +118,4 @@ void TPrintForm::hideEvent(QHideEvent* event)
     QDialog::hideEvent(event);
     if (!event->spontaneous())
         SetManagerEnabled(true);
-}
-
-void TPrintForm::closeEvent(QCloseEvent* event)
-{
-    if (QWidget* mainWindow = parentWidget())
-        mainWindow->setEnabled(true);
-    QDialog::closeEvent(event);
 }

@@ -42,7 +42,6 @@ public:
 
 protected:
     void hideEvent(QHideEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void StartButtonClick();

@@ -53,7 +53,6 @@ public:
     void PacketAcknowledged(const TXLMessage& message, bool complete) override;
     bool IsConnected() const override { return Connected; }
     void SetConnected(bool connected) override { Connected = connected; }
-    bool IsSelected() const override { return Selected; }
     void SetSelected(bool selected) override { Selected = selected; }
     bool IsBusy() const override { return Busy; }
     void SetBusy(bool busy) override { Busy = busy; }

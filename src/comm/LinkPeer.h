@@ -25,7 +25,6 @@ public:
     virtual bool IsConnected() const = 0;
     virtual void SetConnected(bool connected) = 0;
     // The printer is the one the station shows.
-    virtual bool IsSelected() const = 0;
     virtual void SetSelected(bool selected) = 0;
     // Shows the printer's whole state (it has just been selected). It may wait for the operator.
     virtual void Refresh() = 0;

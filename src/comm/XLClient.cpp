@@ -51,19 +51,6 @@ bool TXLClient::IsConnecting() const
            m_socket.state() == QAbstractSocket::ConnectingState;
 }
 
-bool TXLClient::Connect(int timeoutMs)
-{
-    ++m_connectionSerial;
-    m_assembler.Reset();
-    m_socket.connectToHost(m_host, m_port);
-    if (!m_socket.waitForConnected(timeoutMs)) {
-        m_socket.abort();
-        return false;
-    }
-    m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    return true;
-}
-
 void TXLClient::ConnectInBackground(std::function<void()> onConnected)
 {
     ++m_connectionSerial;

@@ -29,8 +29,6 @@ public:
     const QString& Host() const { return m_host; }
     quint16 Port() const { return m_port; }
 
-    // Opens the connection, waiting at most the timeout; failures are swallowed (see IsOpen).
-    bool Connect(int timeoutMs);
     // Starts opening the connection without waiting; onConnected runs once it is open. A failed
     // attempt is swallowed.
     void ConnectInBackground(std::function<void()> onConnected);

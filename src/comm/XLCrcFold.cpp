@@ -28,6 +28,12 @@ constexpr quint64 XPowerModP(int n)
 
 #ifdef VEX_CRC_CLMUL
 
+// The powers the folding multiplies by, computed while compiling.
+constexpr quint64 XPower128 = XPowerModP(128);
+constexpr quint64 XPower192 = XPowerModP(192);
+constexpr quint64 XPower512 = XPowerModP(512);
+constexpr quint64 XPower576 = XPowerModP(576);
+
 #define VEX_CLMUL_TARGET __attribute__((target("pclmul,ssse3")))
 
 VEX_CLMUL_TARGET inline __m128i LoadBlock(const uchar* data)
@@ -46,8 +52,8 @@ VEX_CLMUL_TARGET inline __m128i FoldInto(__m128i folded, __m128i powers, __m128i
 
 VEX_CLMUL_TARGET XLCrc::TFolded Fold(quint16 crc, const uchar* data, qsizetype count)
 {
-    const __m128i by128 = _mm_set_epi64x(qint64(XPowerModP(192)), qint64(XPowerModP(128)));
-    const __m128i by512 = _mm_set_epi64x(qint64(XPowerModP(576)), qint64(XPowerModP(512)));
+    const __m128i by128 = _mm_set_epi64x(qint64(XPower192), qint64(XPower128));
+    const __m128i by512 = _mm_set_epi64x(qint64(XPower576), qint64(XPower512));
     // The CRC so far enters as the first two bytes' worth of coefficients.
     __m128i folded = _mm_xor_si128(LoadBlock(data), _mm_set_epi64x(qint64(quint64(crc) << 48), 0));
     qsizetype taken = 16;

@@ -52,7 +52,6 @@ public:
     // The printer's ImageItems report; its rows replace those shown. While the window is closed
     // nothing is read (null).
     const TImageItems* ItemsReported(const TXLMessage& report);
-    const TImageItems& Items() const { return m_items; }
     const QList<TImageItemRow>& Rows() const { return m_items.Rows; }
 
     // The modify item dialog's fields for a row; none for a row that does not exist.

@@ -36,8 +36,6 @@ public:
     // once the printer has the Start message.
     void StartPrint(const QString& imageA, const QString& imageB);
     void StopPrint();
-    const QString& StartedImageA() const { return m_startedImageA; }
-    const QString& StartedImageB() const { return m_startedImageB; }
 
 private:
     void OnSelectionChanged();

@@ -75,7 +75,6 @@ public:
     static QString RefusalText(const TImageError& error, const QString& fileName, const QString& imageName);
 
     bool IsRunning() const { return !m_files.isEmpty(); }
-    bool IsWaiting() const { return m_waiting; }
     int Index() const { return m_index; }
 
 private:

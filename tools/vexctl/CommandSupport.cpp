@@ -26,12 +26,6 @@ int Commands::NoAnswer(const QString& what)
     return ExitCode::NoAnswer;
 }
 
-bool Commands::SendAndAwait(TConsoleStation& station, std::unique_ptr<TXLMessage> message)
-{
-    station.Manager().SendToSelected(std::move(message));
-    return station.AwaitQueueSent();
-}
-
 bool Commands::Ask(TConsoleStation& station, TXLMessageKind request, const std::function<bool()>& answered)
 {
     station.Manager().SendToSelected(std::make_unique<TXLMessage>(request));

@@ -20,8 +20,6 @@ QTextStream& Err();
 QJsonObject Identity(const TCoder& coder);
 // Reports that the printer did not answer what and gives the exit code for it.
 int NoAnswer(const QString& what);
-// Sends one message to the printer and waits until it has acknowledged it.
-bool SendAndAwait(TConsoleStation& station, std::unique_ptr<TXLMessage> message);
 // Sends a request and waits until answered() holds.
 bool Ask(TConsoleStation& station, TXLMessageKind request, const std::function<bool()>& answered);
 

@@ -131,8 +131,8 @@ int Commands::Print(TConsoleStation& station, const QString& imageA, const QStri
 int Commands::Stop(TConsoleStation& station)
 {
     station.Views().PrintStoppedReported = false;
-    if (!SendAndAwait(station, std::make_unique<TXLMessage>(XLSend::StopPrint)) ||
-        !station.Await([&station] { return station.Views().PrintStoppedReported; }))
+    station.Station().StopPrint();
+    if (!station.AwaitQueueSent() || !station.Await([&station] { return station.Views().PrintStoppedReported; }))
         return NoAnswer(QStringLiteral("that printing stopped"));
     return ExitCode::Ok;
 }

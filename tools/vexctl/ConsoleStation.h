@@ -43,14 +43,10 @@ public:
     bool Await(const std::function<bool()>& done, int timeoutMs = -1);
     // Ctrl-C: the wait under way and every later one end at once.
     void Interrupt() { m_interrupted = true; }
-    bool IsInterrupted() const { return m_interrupted; }
-    int TimeoutMs() const { return m_timeoutMs; }
 
     // "HOST[:PORT]" or a serial port "COMn" or device path; connects and waits for the printer's
     // acknowledgement and its image list. Returns an exit code; on failure the error says why.
     int Connect(const TPrinterTarget& target, QString* error);
-    int ConnectNetwork(const QString& hostAndPort, QString* error);
-    int ConnectSerial(const QString& portOrDevice, QString* error);
     // Sends what is queued, then the disconnect request, and waits until the link is down.
     void Disconnect();
     // Closes the link at once: for a printer that has stopped answering.
@@ -61,6 +57,8 @@ public:
     bool AwaitQueueSent();
 
 private:
+    int ConnectNetwork(const QString& hostAndPort, QString* error);
+    int ConnectSerial(const QString& portOrDevice, QString* error);
     int AwaitConnected(TCommChannel* channel, QString* error);
 
     TConsoleViews& m_views;

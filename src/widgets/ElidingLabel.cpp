@@ -1,5 +1,7 @@
 #include "widgets/ElidingLabel.h"
 
+#include "widgets/PlainText.h"
+
 #include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
@@ -24,7 +26,8 @@ bool TElidingLabel::event(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip) {
         if (IsElided())
-            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), PlainText::ToolTip(text()),
+                               this);
         else
             QToolTip::hideText();
         return true;

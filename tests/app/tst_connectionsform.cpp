@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTest>
 #include <QUdpSocket>
 
@@ -159,6 +160,13 @@ class TestConnectionsForm : public QObject
     {
         return entry->data(TConnectionsForm::IconRole).toInt();
     }
+    // The tool tip as it reads.
+    static QString ToolTipOf(const QListWidgetItem* entry)
+    {
+        QTextDocument shown;
+        shown.setHtml(entry->toolTip());
+        return shown.toPlainText();
+    }
     static QString AccessibleTextOf(const QListWidgetItem* entry)
     {
         return entry->data(Qt::AccessibleTextRole).toString();
@@ -269,7 +277,7 @@ private slots:
         QCOMPARE(entry->text(), QStringLiteral("Unknown Printer"));
         QCOMPARE(IconOf(entry), 4);
         QCOMPARE(AccessibleTextOf(entry), QStringLiteral("Unknown Printer - not connected"));
-        QCOMPARE(entry->toolTip(), QStringLiteral("Unknown Printer\n") + NameOf(line1));
+        QCOMPARE(ToolTipOf(entry), QStringLiteral("Unknown Printer\n") + NameOf(line1));
 
         DoubleClick(entry);
         QTRY_COMPARE(ShownPrinter(), QStringLiteral("LINE1"));

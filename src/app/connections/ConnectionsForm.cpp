@@ -7,6 +7,7 @@
 #include "station/ConnectionsWindowGeometry.h"
 #include "station/Station.h"
 #include "widgets/MessageBox.h"
+#include "widgets/PlainText.h"
 
 #include <QMenu>
 #include <QScopedValueRollback>
@@ -16,7 +17,7 @@ TConnectionsForm::TConnectionsForm(QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window), m_ui(std::make_unique<Ui::TConnectionsForm>()),
       m_mainWindow(mainWindow), m_propertyForm(new TPropertyForm(mainWindow))
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     m_popup = new QMenu(this);
     // Resizable, with only a close button in its title bar.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -161,8 +162,8 @@ void TConnectionsForm::UpdateAccessibleText(QListWidgetItem& item)
 {
     const QString place = item.data(Qt::AccessibleDescriptionRole).toString();
     const QString name = item.text().isEmpty() ? place : item.text();
-    item.setToolTip(place.isEmpty() || item.text().isEmpty() ? name
-                                                             : item.text() + QLatin1Char('\n') + place);
+    item.setToolTip(PlainText::ToolTip(
+        place.isEmpty() || item.text().isEmpty() ? name : item.text() + QLatin1Char('\n') + place));
     item.setData(Qt::AccessibleTextRole,
                  tr("%1 - %2", "printer, state").arg(name, StateText(item.data(IconRole).toInt())));
 }

@@ -9,6 +9,7 @@
 #include "station/ComPortChoices.h"
 #include "station/LanguagePack.h"
 #include "station/Station.h"
+#include "widgets/PlainText.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QActionGroup>
@@ -17,7 +18,7 @@
 TVexMainForm::TVexMainForm(QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::TVexMainForm>()), m_languageGroup(new QActionGroup(this))
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     // Closed only through "Exit": a title without buttons, and a size of its own.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
     m_ui->clientArea->setFixedSize(ClientSize);

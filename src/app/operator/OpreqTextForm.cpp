@@ -2,6 +2,7 @@
 
 #include "ui_OpreqTextForm.h"
 
+#include "widgets/PlainText.h"
 #include "widgets/WireTextValidator.h"
 
 namespace {
@@ -12,7 +13,7 @@ constexpr int NoLimit = 32767;
 TOpreqTextForm::TOpreqTextForm(QWidget* parent)
     : TOperatorRequestForm(parent), m_ui(std::make_unique<Ui::TOpreqTextForm>())
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     // The prompt reads as text on the window, not as a field.
     QPalette palette = m_ui->promptField->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));

@@ -5,10 +5,11 @@
 #include "comm/MessageSink.h"
 #include "widgets/DateFormat.h"
 #include "widgets/MessageBox.h"
+#include "widgets/PlainText.h"
 
 TDateTimeForm::TDateTimeForm(QWidget* parent) : QDialog(parent), m_ui(std::make_unique<Ui::TDateTimeForm>())
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     m_ui->dateEdit->setDisplayFormat(DateFormat::ShortWithFullYear());
     connect(m_ui->okButton, &QPushButton::clicked, this, &TDateTimeForm::OKButtonClick);

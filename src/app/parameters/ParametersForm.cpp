@@ -4,6 +4,7 @@
 #include "station/ConnectionManager.h"
 #include "widgets/MessageBox.h"
 #include "widgets/NumberEdit.h"
+#include "widgets/PlainText.h"
 #include "widgets/SystemBeep.h"
 
 #include <QComboBox>
@@ -96,6 +97,7 @@ QGroupBox* TParametersForm::BuildPage(TPage page)
         controls.Labels.append(label);
         controls.Controls.append(control);
     }
+    PlainText::ForLabelsOf(*controls.Box);
     return controls.Box;
 }
 

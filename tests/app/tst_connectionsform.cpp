@@ -16,6 +16,7 @@
 #include "station/Station.h"
 #include "widgets/MessageBox.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -216,16 +217,17 @@ class TestConnectionsForm : public QObject
                 return entry;
         return nullptr;
     }
-    // The dialog's visible rows, "label: value"; each value named by its label.
+    // The dialog's visible rows, "label: value", as screen readers read them: each value named by
+    // its label.
     static QStringList Rows(const TPropertyForm& dialog)
     {
         QStringList rows;
         for (const char* name : {"firmwareLabel", "addressLabel", "portLabel"}) {
             const auto* label = dialog.findChild<QLabel*>(QLatin1String(name));
-            const auto* value = qobject_cast<const QLineEdit*>(label->buddy());
+            QAccessibleInterface* value = QAccessible::queryAccessibleInterface(label->buddy());
             if (label->isVisible())
-                rows << label->text() + QStringLiteral(": ") + value->text();
-            if (value->accessibleName() != label->text())
+                rows << value->text(QAccessible::Name) + QStringLiteral(": ") + value->text(QAccessible::Value);
+            if (value->text(QAccessible::Name) != label->text())
                 rows << QStringLiteral("unnamed value");
         }
         return rows;

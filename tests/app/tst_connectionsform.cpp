@@ -19,6 +19,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -232,6 +233,14 @@ class TestConnectionsForm : public QObject
         }
         return rows;
     }
+    // A widget as the screen shows it, and as it is drawn afresh.
+    static QImage OnScreen(const QWidget& widget)
+    {
+        const QWidget* window = widget.window();
+        const QImage shot = window->screen()->grabWindow(window->winId()).toImage();
+        return shot.copy(QRect(widget.mapTo(window, QPoint()), widget.size())).convertToFormat(QImage::Format_RGB32);
+    }
+    static QImage Drawn(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
     static bool CentredOnScreen(const QWidget& window)
     {
         const QPoint offset = window.frameGeometry().center() - window.screen()->geometry().center();
@@ -296,6 +305,25 @@ private slots:
         line1.Stop();
         QTRY_COMPARE(IconOf(entry), 4);
         QCOMPARE(List().count(), 1);
+    }
+
+    // The selected entry's caption changes from two lines ("Unknown Printer") to one: the entry is
+    // laid out and drawn again, and no word of the caption before is left on the screen.
+    void aChangedCaptionLeavesNothingOfTheCaptionBefore()
+    {
+        const TSimulatorProcess& line1 = StartPrinter({"--tcp", "0", "--name", "LINE1"});
+        StartStation();
+        QListWidgetItem* entry = Found(line1);
+        QVERIFY(entry);
+        Click(entry);
+        QTRY_VERIFY(entry->isSelected());
+        QTRY_COMPARE(OnScreen(*List().viewport()), Drawn(*List().viewport()));
+        const QRect twoLines = List().visualItemRect(entry);
+
+        DoubleClick(entry);
+        QTRY_COMPARE(ShownPrinter(), QStringLiteral("LINE1"));
+        QVERIFY(List().visualItemRect(entry).height() < twoLines.height());
+        QTRY_COMPARE(OnScreen(*List().viewport()), Drawn(*List().viewport()));
     }
 
     void connectingASecondPrinterSelectsItAndPickingTheFirstSelectsItAgain()

@@ -151,10 +151,15 @@ void TConnectionsForm::ShowEntry(QListWidgetItem& item, const TConnectionEntry& 
 {
     const int icon =
         entry.Icon >= 0 && entry.Icon < ConnectionIcon::Count ? entry.Icon : ConnectionIcon::NotConnected;
+    const bool newCaption = item.text() != entry.Caption;
     item.setText(entry.Caption);
     item.setIcon(m_icons[icon]);
     item.setData(IconRole, icon);
     UpdateAccessibleText(item);
+    // A caption of another length takes other room (one line instead of two): the list lays its
+    // entries out and draws them again, or the lines of the longer caption stay on the screen.
+    if (newCaption)
+        m_ui->listView->doItemsLayout();
 }
 
 // The caption, whole, and where the printer is reached; its state for the screen reader.

@@ -223,7 +223,7 @@ void TCoder::HandleStatus(TXLMessage& message)
         const quint8 day = message.ReadU8();
         const quint8 hour = message.ReadU8();
         const quint8 minute = message.ReadU8();
-        m_events.ClockReported(year, month, day, hour, minute);
+        m_events.ClockReported(*this, year, month, day, hour, minute);
         break;
     }
     default:

@@ -46,7 +46,8 @@ public:
     virtual void StatusChanged(const TCoder& coder) = 0;
     virtual void ConnectAcknowledged(TCoder& coder) = 0;
     virtual void FaultReported(const QString& text) = 0;
-    virtual void ClockReported(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute) = 0;
+    virtual void ClockReported(const TCoder& coder, quint16 year, quint8 month, quint8 day, quint8 hour,
+                               quint8 minute) = 0;
     virtual std::optional<QString> OperatorTextRequest(const QString& prompt, const QString& text,
                                                        quint8 maxLength) = 0;
     virtual std::optional<QDate> OperatorDateRequest() = 0;

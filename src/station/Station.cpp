@@ -158,9 +158,10 @@ void TStation::FaultReported(const QString& text)
     m_views.Operator.ShowMessage(text);
 }
 
-void TStation::ClockReported(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute)
+void TStation::ClockReported(const TCoder& coder, quint16 year, quint8 month, quint8 day, quint8 hour,
+                             quint8 minute)
 {
-    m_views.Parameters.ShowPrinterClock(year, month, day, hour, minute);
+    m_views.Parameters.ShowPrinterClock(coder.Channel.Id(), year, month, day, hour, minute);
 }
 
 std::optional<QString> TStation::OperatorTextRequest(const QString& prompt, const QString& text,

@@ -62,7 +62,8 @@ private:
     void StatusChanged(const TCoder& coder) override;
     void ConnectAcknowledged(TCoder& coder) override;
     void FaultReported(const QString& text) override;
-    void ClockReported(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute) override;
+    void ClockReported(const TCoder& coder, quint16 year, quint8 month, quint8 day, quint8 hour,
+                       quint8 minute) override;
     std::optional<QString> OperatorTextRequest(const QString& prompt, const QString& text,
                                                quint8 maxLength) override;
     std::optional<QDate> OperatorDateRequest() override;

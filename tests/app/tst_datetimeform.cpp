@@ -171,10 +171,12 @@ private slots:
         QFETCH(QDate, date);
         QFETCH(QTime, time);
         QFETCH(QString, error);
-        Windows().ShowPrinterClock(2024, 3, 5, 14, 7);
+        constexpr quint64 printerId = 7;
+        Form().ExpectClockOf(printerId);
+        Windows().ShowPrinterClock(printerId, 2024, 3, 5, 14, 7);
         const int boxes = TMessageBox::ShownCount();
         TMessageBox::SetNextAnswer(QMessageBox::Ok);
-        Windows().ShowPrinterClock(quint16(reported[0]), quint8(reported[1]), quint8(reported[2]),
+        Windows().ShowPrinterClock(printerId, quint16(reported[0]), quint8(reported[1]), quint8(reported[2]),
                                    quint8(reported[3]), quint8(reported[4]));
         QCOMPARE(TMessageBox::ShownCount(), boxes + 1);
         QCOMPARE(TMessageBox::LastShown().Text, error);

@@ -117,7 +117,8 @@ void TRecordingCoderEvents::FaultReported(const QString& text)
 {
     Calls << QStringLiteral("FaultReported %1").arg(text);
 }
-void TRecordingCoderEvents::ClockReported(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute)
+void TRecordingCoderEvents::ClockReported(const TCoder&, quint16 year, quint8 month, quint8 day, quint8 hour,
+                                          quint8 minute)
 {
     Calls << QStringLiteral("ClockReported ") + Clock(year, month, day, hour, minute);
 }
@@ -287,7 +288,8 @@ void TRecordingViews::HideParameters()
 {
     Record(QStringLiteral("HideParameters"));
 }
-void TRecordingViews::ShowPrinterClock(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute)
+void TRecordingViews::ShowPrinterClock(quint64, quint16 year, quint8 month, quint8 day, quint8 hour,
+                                       quint8 minute)
 {
     Record(QStringLiteral("ShowPrinterClock ") + Clock(year, month, day, hour, minute));
 }

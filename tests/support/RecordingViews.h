@@ -54,7 +54,8 @@ public:
     void StatusChanged(const TCoder& coder) override;
     void ConnectAcknowledged(TCoder& coder) override;
     void FaultReported(const QString& text) override;
-    void ClockReported(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute) override;
+    void ClockReported(const TCoder& coder, quint16 year, quint8 month, quint8 day, quint8 hour,
+                       quint8 minute) override;
     std::optional<QString> OperatorTextRequest(const QString& prompt, const QString& text,
                                                quint8 maxLength) override;
     std::optional<QDate> OperatorDateRequest() override;
@@ -122,7 +123,8 @@ public:
 
     void SetParameters(const TXLMessage& parameterData) override;
     void HideParameters() override;
-    void ShowPrinterClock(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute) override;
+    void ShowPrinterClock(quint64 printerId, quint16 year, quint8 month, quint8 day, quint8 hour,
+                          quint8 minute) override;
     void ShowFlashWrite() override;
     void HideFlashWrite() override;
 

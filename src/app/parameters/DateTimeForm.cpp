@@ -2,7 +2,8 @@
 
 #include "ui_DateTimeForm.h"
 
-#include "comm/MessageSink.h"
+#include "station/ConnectionManager.h"
+#include "station/PrinterSink.h"
 #include "widgets/DateFormat.h"
 #include "widgets/MessageBox.h"
 #include "widgets/PlainText.h"
@@ -19,9 +20,10 @@ TDateTimeForm::TDateTimeForm(QWidget* parent) : QDialog(parent), m_ui(std::make_
 
 TDateTimeForm::~TDateTimeForm() = default;
 
-void TDateTimeForm::Attach(TMessageSink& sink)
+void TDateTimeForm::Attach(TConnectionManager& manager)
 {
-    m_sink = &sink;
+    m_manager = &manager;
+    connect(&manager, &TConnectionManager::SelectionChanged, this, &TDateTimeForm::PrinterChanged);
 }
 
 void TDateTimeForm::ReloadWindowTexts()
@@ -30,8 +32,16 @@ void TDateTimeForm::ReloadWindowTexts()
     m_ui->dateEdit->setDisplayFormat(DateFormat::ShortWithFullYear());
 }
 
-void TDateTimeForm::ShowPrinterClock(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute)
+void TDateTimeForm::ExpectClockOf(quint64 printerId)
 {
+    m_askedOf = printerId;
+}
+
+void TDateTimeForm::ShowPrinterClock(quint64 printerId, quint16 year, quint8 month, quint8 day, quint8 hour,
+                                     quint8 minute)
+{
+    if (m_askedOf != printerId)
+        return;
     m_clock.SetReported(year, month, day, hour, minute);
     if (const std::optional<QDate> date = m_clock.ReportedDate())
         m_ui->dateEdit->setDate(*date);
@@ -46,8 +56,10 @@ void TDateTimeForm::ShowPrinterClock(quint16 year, quint8 month, quint8 day, qui
 
 void TDateTimeForm::OKButtonClick()
 {
-    if (m_sink)
-        m_clock.SendChanges(m_ui->dateEdit->date(), m_ui->timeEdit->time(), *m_sink);
+    if (m_manager && m_askedOf) {
+        TPrinterSink printer(*m_manager, *m_askedOf);
+        m_clock.SendChanges(m_ui->dateEdit->date(), m_ui->timeEdit->time(), printer);
+    }
     accept();
 }
 
@@ -56,4 +68,19 @@ void TDateTimeForm::UsePcTimeClick()
     const QDateTime now = TPrinterClock::PcTime();
     m_ui->dateEdit->setDate(now.date());
     m_ui->timeEdit->setTime(QTime(now.time().hour(), now.time().minute()));
+}
+
+// The clock shown belongs to a printer that is no longer the selected one.
+void TDateTimeForm::PrinterChanged()
+{
+    m_askedOf.reset();
+    if (isVisible())
+        reject();
+}
+
+// However the dialog closes, a later clock report opens it only when asked for again.
+void TDateTimeForm::done(int result)
+{
+    m_askedOf.reset();
+    QDialog::done(result);
 }

@@ -37,16 +37,30 @@ void TDateTimeForm::ExpectClockOf(quint64 printerId)
     m_askedOf = printerId;
 }
 
+// A date that does not exist keeps both pickers as they are; a time that does not exist, the time
+// picker. A picker whose value differs from the last report's is the operator's.
 void TDateTimeForm::ShowPrinterClock(quint64 printerId, quint16 year, quint8 month, quint8 day, quint8 hour,
                                      quint8 minute)
 {
     if (m_askedOf != printerId)
         return;
+    if (!isVisible()) {
+        m_reportedDate = m_ui->dateEdit->date();
+        m_reportedTime = m_ui->timeEdit->time();
+    }
+    const bool dateKept = m_ui->dateEdit->date() != m_reportedDate;
+    const bool timeKept = m_ui->timeEdit->time() != m_reportedTime;
     m_clock.SetReported(year, month, day, hour, minute);
-    if (const std::optional<QDate> date = m_clock.ReportedDate())
+    const std::optional<QDate> date = m_clock.ReportedDate();
+    const std::optional<QTime> time = m_clock.ReportedTime();
+    if (date && !dateKept) {
         m_ui->dateEdit->setDate(*date);
-    if (const std::optional<QTime> time = m_clock.ReportedTime())
+        m_reportedDate = *date;
+    }
+    if (date && time && !timeKept) {
         m_ui->timeEdit->setTime(*time);
+        m_reportedTime = *time;
+    }
     show();
     raise();
     activateWindow();

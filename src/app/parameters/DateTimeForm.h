@@ -30,7 +30,8 @@ public:
     // The printer of that channel id was asked for its clock: its report opens the dialog.
     void ExpectClockOf(quint64 printerId);
     // ClockInfo from a connected printer. From the printer asked, the pickers take what exists of
-    // it and the dialog shows; a date or time that does not exist is reported in a box.
+    // it and the dialog shows; a date or time that does not exist is reported in a box. While the
+    // dialog shows, a picker the operator has changed keeps its value.
     void ShowPrinterClock(quint64 printerId, quint16 year, quint8 month, quint8 day, quint8 hour,
                           quint8 minute);
 
@@ -46,4 +47,7 @@ private:
     TPrinterClock m_clock;
     TConnectionManager* m_manager = nullptr;
     std::optional<quint64> m_askedOf;
+    // What the pickers were last given from a report, to tell the operator's changes.
+    QDate m_reportedDate;
+    QTime m_reportedTime;
 };

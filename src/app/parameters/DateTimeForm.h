@@ -35,7 +35,8 @@ public:
     void ShowPrinterClock(quint64 printerId, quint16 year, quint8 month, quint8 day, quint8 hour,
                           quint8 minute);
 
-protected:
+public slots:
+    // However the dialog closes.
     void done(int result) override;
 
 private:

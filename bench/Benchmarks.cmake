@@ -4,6 +4,7 @@ set(VEX_BENCHMARKS
     bench_picture
     bench_netchannel
     bench_preview
+    bench_serial
 )
 set(VEX_BENCHMARK_LIBS_bench_netchannel vexprintersim)
 set(VEX_BENCHMARK_LIBS_bench_preview ZXing::ZXing)

@@ -21,7 +21,7 @@
 namespace {
 
 constexpr int WaitMs = 20000;
-constexpr int Discoveries = 3;
+constexpr int Discoveries = 5;
 
 // Runs the event loop until done() holds or the time is up; whether it holds.
 bool AwaitWithin(const std::function<bool()>& done, int ms = WaitMs)

@@ -3,6 +3,8 @@
 #include "PrinterLink.h"
 #include "SimMessageLog.h"
 
+#include <algorithm>
+
 namespace {
 
 std::unique_ptr<TXLMessage> Status(quint16 sub)
@@ -216,7 +218,7 @@ void TSimPrinter::OnPrintReport()
 void TSimPrinter::SetStateChangesPerSecond(int perSecond)
 {
     if (perSecond > 0)
-        m_stateChangeTimer.start(1000 / perSecond);
+        m_stateChangeTimer.start(std::max(1, 1000 / perSecond));
     else
         m_stateChangeTimer.stop();
 }

@@ -69,6 +69,8 @@ public:
     void ConnectAcknowledged(TCommChannel& channel);
     void PrinterDisconnected(TCommChannel& channel);
     void UpdateChannelIcons();
+    // A printer's report changes its own entry only.
+    void UpdateChannelIcon(const TCommChannel& channel);
     void RefreshListView();
 
     // The operator's actions in the "Connections" window.

@@ -143,9 +143,9 @@ void TStation::FlashWriteEnded()
     m_views.Parameters.HideFlashWrite();
 }
 
-void TStation::StatusChanged(const TCoder&)
+void TStation::StatusChanged(const TCoder& coder)
 {
-    m_manager.UpdateChannelIcons();
+    m_manager.UpdateChannelIcon(coder.Channel);
 }
 
 void TStation::ConnectAcknowledged(TCoder& coder)

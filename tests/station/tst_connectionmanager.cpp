@@ -11,20 +11,12 @@
 #include "station/Station.h"
 
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+using TestSupport::DiscoveryReply;
 
-QByteArray DiscoveryReply(quint16 portA, quint16 portB, const QByteArray& head = QByteArray("\0\0\0\xF9", 4))
-{
-    QByteArray reply(TNetworkList::ReplySize, '\0');
-    reply.replace(0, 4, head);
-    reply[24] = char(portA & 0xFF);
-    reply[25] = char(portA >> 8);
-    reply[72] = char(portB & 0xFF);
-    reply[73] = char(portB >> 8);
-    return reply;
-}
+namespace {
 
 const QHostAddress LocalHost(QHostAddress::LocalHost);
 

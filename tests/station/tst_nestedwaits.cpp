@@ -6,13 +6,16 @@
 #include "FakeTcpPrinter.h"
 #include "InProcessPrinter.h"
 #include "RecordingViews.h"
+#include "TestSupport.h"
 #include "coder/Coder.h"
 #include "comm/NetChannel.h"
 #include "comm/SerialChannel.h"
 #include "images/FontUnit.h"
+#include "images/ImageDesignFile.h"
 #include "station/Station.h"
 
 #include <QEventLoop>
+#include <QUdpSocket>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,11 +27,7 @@ const QHostAddress LocalHost(QHostAddress::LocalHost);
 
 QByteArray DiscoveryReply(quint16 port)
 {
-    QByteArray reply(74, '\0');
-    reply.replace(0, 4, QByteArray("\0\0\0\xF9", 4));
-    reply[24] = reply[72] = char(port & 0xFF);
-    reply[25] = reply[73] = char(port >> 8);
-    return reply;
+    return TestSupport::DiscoveryReply(port, port);
 }
 
 // Runs a nested event loop, as a modal box does, until done() holds or the time is up.

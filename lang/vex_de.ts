@@ -53,6 +53,10 @@
         <source>Unknown Printer</source>
         <translation>Unbekannter Drucker</translation>
     </message>
+    <message>
+        <source>%1 - REPORT TOO LARGE, REFUSED!</source>
+        <translation>%1 - MELDUNG ZU GROSS, ABGEWIESEN!</translation>
+    </message>
 </context>
 <context>
     <name>TConnectionManager</name>

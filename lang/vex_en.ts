@@ -53,6 +53,10 @@
         <source>Unknown Printer</source>
         <translation>Unknown Printer</translation>
     </message>
+    <message>
+        <source>%1 - REPORT TOO LARGE, REFUSED!</source>
+        <translation>%1 - REPORT TOO LARGE, REFUSED!</translation>
+    </message>
 </context>
 <context>
     <name>TConnectionManager</name>

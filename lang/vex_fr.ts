@@ -53,6 +53,10 @@
         <source>Unknown Printer</source>
         <translation>Imprimante inconnue</translation>
     </message>
+    <message>
+        <source>%1 - REPORT TOO LARGE, REFUSED!</source>
+        <translation>%1 - RAPPORT TROP VOLUMINEUX, REFUSÉ&#xa0;!</translation>
+    </message>
 </context>
 <context>
     <name>TConnectionManager</name>

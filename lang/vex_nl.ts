@@ -53,6 +53,10 @@
         <source>Unknown Printer</source>
         <translation>Onbekende printer</translation>
     </message>
+    <message>
+        <source>%1 - REPORT TOO LARGE, REFUSED!</source>
+        <translation>%1 - RAPPORT TE GROOT, GEWEIGERD!</translation>
+    </message>
 </context>
 <context>
     <name>TConnectionManager</name>

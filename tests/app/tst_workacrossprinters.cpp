@@ -1,0 +1,153 @@
+// The windows' work while printers come, go and report more than a printer can hold: a printer's
+// oversized image list does not freeze the windows.
+#include "AppTestSupport.h"
+#include "DesignFileWriter.h"
+#include "FakeTcpPrinter.h"
+#include "SimulatorProcess.h"
+#include "TestSupport.h"
+#include "app/StationWindows.h"
+#include "app/main/VexMainForm.h"
+#include "app/operator/MessageForm.h"
+#include "app/parameters/ParametersForm.h"
+#include "app/print/PrintForm.h"
+#include "coder/Coder.h"
+#include "comm/CommChannel.h"
+#include "station/Station.h"
+#include "widgets/MessageBox.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+template <typename Form> Form* TopLevel()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<Form*>(window))
+            return form;
+    return nullptr;
+}
+
+// The longest time the event loop went without turning, while it is watched.
+class TStallWatch
+{
+public:
+    TStallWatch()
+    {
+        m_tick.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&m_tick, &QTimer::timeout, &m_tick, [this] {
+            m_longestMs = qMax(m_longestMs, m_sinceTick.restart());
+        });
+        m_sinceTick.start();
+        m_tick.start(5);
+    }
+    qint64 LongestMs() const { return m_longestMs; }
+
+private:
+    QTimer m_tick;
+    QElapsedTimer m_sinceTick;
+    qint64 m_longestMs = 0;
+};
+
+} // namespace
+
+class TestWorkAcrossPrinters : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<TStationWindows> m_windows;
+    std::list<TSimulatorProcess> m_printers;
+
+    TConnectionManager& Manager() { return m_windows->Station().Manager(); }
+    TVexMainForm& Main() { return m_windows->MainForm(); }
+    QString File(const char* name, const QByteArray& imageName)
+    {
+        const QString path = m_dir.filePath(QLatin1String(name));
+        TDesignFileWriter::SmallImage(imageName).WriteTo(path);
+        return path;
+    }
+    // A simulator on loopback TCP under the name, connected and selected: its channel's id.
+    quint64 Connect(const QString& name, const QStringList& options = {})
+    {
+        TSimulatorProcess& printer = m_printers.emplace_back();
+        if (!printer.Start(QStringList{"--tcp", "0", "--no-discovery", "--name", name} + options))
+            qFatal("the simulator did not start: %s", qPrintable(printer.ErrorOutput()));
+        const quint64 id = TestSupport::StartConnectingOverTcp(Manager(), printer.TcpPort());
+        if (!id || !QTest::qWaitFor([&] {
+                const TCommChannel* selected = Manager().SelectedChannel();
+                return selected && selected->Id() == id && !TCoder::Of(*selected).Images.isEmpty();
+            }))
+            qFatal("the simulator did not connect");
+        return id;
+    }
+    // The image messages and flash writes that reached the printer, in order.
+    static QStringList ImagesAndFlashWrites(const TSimulatorProcess& printer)
+    {
+        QStringList received;
+        for (const QJsonObject& line : printer.Log()) {
+            const int id = line.value(QStringLiteral("id")).toInt();
+            const int sub = line.value(QStringLiteral("sub")).toInt();
+            if (line.value(QStringLiteral("dir")) != QLatin1String("in") || id != XLSend::ImageData.Id)
+                continue;
+            const QByteArray body = QByteArray::fromHex(line.value(QStringLiteral("body")).toString().toLatin1());
+            if (sub == XLSend::ImageData.Sub)
+                received << QStringLiteral("ImageData ") + QString::fromLatin1(body.constData());
+            else if (sub == XLSend::FlashWrite.Sub)
+                received << QStringLiteral("FlashWrite");
+        }
+        return received;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void init()
+    {
+        AppTest::UseQuietSettings();
+        m_windows = std::make_unique<TStationWindows>();
+        m_windows->Start();
+        QVERIFY(QTest::qWaitForWindowExposed(&Main()));
+    }
+    void cleanup()
+    {
+        m_windows.reset();
+        m_printers.clear();
+    }
+
+    // A printer reports 100,000 images: the station refuses the list, says so, and the windows go on
+    // turning while it arrives.
+    void anImageListLongerThanAPrinterCanHoldIsRefusedWithoutFreezingTheWindows()
+    {
+        TFakeTcpPrinter printer;
+        const quint64 id = TestSupport::StartConnectingOverTcp(Manager(), printer.Port());
+        QVERIFY(id != 0);
+        const auto lastReceived = [&printer](TXLMessageKind kind) {
+            return !printer.Received.isEmpty() && printer.Received.last().MsgId == kind.Id &&
+                   printer.Received.last().MsgSub == kind.Sub;
+        };
+        QTRY_VERIFY(lastReceived(XLSend::ConnectRequest));
+        TXLMessage connectAck(XLReceive::ConnectionId, 0x0101);
+        connectAck.WriteBytes(QByteArray("\0\0\0\0LINE9\0", 10));
+        printer.Send(connectAck, 1);
+        QTRY_VERIFY(lastReceived(XLSend::RequestImageList));
+        TXLMessage list(XLReceive::StatusId, XLReceive::ImageList);
+        for (int image = 0; image < 100000; ++image)
+            list.WriteBytes(QByteArray::number(image).rightJustified(8, 'I') + '\0');
+        const QList<QByteArray> wire = PacketsOf(list, 2);
+        TopLevel<TMessageForm>()->ShowMessage(QStringLiteral("-")); // its first showing is not measured
+
+        const TStallWatch watch;
+        for (const QByteArray& packet : wire)
+            printer.WriteWire(packet);
+        QTRY_COMPARE_WITH_TIMEOUT(TopLevel<TMessageForm>()->Message(), QStringLiteral("LINE9 - REPORT TOO LARGE, REFUSED!"),
+                                  20000);
+        QVERIFY2(watch.LongestMs() <= 100, qPrintable(QString::number(watch.LongestMs())));
+        QVERIFY(TCoder::Of(*Manager().FindChannel(id)).Images.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestWorkAcrossPrinters)
+#include "tst_workacrossprinters.moc"

@@ -103,6 +103,9 @@ private slots:
                                       << "give the printer with either --printer or --serial";
         QTest::newRow("unknown command")
             << QStringList{"--printer", "127.0.0.1", "flush"} << "unknown command 'flush'";
+        QTest::newRow("unknown command without a printer") << QStringList{"bogus"} << "unknown command 'bogus'";
+        QTest::newRow("address that is none") << QStringList{"--printer", "999.1.1.1", "status"}
+                                              << "not a printer address: 999.1.1.1 (HOST or HOST:PORT)";
         QTest::newRow("send without files")
             << QStringList{"--printer", "127.0.0.1", "send"} << "send needs at least one name";
         QTest::newRow("port that is no number") << QStringList{"--printer", "127.0.0.1:x", "status"}

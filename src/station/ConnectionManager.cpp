@@ -114,7 +114,7 @@ TConnectionEntry TConnectionManager::EntryFor(const TCommChannel& channel) const
 
 void TConnectionManager::BuildChannelLists()
 {
-    if (m_enabled) {
+    if (IsEnabled()) {
         m_refreshTimer.stop();
         m_serialList.BuildList();
         m_networkList->BuildList();
@@ -152,10 +152,15 @@ QString TConnectionManager::GetSerialChannelName(int index) const
     return channel ? channel->Name() : QString();
 }
 
-void TConnectionManager::SetEnabled(bool enabled)
+void TConnectionManager::SetEnabled(const void* window, bool enabled)
 {
-    m_enabled = enabled;
-    m_views.Connections.SetEnabled(enabled);
+    const bool wasEnabled = IsEnabled();
+    if (enabled)
+        m_disabledBy.remove(window);
+    else
+        m_disabledBy.insert(window);
+    if (IsEnabled() != wasEnabled)
+        m_views.Connections.SetEnabled(IsEnabled());
 }
 
 // The newly connected printer always becomes the selected one.
@@ -192,7 +197,8 @@ void TConnectionManager::SelectAgain(TCommChannel* previous)
         next->SetSelected(true);
 }
 
-// The printer itself ended the connection.
+// The printer itself ended the connection. The "Connections" window is enabled again as the windows
+// that worked with the printer close, each under its own name.
 void TConnectionManager::PrinterDisconnected(TCommChannel& channel)
 {
     const int position = int(m_connected.indexOf(&channel));
@@ -213,7 +219,6 @@ void TConnectionManager::PrinterDisconnected(TCommChannel& channel)
     m_views.Operator.CloseOperatorRequests();
     m_views.Main.ShowDisconnected();
     SelectAgain(&channel);
-    SetEnabled(true);
 }
 
 // Only what changed is told, so that the window keeps the operator's selection.
@@ -307,19 +312,19 @@ void TConnectionManager::ConnectPrinter(quint64 id)
 {
     if (!FindChannel(id))
         return;
-    SetEnabled(false);
+    SetEnabled(this, false);
     // The channel is looked up again: it may have been dropped while the window was disabled.
     if (TCommChannel* channel = FindChannel(id); channel && !channel->IsConnected())
         channel->Connect();
-    SetEnabled(true);
+    SetEnabled(this, true);
 }
 
 void TConnectionManager::DisconnectPrinter(quint64 id)
 {
-    SetEnabled(false);
+    SetEnabled(this, false);
     if (const int position = int(m_connected.indexOf(FindChannel(id))); position >= 0)
         DisconnectAt(position);
-    SetEnabled(true);
+    SetEnabled(this, true);
 }
 
 std::optional<TPrinterProperties> TConnectionManager::PropertiesOf(quint64 id) const

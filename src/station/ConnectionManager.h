@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QTimer>
 
 #include <optional>
@@ -87,10 +88,11 @@ public:
     TNetChannel* AddNetworkPrinter(const QString& host, quint16 port);
     TSerialChannel* AddSerialPrinter(const QString& name, int portNumber, const QString& device = {});
 
-    // Windows that work with the selected printer disable the "Connections" window meanwhile; the
-    // manager keeps that state, and a disabled manager does not rebuild its lists.
-    void SetEnabled(bool enabled);
-    bool IsEnabled() const { return m_enabled; }
+    // Windows that work with the selected printer disable the "Connections" window meanwhile, each
+    // under its own name (itself): the window is enabled again once every window that disabled it
+    // has enabled it again, whatever the order. A disabled manager does not rebuild its lists.
+    void SetEnabled(const void* window, bool enabled);
+    bool IsEnabled() const { return m_disabledBy.isEmpty(); }
 
     const TSerialList& SerialList() const { return m_serialList; }
     TNetworkList& NetworkList() { return *m_networkList; }
@@ -131,6 +133,6 @@ private:
     QList<TConnectionEntry> m_entries;
     QList<TCommChannel*> m_retired;
     QTimer m_refreshTimer;
-    bool m_enabled = true;
+    QSet<const void*> m_disabledBy;
     bool m_shuttingDown = false;
 };

@@ -1,5 +1,6 @@
-// The windows' work while printers come, go and report more than a printer can hold: a printer's
-// oversized image list does not freeze the windows.
+// The windows' work while printers come, go and report more than a printer can hold: the
+// "Connections" window stays disabled while any window that works with the selected printer is open,
+// and a printer's oversized image list does not freeze the windows.
 #include "AppTestSupport.h"
 #include "DesignFileWriter.h"
 #include "FakeTcpPrinter.h"
@@ -29,6 +30,11 @@ template <typename Form> Form* TopLevel()
         if (auto* form = qobject_cast<Form*>(window))
             return form;
     return nullptr;
+}
+
+void Click(QWidget* window, const char* button)
+{
+    QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
 }
 
 // The longest time the event loop went without turning, while it is watched.
@@ -115,6 +121,54 @@ private slots:
     {
         m_windows.reset();
         m_printers.clear();
+    }
+
+    // open: the window that stays open; meanwhile another one opens and closes. The "Connections"
+    // window stays disabled until the first one closes too.
+    void theConnectionsWindowStaysDisabledWhileAnyWindowThatDisabledItIsOpen_data()
+    {
+        QTest::addColumn<QString>("open");
+        QTest::addColumn<QString>("meanwhile");
+        QTest::newRow("the parameters editor, then the print window") << "parameters" << "print";
+        QTest::newRow("the parameters editor, then an operator request") << "parameters" << "request";
+        QTest::newRow("the print window, then an operator request") << "print" << "request";
+    }
+    void theConnectionsWindowStaysDisabledWhileAnyWindowThatDisabledItIsOpen()
+    {
+        QFETCH(QString, open);
+        QFETCH(QString, meanwhile);
+        Connect(QStringLiteral("LINE1"));
+        TSimulatorProcess& printer = m_printers.back();
+        const auto show = [this, &printer](const QString& window) {
+            if (window == QLatin1String("parameters")) {
+                QVERIFY(AppTest::ClickMenu(Main(), {"Printer", "Parameters"}));
+                QTRY_VERIFY(TopLevel<TParametersForm>() && TopLevel<TParametersForm>()->isVisible());
+            } else if (window == QLatin1String("print")) {
+                QVERIFY(AppTest::ClickMenu(Main(), {"Images", "Print"}));
+                QTRY_VERIFY(TopLevel<TPrintForm>() && TopLevel<TPrintForm>()->isVisible());
+            } else {
+                bool answered = false;
+                AppTest::OnNextModal([&answered](QWidget* request) {
+                    Click(request, "saveButton");
+                    answered = true;
+                });
+                printer.Command("request text Lot? A 5");
+                QTRY_VERIFY(answered);
+            }
+        };
+        const auto close = [](const QString& window) {
+            if (window == QLatin1String("parameters"))
+                Click(TopLevel<TParametersForm>(), "cancelButton");
+            else if (window == QLatin1String("print"))
+                Click(TopLevel<TPrintForm>(), "closeButton");
+        };
+        show(open);
+        QVERIFY(!Manager().IsEnabled());
+        show(meanwhile);
+        close(meanwhile);
+        QVERIFY(!Manager().IsEnabled());
+        close(open);
+        QTRY_VERIFY(Manager().IsEnabled());
     }
 
     // A printer reports 100,000 images: the station refuses the list, says so, and the windows go on

@@ -34,7 +34,8 @@ void TOperatorWindows::ShowMessage(const QString& text)
 }
 
 // The window made at start-up asks, unless it is waiting already; then a window made for this
-// request does, and goes when its wait has returned.
+// request does, and goes when its wait has returned. The window holds the "Connections" window
+// disabled while it is open: a later request may wait inside this one after it has closed.
 template <typename Form, typename Ask>
 auto TOperatorWindows::Request(std::unique_ptr<Form>& standing, Ask ask)
 {
@@ -45,23 +46,20 @@ auto TOperatorWindows::Request(std::unique_ptr<Form>& standing, Ask ask)
         form = own.get();
     }
     const QMetaObject::Connection closed =
-        QObject::connect(form, &QDialog::finished, form, [this] { RequestClosed(); });
-    if (m_station)
-        m_station->Manager().SetEnabled(false);
+        QObject::connect(form, &QDialog::finished, form, [this, form] { SetManagerEnabledBy(form, true); });
+    SetManagerEnabledBy(form, false);
     m_asking.append(form);
     auto answer = ask(*form);
     m_asking.removeOne(form);
     QObject::disconnect(closed);
+    SetManagerEnabledBy(form, true);
     return answer;
 }
 
-// Once no request window is open any more, the "Connections" window can be used again.
-void TOperatorWindows::RequestClosed()
+void TOperatorWindows::SetManagerEnabledBy(const TOperatorRequestForm* form, bool enabled)
 {
-    const bool anyOpen = std::any_of(m_asking.begin(), m_asking.end(),
-                                     [](const TOperatorRequestForm* form) { return form->isVisible(); });
-    if (!anyOpen && m_station)
-        m_station->Manager().SetEnabled(true);
+    if (m_station)
+        m_station->Manager().SetEnabled(form, enabled);
 }
 
 std::optional<QString> TOperatorWindows::OperatorTextRequest(const QString& prompt, const QString& text,

@@ -39,7 +39,7 @@ public:
 
 private:
     template <typename Form, typename Ask> auto Request(std::unique_ptr<Form>& standing, Ask ask);
-    void RequestClosed();
+    void SetManagerEnabledBy(const TOperatorRequestForm* form, bool enabled);
 
     QPointer<TStation> m_station;
     std::unique_ptr<TOpreqTextForm> m_textForm;

@@ -151,7 +151,7 @@ void TCoder::HandleStatus(TXLMessage& message)
         break;
     case FlashWriteDone:
         if (Selected)
-            m_events.FlashWriteEnded();
+            m_events.FlashWriteEnded(true);
         Queue(XLSend::RequestImageList);
         break;
     case PrintCountInfo:
@@ -191,7 +191,7 @@ void TCoder::HandleStatus(TXLMessage& message)
         break;
     case ImageDeleted:
         if (Selected)
-            m_events.ImageDeleted(message.MessageNo);
+            m_events.ImageDeleted(Channel.Id(), message.MessageNo);
         break;
     case InsufficientMemory:
         if (Selected)
@@ -217,7 +217,7 @@ void TCoder::HandleStatus(TXLMessage& message)
         break;
     case MemoryWriteError:
         if (Selected)
-            m_events.FlashWriteEnded();
+            m_events.FlashWriteEnded(false);
         ReportFault(QCoreApplication::translate("TCoder", "MEMORY WRITE ERROR!"));
         break;
     case ImageItems:
@@ -248,19 +248,20 @@ void TCoder::HandleStatus(TXLMessage& message)
 
 // Each request waits for the operator in a modal window; everything needed is read from the message
 // first, because other messages may be handled meanwhile. The answer goes back to the printer that
-// asked, whichever printer is selected by then. Only a connected printer asks: a host on the network
-// opens no window by answering the probe of discovery with a request.
+// asked, whichever printer is selected by then, while it is still connected. Only a connected printer
+// asks: a host on the network opens no window by answering the probe of discovery with a request.
 void TCoder::HandleOperatorRequest(TXLMessage& message)
 {
     using namespace XLReceive;
     if (!Connected)
         return;
+    const quint64 printer = Channel.Id();
     switch (message.Sub) {
     case OperatorTextRequest: {
         const QString prompt = message.ReadString();
         const QString text = message.ReadString();
         const quint8 maxLength = message.ReadU8();
-        if (const auto answer = m_events.OperatorTextRequest(prompt, text, maxLength)) {
+        if (const auto answer = m_events.OperatorTextRequest(printer, prompt, text, maxLength); answer && Connected) {
             auto reply = std::make_unique<TXLMessage>(XLSend::OperatorTextReply);
             reply->WriteString(*answer);
             Channel.QueueMessage(std::move(reply));
@@ -268,7 +269,7 @@ void TCoder::HandleOperatorRequest(TXLMessage& message)
         break;
     }
     case OperatorDateRequest:
-        if (const auto date = m_events.OperatorDateRequest()) {
+        if (const auto date = m_events.OperatorDateRequest(printer); date && Connected) {
             auto reply = std::make_unique<TXLMessage>(XLSend::OperatorDateReply);
             reply->WriteU8(quint8(date->day()));
             reply->WriteU8(quint8(date->month()));
@@ -282,7 +283,8 @@ void TCoder::HandleOperatorRequest(TXLMessage& message)
         const auto limitA = qint32(message.ReadU32());
         const auto limitB = qint32(message.ReadU32());
         const quint8 itemNumber = message.ReadU8();
-        if (const auto answer = m_events.OperatorNumericRequest(value, limitA, limitB, itemNumber)) {
+        if (const auto answer = m_events.OperatorNumericRequest(printer, value, limitA, limitB, itemNumber);
+            answer && Connected) {
             auto reply = std::make_unique<TXLMessage>(XLSend::OperatorNumericReply);
             reply->WriteU32(quint32(*answer));
             Channel.QueueMessage(std::move(reply));

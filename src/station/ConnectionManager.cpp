@@ -210,13 +210,13 @@ void TConnectionManager::PrinterDisconnected(TCommChannel& channel)
     channel.Abort();
     m_views.Operator.ShowMessage(
         QCoreApplication::translate("TConnectionManager", "%1 MANUALLY DISCONNECTED!").arg(printerName));
+    m_views.Operator.CloseOperatorRequests(channel.Id());
     if (!wasSelected)
         return;
     m_views.Transfer.HideTransfer();
     m_views.ImageDialogs.HideImageDelete();
     m_views.Parameters.HideParameters();
     m_views.Print.HidePrintWindow();
-    m_views.Operator.CloseOperatorRequests();
     m_views.Main.ShowDisconnected();
     SelectAgain(&channel);
 }

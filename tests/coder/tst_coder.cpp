@@ -146,7 +146,7 @@ private slots:
             << 16 << QByteArray() << QStringList{"FaultReported Unknown Printer - PRINTHEAD POSITIONING ERROR!"}
             << QStringList{"FaultReported Unknown Printer - PRINTHEAD POSITIONING ERROR!"};
         QTest::newRow("memory write error")
-            << 18 << QByteArray() << QStringList{"FlashWriteEnded", "FaultReported MEMORY WRITE ERROR!"}
+            << 18 << QByteArray() << QStringList{"FlashWriteEnded failed", "FaultReported MEMORY WRITE ERROR!"}
             << QStringList{"FaultReported MEMORY WRITE ERROR!"};
         QTest::newRow("image items") << 19 << QByteArray("IMG\0", 4) << QStringList{"ImageItemsReported 4"}
                                      << none;

@@ -173,9 +173,11 @@ private slots:
 
         m_views.Calls.clear();
         m_manager->PrinterDisconnected(*a);
-        for (const char* call : {"HideTransfer", "HideImageDelete", "HideParameters", "HidePrintWindow",
-                                 "CloseOperatorRequests", "ShowDisconnected"})
-            QVERIFY2(m_views.Calls.contains(QLatin1String(call)), call);
+        for (const QString& call : {QStringLiteral("HideTransfer"), QStringLiteral("HideImageDelete"),
+                                    QStringLiteral("HideParameters"), QStringLiteral("HidePrintWindow"),
+                                    QStringLiteral("CloseOperatorRequests %1").arg(a->Id()),
+                                    QStringLiteral("ShowDisconnected")})
+            QVERIFY2(m_views.Calls.contains(call), qPrintable(call));
         QCOMPARE(m_manager->SelectedIndex(), -1);
     }
 

@@ -116,6 +116,8 @@ int Commands::Send(TConsoleStation& station, const QStringList& files, const TOp
         return ExitCode::TransferAborted;
     if (!ended)
         return NoAnswer(QStringLiteral("during the transfer"));
+    if (const int flashed = FlashWriteResult(station); flashed != ExitCode::Ok)
+        return flashed;
     return views.Skipped > 0 ? ExitCode::Refused : ExitCode::Ok;
 }
 
@@ -162,6 +164,8 @@ int Commands::Delete(TConsoleStation& station, QStringList names)
         !started || station.Await([&] { return !deletion.IsRunning() && views.FlashWriteDone; });
     if (!done)
         return NoAnswer(QStringLiteral("the deletions"));
+    if (const int flashed = FlashWriteResult(station); flashed != ExitCode::Ok)
+        return flashed;
     return names.size() == asked ? ExitCode::Ok : ExitCode::Refused;
 }
 

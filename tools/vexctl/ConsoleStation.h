@@ -15,6 +15,7 @@ inline constexpr int Refused = 3;           // an image the station refuses to s
 inline constexpr int TransferAborted = 4;   // the printer ended a transfer
 inline constexpr int NoAnswer = 5;          // the printer does not answer in time
 inline constexpr int BarcodeUnreadable = 6; // a barcode of the label does not read back
+inline constexpr int FlashWriteFailed = 7;  // the printer could not write its flash memory
 } // namespace ExitCode
 
 // A printer as the command line names it: "HOST[:PORT]" on the network, or a serial port "COMn" or
@@ -36,6 +37,7 @@ public:
     TStation& Station() { return m_station; }
     TConnectionManager& Manager() { return m_station.Manager(); }
     TConsoleViews& Views() { return m_views; }
+    const TConsoleViews& Views() const { return m_views; }
 
     // Runs the event loop until done() holds or the time limit has passed; false on the limit. The
     // limit starts again whenever the printer acknowledges a packet, so a long transfer to a

@@ -78,7 +78,8 @@ written; 3 refused: an image (encode; send with files passed over), names passed
 delete, a setting or parameter file by params, an item or value by items and modify, an
 operator answer; 4 the printer ended a transfer (insufficient memory, transfer failed);
 5 the printer does not answer within --timeout (monitor: the printer went away without
---reconnect); 6 a barcode that does not read back (preview).
+--reconnect); 6 a barcode that does not read back (preview); 7 the printer could not write
+its flash memory (MEMORY WRITE ERROR!) after send, delete, params set or params load.
 
 Examples:
   vexctl --printer 127.0.0.1 params set "Encoder strobe source=Internal Pulse Generator" Speed=20

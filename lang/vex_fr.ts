@@ -64,6 +64,10 @@
         <source>%1 MANUALLY DISCONNECTED!</source>
         <translation>%1&#xa0;: DÉCONNEXION MANUELLE&#xa0;!</translation>
     </message>
+    <message>
+        <source>%1 - CONNECTION LOST!</source>
+        <translation>%1 - CONNEXION PERDUE&#xa0;!</translation>
+    </message>
 </context>
 <context>
     <name>TConnectionsForm</name>
@@ -1050,6 +1054,10 @@ Lu : %2</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Transfer Aborted. Not transferred: %1</source>
+        <translation>Transfert annulé. Non transférés&#xa0;: %1</translation>
     </message>
 </context>
 <context>

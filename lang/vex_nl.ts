@@ -64,6 +64,10 @@
         <source>%1 MANUALLY DISCONNECTED!</source>
         <translation>%1 HANDMATIG LOSGEKOPPELD!</translation>
     </message>
+    <message>
+        <source>%1 - CONNECTION LOST!</source>
+        <translation>%1 - VERBINDING VERLOREN!</translation>
+    </message>
 </context>
 <context>
     <name>TConnectionsForm</name>
@@ -1050,6 +1054,10 @@ Gelezen: %2</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Transfer Aborted. Not transferred: %1</source>
+        <translation>Overdracht afgebroken. Niet overgedragen: %1</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 
 #include <optional>
 
+class TCoder;
 class TCoderEvents;
 class TCommChannel;
 class TNetChannel;
@@ -25,6 +26,15 @@ struct TPrinterProperties
     // The model's name and the firmware's version, or "Disconnected" when the printer never said.
     QString FirmwareVersion;
     TLinkAddress Address;
+};
+
+// How a connected printer went without the operator's "Disconnect".
+enum class TPrinterLoss
+{
+    EndedConnection, // the printer said that it ends the connection
+    LinkLost,        // its link broke (a TCP connection the printer closed or reset)
+    WentOffline,     // its COM port was given up
+    Dropped,         // discovery dropped it: it did not answer, or left a message unanswered
 };
 
 // Which of the "Connections" window's commands do something for a printer.
@@ -68,7 +78,14 @@ public:
 
     // Reports from the printers.
     void ConnectAcknowledged(TCommChannel& channel);
-    void PrinterDisconnected(TCommChannel& channel);
+    // The one way every connected printer goes that the operator did not disconnect: it leaves the
+    // connected printers, its link is closed, its operator requests close unanswered, and when it was
+    // the selected one the windows that work with it hide and another printer is selected. The
+    // operator is told unless the operator gave up its port. A printer that is not connected
+    // (a probe, a link already disconnected) changes nothing here.
+    void PrinterLost(TCommChannel& channel, TPrinterLoss loss);
+    // The printer itself ended the connection.
+    void PrinterDisconnected(TCommChannel& channel) { PrinterLost(channel, TPrinterLoss::EndedConnection); }
     void UpdateChannelIcons();
     void RefreshListView();
 
@@ -111,7 +128,8 @@ public:
     void Retire(TCommChannel* channel);
 
 signals:
-    // The selected printer is another one, or none.
+    // The selected printer is another one, or none. Emitted once the manager's own state is final:
+    // what it sets off may wait for the operator.
     void SelectionChanged();
 
 private:
@@ -122,6 +140,7 @@ private:
     void RemoveFromConnected(int position);
     void SelectAgain(TCommChannel* previous);
     void PruneConnected();
+    void ShowLoss(const TCoder& coder, TPrinterLoss loss);
     void ReleaseRetired();
 
     const TStationViews m_views;

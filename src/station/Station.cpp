@@ -27,12 +27,13 @@ TLinkPeerFactory TStation::PrinterFactory()
 }
 
 // A batch and a deletion belong to the printer they started on: nothing more of them goes to
-// another printer. So does the print window: its Start goes to the printer it was opened for.
+// another printer. So does the print window: its Start goes to the printer it was opened for. The
+// batch ends by its abort rule and tells the operator, which may wait for an answer: it goes last.
 void TStation::OnSelectionChanged()
 {
     m_deletion.Cancel();
-    m_batch.Cancel();
     m_views.Print.HidePrintWindow();
+    m_batch.EndEarly();
 }
 
 void TStation::StartPrint(const QString& imageA, const QString& imageB)
@@ -43,6 +44,13 @@ void TStation::StartPrint(const QString& imageA, const QString& imageB)
     message->WriteString(imageA);
     message->WriteString(imageB);
     m_manager.SendToSelected(std::move(message));
+}
+
+void TStation::Shutdown()
+{
+    m_batch.EndEarly();
+    m_manager.DisconnectAll();
+    m_manager.ShutdownChannels();
 }
 
 void TStation::StopPrint()

@@ -36,6 +36,9 @@ public:
     // once the printer has the Start message.
     void StartPrint(const QString& imageA, const QString& imageB);
     void StopPrint();
+    // The station closes: a transfer under way ends by its abort rule (its flash write goes before
+    // the printer hears the disconnect), every printer is disconnected and every link closed.
+    void Shutdown();
 
 private:
     void OnSelectionChanged();

@@ -367,6 +367,8 @@ private slots:
         QTest::addColumn<bool>("linkLost");
         QTest::addColumn<QString>("message");
         QTest::newRow("the selected printer ends its connection") << "LINE2" << false << "LINE2 MANUALLY DISCONNECTED!";
+        QTest::newRow("the selected printer's link is lost") << "LINE2" << true << "LINE2 - CONNECTION LOST!";
+        QTest::newRow("the asking printer's link is lost") << "LINE1" << true << "LINE1 - CONNECTION LOST!";
     }
     void onlyTheRequestsOfThePrinterThatGoesCloseUnanswered()
     {

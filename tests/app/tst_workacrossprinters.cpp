@@ -1,6 +1,7 @@
 // The windows' work while printers come, go and report more than a printer can hold: the
 // "Connections" window stays disabled while any window that works with the selected printer is open,
-// and a printer's oversized image list does not freeze the windows.
+// a batch that ends early flashes what went and names what did not, and a printer's oversized image
+// list does not freeze the windows.
 #include "AppTestSupport.h"
 #include "DesignFileWriter.h"
 #include "FakeTcpPrinter.h"
@@ -169,6 +170,46 @@ private slots:
         QVERIFY(!Manager().IsEnabled());
         close(open);
         QTRY_VERIFY(Manager().IsEnabled());
+    }
+
+    // LINE1 holds TWO already: while the operator is asked whether to overwrite it (ONE has gone),
+    // the batch ends. What went is written to flash while LINE1 is still there, and the operator is
+    // told which files did not go.
+    void aBatchEndedEarlyFlashesWhatWentAndNamesWhatDidNot_data()
+    {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<QStringList>("received");
+        QTest::newRow("another printer is selected") << "select" << QStringList{"ImageData ONE", "FlashWrite"};
+        QTest::newRow("the station closes (Exit)") << "exit" << QStringList{"ImageData ONE", "FlashWrite"};
+        QTest::newRow("the printer's link is lost") << "lost" << QStringList{"ImageData ONE"};
+    }
+    void aBatchEndedEarlyFlashesWhatWentAndNamesWhatDidNot()
+    {
+        QFETCH(QString, ending);
+        QFETCH(QStringList, received);
+        const quint64 line2 = Connect(QStringLiteral("LINE2"));
+        Connect(QStringLiteral("LINE1"), {"--image", File("held.Vega", "TWO")});
+        TSimulatorProcess& line1 = m_printers.back();
+        const QStringList files{File("one.Vega", "ONE"), File("two.Vega", "TWO"), File("three.Vega", "THREE")};
+        bool ended = false;
+        QString told;
+        AppTest::OnNextModal([&](QWidget* overwrite) {
+            TMessageBox::SetNextAnswer(QMessageBox::Cancel); // the box that says the batch was aborted
+            if (ending == QLatin1String("select"))
+                Manager().SelectPrinter(line2);
+            else if (ending == QLatin1String("exit"))
+                Main().close();
+            else
+                line1.Stop();
+            ended = QTest::qWaitFor([this] { return !m_windows->Station().Batch().IsRunning(); });
+            told = TMessageBox::LastShown().Text;
+            static_cast<QMessageBox*>(overwrite)->button(QMessageBox::Ok)->click();
+        });
+        QVERIFY(m_windows->Station().Batch().Start(files));
+        QTRY_VERIFY(ended);
+        QCOMPARE(told, QStringLiteral("Transfer Aborted. Not transferred: two.Vega, three.Vega"));
+        QTest::qWait(300); // whatever would still go out, goes out now
+        QCOMPARE(ImagesAndFlashWrites(line1), received);
     }
 
     // A printer reports 100,000 images: the station refuses the list, says so, and the windows go on

@@ -1,5 +1,6 @@
-// A connected printer that goes without the operator's "Disconnect" and comes back can be connected
-// again.
+// A connected printer that goes without the operator's "Disconnect": it ends the connection, its link
+// breaks, its COM port is given up. Each way is handled alike, and a printer that comes back can be
+// connected again.
 #include "FakeTcpPrinter.h"
 #include "RecordingViews.h"
 #include "SimulatorProcess.h"
@@ -21,6 +22,11 @@ class TestPrinterLoss : public QObject
     std::unique_ptr<TStation> m_station;
 
     TConnectionManager& Manager() { return m_station->Manager(); }
+    QString SelectedName()
+    {
+        const TCommChannel* selected = Manager().SelectedChannel();
+        return selected ? TCoder::Of(*selected).PrinterName : QString();
+    }
     // Connects the simulator over its TCP port, or its pseudo-terminal as COM9 chosen in "Com ports",
     // and waits until it is selected: its channel, or null.
     TCommChannel* Connect(const TSimulatorProcess& printer)
@@ -47,6 +53,53 @@ private slots:
         m_station = std::make_unique<TStation>(m_views.Views(), m_fonts, TDiscoveryAddress::NothingToFind());
     }
     void cleanup() { m_station.reset(); }
+
+    // LINE1 and LINE2 are connected, LINE2 last (so it is selected); one of them goes.
+    void everyWayAPrinterGoesIsHandledAlike_data()
+    {
+        QTest::addColumn<QString>("goes");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("the selected printer ends its connection") << "LINE2" << "ends" << "LINE2 MANUALLY DISCONNECTED!";
+        QTest::newRow("the selected printer's link is lost") << "LINE2" << "lost" << "LINE2 - CONNECTION LOST!";
+        QTest::newRow("a printer in the background loses its link") << "LINE1" << "lost" << "LINE1 - CONNECTION LOST!";
+        QTest::newRow("the selected printer's COM port is given up") << "LINE2" << "offline" << "";
+    }
+    void everyWayAPrinterGoesIsHandledAlike()
+    {
+        QFETCH(QString, goes);
+        QFETCH(QString, how);
+        QFETCH(QString, message);
+        TSimulatorProcess line1;
+        TSimulatorProcess line2;
+        QVERIFY(line1.Start({"--tcp", "0", "--no-discovery", "--name", "LINE1"}));
+        QVERIFY(line2.Start(how == QLatin1String("offline") ? QStringList{"--pty", "--name", "LINE2"}
+                                                            : QStringList{"--tcp", "0", "--no-discovery", "--name", "LINE2"}));
+        TCommChannel* first = Connect(line1);
+        TCommChannel* second = Connect(line2);
+        QVERIFY(first && second);
+        TCommChannel* going = goes == QLatin1String("LINE1") ? first : second;
+        const bool selected = going == second;
+        m_views.Calls.clear();
+
+        TSimulatorProcess& printer = going == first ? line1 : line2;
+        if (how == QLatin1String("ends"))
+            printer.Command("disconnect");
+        else if (how == QLatin1String("lost"))
+            printer.Stop();
+        else
+            Manager().SetSerialChannel(0, false);
+        QTRY_COMPARE(Manager().ConnectedList().size(), 1);
+
+        QVERIFY(!Manager().ConnectedList().contains(going));
+        QVERIFY(!going->IsConnected());
+        QCOMPARE(SelectedName(), selected ? QStringLiteral("LINE1") : QStringLiteral("LINE2"));
+        QVERIFY(m_views.Calls.contains(QStringLiteral("CloseOperatorRequests %1").arg(going->Id())));
+        QCOMPARE(m_views.CallsStartingWith(QStringLiteral("ShowMessage")),
+                 message.isEmpty() ? QStringList{} : QStringList{QStringLiteral("ShowMessage ") + message});
+        for (const char* call : {"HideTransfer", "HideImageDelete", "HideParameters", "HidePrintWindow", "ShowDisconnected"})
+            QVERIFY2(m_views.Calls.contains(QLatin1String(call)) == selected, call);
+    }
 
     // A printer switched off while it generates an image or writes its flash, and on again on its
     // port: the hold on sending belonged to the old link, and the connect request goes out.

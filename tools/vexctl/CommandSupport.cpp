@@ -26,6 +26,12 @@ int Commands::NoAnswer(const QString& what)
     return ExitCode::NoAnswer;
 }
 
+int Commands::PrinterGone(const QString& what)
+{
+    Err() << "vexctl: the printer went away " << what << Qt::endl;
+    return ExitCode::NoAnswer;
+}
+
 // "MEMORY WRITE ERROR!" is on standard error already, as the printer's fault.
 int Commands::FlashWriteResult(const TConsoleStation& station)
 {

@@ -107,9 +107,11 @@ int Commands::Send(TConsoleStation& station, const QStringList& files, const TOp
     batch.SetBarcodeCheck(
         options.Verify ? &LabelPreview::FirstUnreadableBarcode : TTransferBatch::BarcodeCheck(), false);
     batch.Start(files);
-    // The batch ends with the flash write, or with the printer's refusal.
+    // The batch ends with the flash write, or with the printer's refusal, or when the printer goes.
     const bool ended = station.Await(
         [&] { return !batch.IsRunning() && (views.FlashWriteDone || !views.TransferFailure.isEmpty()); });
+    if (!station.Printer()->IsConnected())
+        return PrinterGone(QStringLiteral("during the transfer"));
     if (!views.TransferFailure.isEmpty() && batch.Index() > 1)
         station.Await([&] { return views.FlashWriteDone; });
     if (!views.TransferFailure.isEmpty())

@@ -6,7 +6,6 @@
 
 #include <QEventLoop>
 #include <QHostAddress>
-#include <QPointer>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -43,7 +42,7 @@ bool TConsoleStation::Await(const std::function<bool()>& done, int timeoutMs)
         return done();
     QEventLoop loop;
     auto check = [&] {
-        if (done() || m_interrupted)
+        if (done() || m_interrupted || (m_connected && m_channel && !m_channel->IsConnected()))
             loop.quit();
     };
     QObject::connect(&m_views, &TConsoleViews::Changed, &loop, check);
@@ -107,8 +106,10 @@ int TConsoleStation::ConnectSerial(const QString& portOrDevice, QString* error)
 
 int TConsoleStation::AwaitConnected(TCommChannel* channel, QString* error)
 {
-    if (Await([this] { return Manager().SelectedChannel() != nullptr && m_views.ImageListReceived; }))
+    if (Await([this] { return Manager().SelectedChannel() != nullptr && m_views.ImageListReceived; })) {
+        m_connected = true;
         return ExitCode::Ok;
+    }
     *error = QStringLiteral("the printer at %1 does not answer").arg(channel->Name());
     return ExitCode::NoAnswer;
 }

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "ConsoleViews.h"
+#include "comm/CommChannel.h"
 #include "station/Station.h"
 
-#include <functional>
+#include <QPointer>
 
-class TCommChannel;
+#include <functional>
 
 // Exit codes of vexctl.
 namespace ExitCode {
@@ -41,7 +42,8 @@ public:
 
     // Runs the event loop until done() holds or the time limit has passed; false on the limit. The
     // limit starts again whenever the printer acknowledges a packet, so a long transfer to a
-    // printer that keeps answering is not cut short. An interruption ends every wait.
+    // printer that keeps answering is not cut short. An interruption ends every wait, and so does the
+    // printer going away once it was connected.
     bool Await(const std::function<bool()>& done, int timeoutMs = -1);
     // Ctrl-C: the wait under way and every later one end at once.
     void Interrupt() { m_interrupted = true; }
@@ -54,7 +56,9 @@ public:
     // Closes the link at once: for a printer that has stopped answering.
     void Abandon();
 
-    TCommChannel* Printer() { return Manager().SelectedChannel(); }
+    // The printer's link once it is being connected; it stays the command's printer when the printer
+    // goes (its link is then no longer connected).
+    TCommChannel* Printer() { return m_channel; }
     // Waits until everything queued for the printer has been acknowledged.
     bool AwaitQueueSent();
 
@@ -66,6 +70,7 @@ private:
     TConsoleViews& m_views;
     int m_timeoutMs;
     TStation m_station;
-    TCommChannel* m_channel = nullptr; // the printer's link, once it is being connected
+    QPointer<TCommChannel> m_channel; // the printer's link, once it is being connected
+    bool m_connected = false;         // the printer has acknowledged the connection
     bool m_interrupted = false;
 };

@@ -3,6 +3,7 @@
 // window's items) with arbitrary packets, acknowledgements, unasked messages and drops, mixed with
 // the operator's actions. The input is a series of records; packets get a valid checksum so that they
 // reach the links.
+#include "FuzzInput.h"
 #include "coder/Coder.h"
 #include "comm/SerialChannel.h"
 #include "comm/XLPacketAssembler.h"
@@ -16,26 +17,6 @@
 #include <array>
 
 namespace {
-
-class Input
-{
-public:
-    Input(const uint8_t* data, size_t size) : m_data(data), m_size(size) {}
-    bool AtEnd() const { return m_at >= m_size; }
-    quint8 Byte() { return AtEnd() ? 0 : m_data[m_at++]; }
-    QByteArrayView Bytes(size_t count)
-    {
-        const size_t take = std::min(count, m_size - m_at);
-        const QByteArrayView bytes(reinterpret_cast<const char*>(m_data + m_at), qsizetype(take));
-        m_at += take;
-        return bytes;
-    }
-
-private:
-    const uint8_t* m_data;
-    size_t m_size;
-    size_t m_at = 0;
-};
 
 // The two printers: COM1 and COM2, on a device that takes and gives nothing, so that every byte the
 // printers send comes from the input.
@@ -158,26 +139,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static const TFontMap fonts;
     TStation station(views.Views(), fonts, TDiscoveryAddress::NothingToFind());
     const Printers printers(station);
-    Input input(data, size);
+    FuzzInput input(data, size);
     while (!input.AtEnd()) {
         const quint8 control = input.Byte();
         if (control & 0x80) {
             Act(station, printers, control);
             continue;
         }
-        TXLPacket packet(quint16(control & 0x3)); // size code
-        packet.MessageNo = input.Byte();
-        packet.PacketNo = input.Byte();
-        const int length = std::min<int>(XLMaxPayload, ((control >> 2) & 0x3) * 256 + input.Byte());
-        const QByteArrayView payload = input.Bytes(size_t(length));
-        packet.WriteHeader(quint16(payload.size()));
-        packet.Stream.Write(payload);
+        const QByteArray packet = input.Packet(control);
         TCommChannel* channel = printers.Channel((control >> 4) & 1);
         if (!channel)
             continue;
         TXLPacketAssembler assembler(
             [channel](std::unique_ptr<TXLPacket> received) { channel->OnPacketReceived(std::move(received)); });
-        assembler.ProcessBytes(packet.Stream.Bytes());
+        assembler.ProcessBytes(packet);
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;

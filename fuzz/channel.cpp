@@ -1,6 +1,7 @@
 // Arbitrary packet sequences into a channel with its coder, mixed with the station's own actions:
 // queued messages, retry expiries, selection, connect and disconnect. The input is a series of
 // records; packets get a valid checksum so that they reach the channel.
+#include "FuzzInput.h"
 #include "comm/CommChannel.h"
 #include "images/FontUnit.h"
 #include "station/SilentViews.h"
@@ -18,27 +19,7 @@ public:
     void SendPacket(const TXLPacket&) override {}
 };
 
-class Input
-{
-public:
-    Input(const uint8_t* data, size_t size) : m_data(data), m_size(size) {}
-    bool AtEnd() const { return m_at >= m_size; }
-    quint8 Byte() { return AtEnd() ? 0 : m_data[m_at++]; }
-    QByteArrayView Bytes(size_t count)
-    {
-        const size_t take = std::min(count, m_size - m_at);
-        const QByteArrayView bytes(reinterpret_cast<const char*>(m_data + m_at), qsizetype(take));
-        m_at += take;
-        return bytes;
-    }
-
-private:
-    const uint8_t* m_data;
-    size_t m_size;
-    size_t m_at = 0;
-};
-
-void Act(SilentChannel& channel, quint8 action, Input& input)
+void Act(SilentChannel& channel, quint8 action, FuzzInput& input)
 {
     switch (action & 0x7) {
     case 0:
@@ -87,21 +68,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     SilentChannel channel(QStringLiteral("fuzz"), 3000, station.PrinterFactory());
     TXLPacketAssembler assembler(
         [&](std::unique_ptr<TXLPacket> packet) { channel.OnPacketReceived(std::move(packet)); });
-    Input input(data, size);
+    FuzzInput input(data, size);
     while (!input.AtEnd()) {
         const quint8 control = input.Byte();
         if (control & 0x80) {
             Act(channel, control, input);
             continue;
         }
-        TXLPacket packet(quint16(control & 0x3)); // size code
-        packet.MessageNo = input.Byte();
-        packet.PacketNo = input.Byte();
-        const int length = std::min<int>(XLMaxPayload, ((control >> 2) & 0x3) * 256 + input.Byte());
-        const QByteArrayView payload = input.Bytes(size_t(length));
-        packet.WriteHeader(quint16(payload.size()));
-        packet.Stream.Write(payload);
-        assembler.ProcessBytes(packet.Stream.Bytes());
+        assembler.ProcessBytes(input.Packet(control));
     }
     return 0;
 }

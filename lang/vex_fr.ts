@@ -53,12 +53,20 @@
         <source>Unknown Printer</source>
         <translation>Imprimante inconnue</translation>
     </message>
+    <message>
+        <source>%1 - REPORT TOO LARGE, REFUSED!</source>
+        <translation>%1 - RAPPORT TROP VOLUMINEUX, REFUSÉ&#xa0;!</translation>
+    </message>
 </context>
 <context>
     <name>TConnectionManager</name>
     <message>
         <source>%1 MANUALLY DISCONNECTED!</source>
         <translation>%1&#xa0;: DÉCONNEXION MANUELLE&#xa0;!</translation>
+    </message>
+    <message>
+        <source>%1 - CONNECTION LOST!</source>
+        <translation>%1 - CONNEXION PERDUE&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -1054,6 +1062,10 @@ Lu : %2</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Transfer Aborted. Not transferred: %1</source>
+        <translation>Transfert annulé. Non transférés&#xa0;: %1</translation>
     </message>
 </context>
 <context>

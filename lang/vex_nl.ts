@@ -53,12 +53,20 @@
         <source>Unknown Printer</source>
         <translation>Onbekende printer</translation>
     </message>
+    <message>
+        <source>%1 - REPORT TOO LARGE, REFUSED!</source>
+        <translation>%1 - RAPPORT TE GROOT, GEWEIGERD!</translation>
+    </message>
 </context>
 <context>
     <name>TConnectionManager</name>
     <message>
         <source>%1 MANUALLY DISCONNECTED!</source>
         <translation>%1 HANDMATIG LOSGEKOPPELD!</translation>
+    </message>
+    <message>
+        <source>%1 - CONNECTION LOST!</source>
+        <translation>%1 - VERBINDING VERLOREN!</translation>
     </message>
 </context>
 <context>
@@ -1054,6 +1062,10 @@ Gelezen: %2</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Transfer Aborted. Not transferred: %1</source>
+        <translation>Overdracht afgebroken. Niet overgedragen: %1</translation>
     </message>
 </context>
 <context>

@@ -113,14 +113,13 @@ void TStationWindows::ReloadWindowTexts()
 }
 
 // The "Connections" window is hidden meanwhile and keeps its lists; they are rebuilt at the next
-// refresh. A window that had disabled it (a transfer going on) finds it disabled again afterwards.
+// refresh. A window that had disabled it (a transfer going on) keeps it disabled afterwards.
 void TStationWindows::LanguageSelectClick(qint32 localeId)
 {
     if (!LoadLanguagePack(localeId))
         return;
     TConnectionManager& manager = m_station->Manager();
-    const bool managerWasEnabled = manager.IsEnabled();
-    manager.SetEnabled(false);
+    manager.SetEnabled(this, false);
     const bool managerWasVisible = m_connections->IsWindowVisible();
     if (managerWasVisible)
         m_connections->HideWindow();
@@ -138,5 +137,5 @@ void TStationWindows::LanguageSelectClick(qint32 localeId)
 
     if (managerWasVisible)
         m_connections->ShowWindow();
-    manager.SetEnabled(managerWasEnabled);
+    manager.SetEnabled(this, true);
 }

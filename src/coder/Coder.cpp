@@ -1,6 +1,7 @@
 #include "coder/Coder.h"
 
 #include "coder/CoderEvents.h"
+#include "coder/ReplyLimits.h"
 #include "comm/CommChannel.h"
 #include "comm/XLMessage.h"
 #include "platform/Logging.h"
@@ -69,6 +70,12 @@ void TCoder::HandleMessage(TXLMessage& message)
 {
     message.SetPosition(0);
     qCDebug(lcCoder) << Channel.Name() << "handles" << Qt::hex << message.Id << message.Sub;
+    if (!ReplyLimits::Fits(message)) {
+        qCWarning(lcCoder) << Channel.Name() << "refuses a report of" << message.Size() << "bytes:" << Qt::hex
+                           << message.Id << message.Sub;
+        ReportFault(QCoreApplication::translate("TCoder", "%1 - REPORT TOO LARGE, REFUSED!").arg(PrinterName));
+        return;
+    }
     switch (message.Id) {
     case XLReceive::ConnectionId:
         if (message.Sub == XLReceive::DisconnectNoticeSub)
@@ -87,8 +94,14 @@ void TCoder::HandleMessage(TXLMessage& message)
     }
 }
 
+// Taken only on a link that asked for the connection: a host that answers the probe of discovery
+// with an acknowledgement nobody asked for does not become the selected printer.
 void TCoder::HandleConnectAck(TXLMessage& message)
 {
+    if (!Channel.ConnectRequested()) {
+        qCWarning(lcCoder) << Channel.Name() << "ignores a connect acknowledgement nobody asked for";
+        return;
+    }
     Model = quint8(message.Sub & 0xFF);
     StatusWord = message.ReadU16();
     ReadCurrentImages(message);
@@ -138,7 +151,7 @@ void TCoder::HandleStatus(TXLMessage& message)
         break;
     case FlashWriteDone:
         if (Selected)
-            m_events.FlashWriteEnded();
+            m_events.FlashWriteEnded(true);
         Queue(XLSend::RequestImageList);
         break;
     case PrintCountInfo:
@@ -178,7 +191,7 @@ void TCoder::HandleStatus(TXLMessage& message)
         break;
     case ImageDeleted:
         if (Selected)
-            m_events.ImageDeleted(message.MessageNo);
+            m_events.ImageDeleted(Channel.Id(), message.MessageNo);
         break;
     case InsufficientMemory:
         if (Selected)
@@ -194,18 +207,18 @@ void TCoder::HandleStatus(TXLMessage& message)
         Version = message.ReadString();
         break;
     case PrintCycleTimeout:
-        m_events.FaultReported(QCoreApplication::translate("TCoder", "%1 - PRINT CYCLE TIMEOUT!").arg(PrinterName));
+        ReportFault(QCoreApplication::translate("TCoder", "%1 - PRINT CYCLE TIMEOUT!").arg(PrinterName));
         break;
     case PositioningError:
-        m_events.FaultReported(QCoreApplication::translate("TCoder", "%1 - PRINTHEAD POSITIONING ERROR!").arg(PrinterName));
+        ReportFault(QCoreApplication::translate("TCoder", "%1 - PRINTHEAD POSITIONING ERROR!").arg(PrinterName));
         break;
     case Disconnected:
         Connected = false;
         break;
     case MemoryWriteError:
         if (Selected)
-            m_events.FlashWriteEnded();
-        m_events.FaultReported(QCoreApplication::translate("TCoder", "MEMORY WRITE ERROR!"));
+            m_events.FlashWriteEnded(false);
+        ReportFault(QCoreApplication::translate("TCoder", "MEMORY WRITE ERROR!"));
         break;
     case ImageItems:
         if (Selected)
@@ -215,9 +228,11 @@ void TCoder::HandleStatus(TXLMessage& message)
         Version = message.ReadString();
         break;
     case RibbonFault:
-        m_events.FaultReported(QCoreApplication::translate("TCoder", "%1 - RIBBON FAULT!").arg(PrinterName));
+        ReportFault(QCoreApplication::translate("TCoder", "%1 - RIBBON FAULT!").arg(PrinterName));
         break;
     case ClockInfo: {
+        if (!Connected)
+            break; // the clock dialog opens for a printer that was asked, which is a connected one
         const quint16 year = message.ReadU16();
         const quint8 month = message.ReadU8();
         const quint8 day = message.ReadU8();
@@ -233,16 +248,20 @@ void TCoder::HandleStatus(TXLMessage& message)
 
 // Each request waits for the operator in a modal window; everything needed is read from the message
 // first, because other messages may be handled meanwhile. The answer goes back to the printer that
-// asked, whichever printer is selected by then.
+// asked, whichever printer is selected by then, while it is still connected. Only a connected printer
+// asks: a host on the network opens no window by answering the probe of discovery with a request.
 void TCoder::HandleOperatorRequest(TXLMessage& message)
 {
     using namespace XLReceive;
+    if (!Connected)
+        return;
+    const quint64 printer = Channel.Id();
     switch (message.Sub) {
     case OperatorTextRequest: {
         const QString prompt = message.ReadString();
         const QString text = message.ReadString();
         const quint8 maxLength = message.ReadU8();
-        if (const auto answer = m_events.OperatorTextRequest(prompt, text, maxLength)) {
+        if (const auto answer = m_events.OperatorTextRequest(printer, prompt, text, maxLength); answer && Connected) {
             auto reply = std::make_unique<TXLMessage>(XLSend::OperatorTextReply);
             reply->WriteString(*answer);
             Channel.QueueMessage(std::move(reply));
@@ -250,7 +269,7 @@ void TCoder::HandleOperatorRequest(TXLMessage& message)
         break;
     }
     case OperatorDateRequest:
-        if (const auto date = m_events.OperatorDateRequest()) {
+        if (const auto date = m_events.OperatorDateRequest(printer); date && Connected) {
             auto reply = std::make_unique<TXLMessage>(XLSend::OperatorDateReply);
             reply->WriteU8(quint8(date->day()));
             reply->WriteU8(quint8(date->month()));
@@ -264,7 +283,8 @@ void TCoder::HandleOperatorRequest(TXLMessage& message)
         const auto limitA = qint32(message.ReadU32());
         const auto limitB = qint32(message.ReadU32());
         const quint8 itemNumber = message.ReadU8();
-        if (const auto answer = m_events.OperatorNumericRequest(value, limitA, limitB, itemNumber)) {
+        if (const auto answer = m_events.OperatorNumericRequest(printer, value, limitA, limitB, itemNumber);
+            answer && Connected) {
             auto reply = std::make_unique<TXLMessage>(XLSend::OperatorNumericReply);
             reply->WriteU32(quint32(*answer));
             Channel.QueueMessage(std::move(reply));
@@ -274,6 +294,14 @@ void TCoder::HandleOperatorRequest(TXLMessage& message)
     default:
         break;
     }
+}
+
+// Faults go to the message window for every connected printer, selected or not; a printer that is
+// not connected opens no window.
+void TCoder::ReportFault(const QString& text)
+{
+    if (Connected)
+        m_events.FaultReported(text);
 }
 
 void TCoder::Refresh()

@@ -73,6 +73,7 @@ private:
     void HandleStatus(TXLMessage& message);
     void HandleOperatorRequest(TXLMessage& message);
     void ReadCurrentImages(TXLMessage& message);
+    void ReportFault(const QString& text);
     void Queue(TXLMessageKind kind);
 
     TCoderEvents& m_events;

@@ -36,21 +36,23 @@ public:
     virtual void InsufficientMemory() = 0;
     virtual void TransferFailed() = 0;
     virtual void GeneratingImage() = 0;
-    virtual void ImageDeleted(quint8 reportNo) = 0;
+    virtual void ImageDeleted(quint64 printer, quint8 reportNo) = 0;
     virtual void ImageItemsReported(const TXLMessage& report) = 0;
     virtual void ParametersReported(const TXLMessage& parameterData) = 0;
     virtual void FlashWriteStarted() = 0;
-    virtual void FlashWriteEnded() = 0;
+    // The printer has written its memory to flash, or reported that it could not (written false).
+    virtual void FlashWriteEnded(bool written) = 0;
 
-    // Any printer.
+    // Any printer; faults, clock reports and operator requests only from a connected one. A request
+    // names the printer that asks by its channel's id.
     virtual void StatusChanged(const TCoder& coder) = 0;
     virtual void ConnectAcknowledged(TCoder& coder) = 0;
     virtual void FaultReported(const QString& text) = 0;
     virtual void ClockReported(const TCoder& coder, quint16 year, quint8 month, quint8 day, quint8 hour,
                                quint8 minute) = 0;
-    virtual std::optional<QString> OperatorTextRequest(const QString& prompt, const QString& text,
-                                                       quint8 maxLength) = 0;
-    virtual std::optional<QDate> OperatorDateRequest() = 0;
-    virtual std::optional<qint32> OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
-                                                         quint8 itemNumber) = 0;
+    virtual std::optional<QString> OperatorTextRequest(quint64 printer, const QString& prompt,
+                                                       const QString& text, quint8 maxLength) = 0;
+    virtual std::optional<QDate> OperatorDateRequest(quint64 printer) = 0;
+    virtual std::optional<qint32> OperatorNumericRequest(quint64 printer, qint32 value, qint32 limitA,
+                                                         qint32 limitB, quint8 itemNumber) = 0;
 };

@@ -54,22 +54,31 @@ void TCommChannel::ConnectionLost()
     emit LinkLost();
 }
 
+// Sending held for a printer on an earlier link (it was generating an image or writing its flash
+// when it went) must not hold the connect request of this one.
 void TCommChannel::Connect()
 {
     m_disconnectWhenIdle = false;
+    m_peer->SetBusy(false);
     m_peer->SetSelected(true);
+    m_connectRequested = true;
     QueueMessage(std::make_unique<TXLMessage>(XLSend::ConnectRequest));
 }
 
-// What is queued for a link that closes is dropped with it: a packet awaiting acknowledgement would
-// otherwise hold the queue of the next link forever, and old commands must not reach the printer
-// when the operator connects again later.
+// Everything the link held goes with it. What is queued is dropped: a packet awaiting
+// acknowledgement would otherwise hold the queue of the next link forever, and old commands must
+// not reach the printer when the operator connects again later. A hold on sending waited for a
+// packet of this link, which will not come; a message half received will not be completed.
 void TCommChannel::Close()
 {
     ClearSendQueue();
     m_peer->SetSelected(false);
     m_peer->SetConnected(false);
+    m_peer->SetBusy(false);
+    m_joiner.Reset();
     m_disconnectWhenIdle = false;
+    m_connectRequested = false;
+    m_unanswered = !m_answeredBefore;
     ++m_linkSerial;
 }
 
@@ -204,6 +213,7 @@ void TCommChannel::OnAckReceived(quint8 messageNo, quint8 packetNo)
         packetNo != m_currentPacket->PacketNo)
         return;
     m_unanswered = false;
+    m_answeredBefore = true;
     m_retryTimer.stop();
     // The acknowledged packet stays current while the printer's state takes the acknowledgement: it
     // may wait for the operator, and nothing may start the head message again meanwhile.

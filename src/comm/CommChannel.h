@@ -69,7 +69,13 @@ public:
     quint16 Port() const { return m_port; }
     TLinkPeer& Peer() { return *m_peer; }
     const TLinkPeer& Peer() const { return *m_peer; }
+    // The printer has left a message unanswered on this link (or never answered at all). A link that
+    // closes takes its unanswered messages with it: a printer that answered before counts as
+    // answering again until a message on its next link goes unanswered.
     bool Unanswered() const { return m_unanswered; }
+    // A connect request went out on this link: only then is the printer's connect acknowledgement
+    // taken.
+    bool ConnectRequested() const { return m_connectRequested; }
     quint8 MessageNo() const { return m_messageNo; }
     const QTimer& RetryTimer() const { return m_retryTimer; }
     int RetryCount() const { return m_retryCount; }
@@ -135,6 +141,8 @@ private:
     bool m_disconnectWhenIdle = false;
     TXLMessageJoiner m_joiner;
     bool m_unanswered = true;
+    bool m_answeredBefore = false; // the printer has acknowledged a packet on some link
+    bool m_connectRequested = false;
     int m_callDepth = 0;
     // Counts the messages started and the links closed, so that code returning from a call out can
     // tell whether the message it worked on, or the link, is still the same.

@@ -6,6 +6,7 @@
 #include "comm/SerialChannel.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
 TConnectionManager::TConnectionManager(const TStationViews& views, TCoderEvents& coderEvents,
                                        const TDiscoveryAddress& discovery, QObject* parent)
@@ -25,12 +26,19 @@ TConnectionManager::~TConnectionManager()
     qDeleteAll(m_networkList->Channels());
 }
 
+// Every way a printer goes that the operator did not ask for ends in PrinterLost.
 void TConnectionManager::Watch(TCommChannel* channel)
 {
-    connect(channel, &TCommChannel::LinkLost, this, &TConnectionManager::UpdateChannelIcons);
+    connect(channel, &TCommChannel::LinkLost, this, [this, channel] {
+        PrinterLost(*channel, TPrinterLoss::LinkLost);
+        UpdateChannelIcons();
+    });
     connect(channel, &TCommChannel::PrinterEndedConnection, this,
-            [this, channel] { PrinterDisconnected(*channel); });
-    connect(channel, &TCommChannel::WentOffline, this, &TConnectionManager::RefreshListView);
+            [this, channel] { PrinterLost(*channel, TPrinterLoss::EndedConnection); });
+    connect(channel, &TCommChannel::WentOffline, this, [this, channel] {
+        PrinterLost(*channel, TPrinterLoss::WentOffline);
+        RefreshListView();
+    });
 }
 
 TSerialChannel* TConnectionManager::CreateSerialChannel(const QString& name, int portNumber,
@@ -114,7 +122,7 @@ TConnectionEntry TConnectionManager::EntryFor(const TCommChannel& channel) const
 
 void TConnectionManager::BuildChannelLists()
 {
-    if (m_enabled) {
+    if (IsEnabled()) {
         m_refreshTimer.stop();
         m_serialList.BuildList();
         m_networkList->BuildList();
@@ -152,10 +160,15 @@ QString TConnectionManager::GetSerialChannelName(int index) const
     return channel ? channel->Name() : QString();
 }
 
-void TConnectionManager::SetEnabled(bool enabled)
+void TConnectionManager::SetEnabled(const void* window, bool enabled)
 {
-    m_enabled = enabled;
-    m_views.Connections.SetEnabled(enabled);
+    const bool wasEnabled = IsEnabled();
+    if (enabled)
+        m_disabledBy.remove(window);
+    else
+        m_disabledBy.insert(window);
+    if (IsEnabled() != wasEnabled)
+        m_views.Connections.SetEnabled(IsEnabled());
 }
 
 // The newly connected printer always becomes the selected one.
@@ -167,9 +180,9 @@ void TConnectionManager::ConnectAcknowledged(TCommChannel& channel)
     if (TCommChannel* previous = SelectedChannel())
         previous->SetSelected(false);
     m_selectedIndex = int(m_connected.size()) - 1;
-    emit SelectionChanged();
     m_views.Main.UpdateForm(TCoder::Of(channel));
     UpdateChannelIcons();
+    emit SelectionChanged();
 }
 
 void TConnectionManager::RemoveFromConnected(int position)
@@ -186,34 +199,53 @@ void TConnectionManager::SelectAgain(TCommChannel* previous)
     if (m_selectedIndex >= m_connected.size())
         m_selectedIndex = int(m_connected.size()) - 1;
     TCommChannel* next = SelectedChannel();
-    if (next != previous)
-        emit SelectionChanged();
     if (next)
         next->SetSelected(true);
+    if (next != previous)
+        emit SelectionChanged();
 }
 
-// The printer itself ended the connection.
-void TConnectionManager::PrinterDisconnected(TCommChannel& channel)
+// The windows that work with the printer go with it; so does what it asked the operator. The
+// "Connections" window is enabled again as those windows close, each under its own name.
+void TConnectionManager::PrinterLost(TCommChannel& channel, TPrinterLoss loss)
 {
     const int position = int(m_connected.indexOf(&channel));
     if (position < 0)
         return;
     const bool wasSelected = position == m_selectedIndex;
     RemoveFromConnected(position);
-    const QString printerName = TCoder::Of(channel).PrinterName;
-    channel.Abort();
-    m_views.Operator.ShowMessage(
-        QCoreApplication::translate("TConnectionManager", "%1 MANUALLY DISCONNECTED!").arg(printerName));
+    // Every other way of going has closed the link already.
+    if (loss == TPrinterLoss::EndedConnection)
+        channel.Abort();
+    ShowLoss(TCoder::Of(channel), loss);
+    m_views.Operator.CloseOperatorRequests(channel.Id());
     if (!wasSelected)
         return;
     m_views.Transfer.HideTransfer();
     m_views.ImageDialogs.HideImageDelete();
     m_views.Parameters.HideParameters();
     m_views.Print.HidePrintWindow();
-    m_views.Operator.CloseOperatorRequests();
     m_views.Main.ShowDisconnected();
+    if (loss == TPrinterLoss::Dropped) {
+        // A discovery drops every silent printer at once: the last of those that stay is selected.
+        m_selectedIndex = -1;
+        for (int i = int(m_connected.size()) - 1; i >= 0 && m_selectedIndex < 0; --i)
+            if (IsListed(m_connected[i]))
+                m_selectedIndex = i;
+    }
     SelectAgain(&channel);
-    SetEnabled(true);
+}
+
+// The operator gave up the port, or discovery dropped the printer: nothing to tell.
+void TConnectionManager::ShowLoss(const TCoder& coder, TPrinterLoss loss)
+{
+    QString text;
+    if (loss == TPrinterLoss::EndedConnection)
+        text = QCoreApplication::translate("TConnectionManager", "%1 MANUALLY DISCONNECTED!");
+    else if (loss == TPrinterLoss::LinkLost)
+        text = QCoreApplication::translate("TConnectionManager", "%1 - CONNECTION LOST!");
+    if (!text.isEmpty())
+        m_views.Operator.ShowMessage(text.arg(coder.PrinterName));
 }
 
 // Only what changed is told, so that the window keeps the operator's selection.
@@ -286,23 +318,14 @@ void TConnectionManager::RefreshListView()
     ReleaseRetired();
 }
 
-// Connected printers whose channel has left both lists are dropped; if the selected one goes, the
-// last remaining connected printer becomes selected.
+// Connected printers whose channel has left both lists are lost; if the selected one goes, the last
+// remaining connected printer becomes selected. A copy of the list: a loss may wait for the operator.
 void TConnectionManager::PruneConnected()
 {
-    TCommChannel* selected = SelectedChannel();
-    bool selectedRemoved = false;
-    for (int position = int(m_connected.size()) - 1; position >= 0; --position) {
-        if (IsListed(m_connected[position]))
-            continue;
-        selectedRemoved = selectedRemoved || position == m_selectedIndex;
-        RemoveFromConnected(position);
-    }
-    if (!selectedRemoved)
-        return;
-    m_selectedIndex = int(m_connected.size()) - 1;
-    m_views.Main.ShowDisconnected();
-    SelectAgain(selected);
+    const QList<TCommChannel*> connected = m_connected;
+    for (auto it = connected.rbegin(); it != connected.rend(); ++it)
+        if (m_connected.contains(*it) && !IsListed(*it))
+            PrinterLost(**it, TPrinterLoss::Dropped);
 }
 
 void TConnectionManager::SelectPrinter(quint64 id)
@@ -314,27 +337,27 @@ void TConnectionManager::SelectPrinter(quint64 id)
     if (TCommChannel* previous = SelectedChannel())
         previous->SetSelected(false);
     m_selectedIndex = position;
-    emit SelectionChanged();
     channel->SetSelected(true);
+    emit SelectionChanged();
 }
 
 void TConnectionManager::ConnectPrinter(quint64 id)
 {
     if (!FindChannel(id))
         return;
-    SetEnabled(false);
+    SetEnabled(this, false);
     // The channel is looked up again: it may have been dropped while the window was disabled.
     if (TCommChannel* channel = FindChannel(id); channel && !channel->IsConnected())
         channel->Connect();
-    SetEnabled(true);
+    SetEnabled(this, true);
 }
 
 void TConnectionManager::DisconnectPrinter(quint64 id)
 {
-    SetEnabled(false);
+    SetEnabled(this, false);
     if (const int position = int(m_connected.indexOf(FindChannel(id))); position >= 0)
         DisconnectAt(position);
-    SetEnabled(true);
+    SetEnabled(this, true);
 }
 
 std::optional<TPrinterProperties> TConnectionManager::PropertiesOf(quint64 id) const
@@ -361,17 +384,21 @@ TConnectionCommands TConnectionManager::CommandsFor(quint64 id) const
     return {!channel->IsConnected(), m_connected.contains(channel), true};
 }
 
-// Disconnecting the selected printer selects the one that followed it, or the last one.
+// Disconnecting the selected printer selects the one that followed it, or the last one. The new
+// selection comes first: the work that ends with it (a batch's flash write) still reaches the
+// printer before its disconnect request. Meanwhile the operator may be asked, and the printer may
+// go by itself.
 void TConnectionManager::DisconnectAt(int position)
 {
     if (position < 0 || position >= m_connected.size())
         return;
-    TCommChannel* channel = m_connected[position];
+    const QPointer<TCommChannel> channel = m_connected[position];
     TCommChannel* selected = SelectedChannel();
     RemoveFromConnected(position);
-    channel->SendDisconnect();
     m_views.Main.ShowDisconnected();
     SelectAgain(selected);
+    if (channel && channel->IsConnected())
+        channel->SendDisconnect();
 }
 
 void TConnectionManager::DisconnectAll()

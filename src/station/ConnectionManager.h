@@ -8,10 +8,12 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QTimer>
 
 #include <optional>
 
+class TCoder;
 class TCoderEvents;
 class TCommChannel;
 class TNetChannel;
@@ -24,6 +26,15 @@ struct TPrinterProperties
     // The model's name and the firmware's version, or "Disconnected" when the printer never said.
     QString FirmwareVersion;
     TLinkAddress Address;
+};
+
+// How a connected printer went without the operator's "Disconnect".
+enum class TPrinterLoss
+{
+    EndedConnection, // the printer said that it ends the connection
+    LinkLost,        // its link broke (a TCP connection the printer closed or reset)
+    WentOffline,     // its COM port was given up
+    Dropped,         // discovery dropped it: it did not answer, or left a message unanswered
 };
 
 // Which of the "Connections" window's commands do something for a printer.
@@ -67,7 +78,14 @@ public:
 
     // Reports from the printers.
     void ConnectAcknowledged(TCommChannel& channel);
-    void PrinterDisconnected(TCommChannel& channel);
+    // The one way every connected printer goes that the operator did not disconnect: it leaves the
+    // connected printers, its link is closed, its operator requests close unanswered, and when it was
+    // the selected one the windows that work with it hide and another printer is selected. The
+    // operator is told unless the operator gave up its port. A printer that is not connected
+    // (a probe, a link already disconnected) changes nothing here.
+    void PrinterLost(TCommChannel& channel, TPrinterLoss loss);
+    // The printer itself ended the connection.
+    void PrinterDisconnected(TCommChannel& channel) { PrinterLost(channel, TPrinterLoss::EndedConnection); }
     void UpdateChannelIcons();
     // A printer's report changes its own entry only.
     void UpdateChannelIcon(const TCommChannel& channel);
@@ -89,10 +107,11 @@ public:
     TNetChannel* AddNetworkPrinter(const QString& host, quint16 port);
     TSerialChannel* AddSerialPrinter(const QString& name, int portNumber, const QString& device = {});
 
-    // Windows that work with the selected printer disable the "Connections" window meanwhile; the
-    // manager keeps that state, and a disabled manager does not rebuild its lists.
-    void SetEnabled(bool enabled);
-    bool IsEnabled() const { return m_enabled; }
+    // Windows that work with the selected printer disable the "Connections" window meanwhile, each
+    // under its own name (itself): the window is enabled again once every window that disabled it
+    // has enabled it again, whatever the order. A disabled manager does not rebuild its lists.
+    void SetEnabled(const void* window, bool enabled);
+    bool IsEnabled() const { return m_disabledBy.isEmpty(); }
 
     const TSerialList& SerialList() const { return m_serialList; }
     TNetworkList& NetworkList() { return *m_networkList; }
@@ -111,7 +130,8 @@ public:
     void Retire(TCommChannel* channel);
 
 signals:
-    // The selected printer is another one, or none.
+    // The selected printer is another one, or none. Emitted once the manager's own state is final:
+    // what it sets off may wait for the operator.
     void SelectionChanged();
 
 private:
@@ -122,6 +142,7 @@ private:
     void RemoveFromConnected(int position);
     void SelectAgain(TCommChannel* previous);
     void PruneConnected();
+    void ShowLoss(const TCoder& coder, TPrinterLoss loss);
     void ReleaseRetired();
 
     const TStationViews m_views;
@@ -133,6 +154,6 @@ private:
     QList<TConnectionEntry> m_entries;
     QList<TCommChannel*> m_retired;
     QTimer m_refreshTimer;
-    bool m_enabled = true;
+    QSet<const void*> m_disabledBy;
     bool m_shuttingDown = false;
 };

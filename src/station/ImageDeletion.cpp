@@ -16,6 +16,7 @@ bool TImageDeletion::Start(QStringList names)
 {
     ImageMessages::SortImageNames(names);
     m_names = names;
+    m_printer = m_selectedPrinter();
     m_awaitingFirst = true;
     if (m_names.isEmpty()) {
         m_view.HideImageDelete();
@@ -25,15 +26,16 @@ bool TImageDeletion::Start(QStringList names)
     return true;
 }
 
-void TImageDeletion::DeletionReported(quint8 reportNo)
+void TImageDeletion::DeletionReported(quint64 printer, quint8 reportNo)
 {
-    if (m_names.isEmpty())
+    if (m_names.isEmpty() || printer != m_printer)
         return;
-    if (m_awaitingFirst && reportNo == m_lastReportNo)
+    const auto last = m_lastReportOf.constFind(printer);
+    if (m_awaitingFirst && last != m_lastReportOf.cend() && *last == reportNo)
         return;
     // Settled before anything is told: the dialog may wait for the operator meanwhile.
     m_awaitingFirst = false;
-    m_lastReportNo = reportNo;
+    m_lastReportOf.insert(printer, reportNo);
     m_names.removeFirst();
     const QStringList remaining = m_names;
     if (remaining.isEmpty())

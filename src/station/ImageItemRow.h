@@ -22,4 +22,5 @@ enum class TImageItemsEnd
     NoItemMark,  // a byte that does not start an item
     UnknownType, // a type code the station does not know (a barcode of an unknown symbology is skipped)
     NotANumber,  // an item number or a line or element count that is not a decimal number
+    TooManyRows, // more rows than an image of a printer can have: the rows beyond are not read
 };

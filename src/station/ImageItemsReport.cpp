@@ -1,5 +1,6 @@
 #include "station/ImageItemsReport.h"
 
+#include "coder/ReplyLimits.h"
 #include "comm/XLMessage.h"
 #include "images/DateItems.h"
 #include "images/GraphicItems.h"
@@ -91,6 +92,10 @@ TImageItemsEnd ReadItems(TXLMessage& message, TImageItems& items)
         items.Items.Append(typeName, std::move(choice.Item));
         if (error)
             return TImageItemsEnd::NotANumber;
+        if (items.Rows.size() > ReplyLimits::MaxItemRows) {
+            items.Rows.resize(ReplyLimits::MaxItemRows);
+            return TImageItemsEnd::TooManyRows;
+        }
     }
     return TImageItemsEnd::Complete;
 }

@@ -123,7 +123,10 @@ void TNetworkList::OnDiscoveryReply(const QByteArray& datagram, const QHostAddre
 }
 
 // A reply names ports; any host can send one, as often as it likes. A port already listed or being
-// probed counts as found; a new one is probed, up to MaxProbesPerDiscovery in one discovery.
+// probed counts as found; a new one is probed, up to MaxProbesPerDiscovery in one discovery. A listed
+// printer whose link left a message unanswered is asked too: a connection that died while the
+// printer restarted shows itself lost at once (the printer refuses it), and the printer that answers
+// again is not dropped for a message of its old link.
 void TNetworkList::TakePort(quint16 port, const QHostAddress& sender)
 {
     if (port == 0)
@@ -133,7 +136,7 @@ void TNetworkList::TakePort(quint16 port, const QHostAddress& sender)
     const int index = IndexOf(name);
     if (index >= 0) {
         m_foundNames.append(name);
-        if (!m_channels[index]->IsConnected())
+        if (!m_channels[index]->IsConnected() || m_channels[index]->Unanswered())
             m_channels[index]->RequestStatus();
         return;
     }

@@ -50,10 +50,13 @@ public:
     void HideParameters() override {}
     void ShowPrinterClock(quint64, quint16, quint8, quint8, quint8, quint8) override {}
     void ShowFlashWrite() override {}
-    void HideFlashWrite() override {}
+    void HideFlashWrite(bool) override {}
     void ShowMessage(const QString&) override {}
-    std::optional<QString> OperatorTextRequest(const QString&, const QString&, quint8) override { return {}; }
-    std::optional<QDate> OperatorDateRequest() override { return {}; }
-    std::optional<qint32> OperatorNumericRequest(qint32, qint32, qint32, quint8) override { return {}; }
-    void CloseOperatorRequests() override {}
+    std::optional<QString> OperatorTextRequest(quint64, const QString&, const QString&, quint8) override
+    {
+        return {};
+    }
+    std::optional<QDate> OperatorDateRequest(quint64) override { return {}; }
+    std::optional<qint32> OperatorNumericRequest(quint64, qint32, qint32, qint32, quint8) override { return {}; }
+    void CloseOperatorRequests(quint64) override {}
 };

@@ -11,7 +11,12 @@ TStation::TStation(const TStationViews& views, const TFontMap& fonts, const TDis
                   TCommChannel* selected = m_manager.SelectedChannel();
                   return selected ? &TCoder::Of(*selected) : nullptr;
               }),
-      m_deletion(m_manager, views.ImageDialogs), m_modifyImage(m_manager)
+      m_deletion(m_manager, views.ImageDialogs,
+                 [this]() -> quint64 {
+                     const TCommChannel* selected = m_manager.SelectedChannel();
+                     return selected ? selected->Id() : 0;
+                 }),
+      m_modifyImage(m_manager)
 {
     connect(&m_manager, &TConnectionManager::SelectionChanged, this, &TStation::OnSelectionChanged);
 }
@@ -22,12 +27,13 @@ TLinkPeerFactory TStation::PrinterFactory()
 }
 
 // A batch and a deletion belong to the printer they started on: nothing more of them goes to
-// another printer. So does the print window: its Start goes to the printer it was opened for.
+// another printer. So does the print window: its Start goes to the printer it was opened for. The
+// batch ends by its abort rule and tells the operator, which may wait for an answer: it goes last.
 void TStation::OnSelectionChanged()
 {
     m_deletion.Cancel();
-    m_batch.Cancel();
     m_views.Print.HidePrintWindow();
+    m_batch.EndEarly();
 }
 
 void TStation::StartPrint(const QString& imageA, const QString& imageB)
@@ -38,6 +44,13 @@ void TStation::StartPrint(const QString& imageA, const QString& imageB)
     message->WriteString(imageA);
     message->WriteString(imageB);
     m_manager.SendToSelected(std::move(message));
+}
+
+void TStation::Shutdown()
+{
+    m_batch.EndEarly();
+    m_manager.DisconnectAll();
+    m_manager.ShutdownChannels();
 }
 
 void TStation::StopPrint()
@@ -113,9 +126,9 @@ void TStation::GeneratingImage()
     m_views.Main.GeneratingImage(m_startedImageA, m_startedImageB);
 }
 
-void TStation::ImageDeleted(quint8 reportNo)
+void TStation::ImageDeleted(quint64 printer, quint8 reportNo)
 {
-    m_deletion.DeletionReported(reportNo);
+    m_deletion.DeletionReported(printer, reportNo);
 }
 
 void TStation::ImageItemsReported(const TXLMessage& report)
@@ -138,9 +151,9 @@ void TStation::FlashWriteStarted()
     m_views.Parameters.ShowFlashWrite();
 }
 
-void TStation::FlashWriteEnded()
+void TStation::FlashWriteEnded(bool written)
 {
-    m_views.Parameters.HideFlashWrite();
+    m_views.Parameters.HideFlashWrite(written);
 }
 
 void TStation::StatusChanged(const TCoder& coder)
@@ -164,19 +177,19 @@ void TStation::ClockReported(const TCoder& coder, quint16 year, quint8 month, qu
     m_views.Parameters.ShowPrinterClock(coder.Channel.Id(), year, month, day, hour, minute);
 }
 
-std::optional<QString> TStation::OperatorTextRequest(const QString& prompt, const QString& text,
-                                                     quint8 maxLength)
+std::optional<QString> TStation::OperatorTextRequest(quint64 printer, const QString& prompt,
+                                                     const QString& text, quint8 maxLength)
 {
-    return m_views.Operator.OperatorTextRequest(prompt, text, maxLength);
+    return m_views.Operator.OperatorTextRequest(printer, prompt, text, maxLength);
 }
 
-std::optional<QDate> TStation::OperatorDateRequest()
+std::optional<QDate> TStation::OperatorDateRequest(quint64 printer)
 {
-    return m_views.Operator.OperatorDateRequest();
+    return m_views.Operator.OperatorDateRequest(printer);
 }
 
-std::optional<qint32> TStation::OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
-                                                       quint8 itemNumber)
+std::optional<qint32> TStation::OperatorNumericRequest(quint64 printer, qint32 value, qint32 limitA,
+                                                       qint32 limitB, quint8 itemNumber)
 {
-    return m_views.Operator.OperatorNumericRequest(value, limitA, limitB, itemNumber);
+    return m_views.Operator.OperatorNumericRequest(printer, value, limitA, limitB, itemNumber);
 }

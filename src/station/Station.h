@@ -36,6 +36,9 @@ public:
     // once the printer has the Start message.
     void StartPrint(const QString& imageA, const QString& imageB);
     void StopPrint();
+    // The station closes: a transfer under way ends by its abort rule (its flash write goes before
+    // the printer hears the disconnect), every printer is disconnected and every link closed.
+    void Shutdown();
 
 private:
     void OnSelectionChanged();
@@ -54,20 +57,20 @@ private:
     void InsufficientMemory() override;
     void TransferFailed() override;
     void GeneratingImage() override;
-    void ImageDeleted(quint8 reportNo) override;
+    void ImageDeleted(quint64 printer, quint8 reportNo) override;
     void ImageItemsReported(const TXLMessage& report) override;
     void ParametersReported(const TXLMessage& parameterData) override;
     void FlashWriteStarted() override;
-    void FlashWriteEnded() override;
+    void FlashWriteEnded(bool written) override;
     void StatusChanged(const TCoder& coder) override;
     void ConnectAcknowledged(TCoder& coder) override;
     void FaultReported(const QString& text) override;
     void ClockReported(const TCoder& coder, quint16 year, quint8 month, quint8 day, quint8 hour,
                        quint8 minute) override;
-    std::optional<QString> OperatorTextRequest(const QString& prompt, const QString& text,
+    std::optional<QString> OperatorTextRequest(quint64 printer, const QString& prompt, const QString& text,
                                                quint8 maxLength) override;
-    std::optional<QDate> OperatorDateRequest() override;
-    std::optional<qint32> OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
+    std::optional<QDate> OperatorDateRequest(quint64 printer) override;
+    std::optional<qint32> OperatorNumericRequest(quint64 printer, qint32 value, qint32 limitA, qint32 limitB,
                                                  quint8 itemNumber) override;
 
     const TStationViews m_views;

@@ -1,6 +1,7 @@
 #include "station/TransferBatch.h"
 
 #include "coder/Coder.h"
+#include "comm/CommChannel.h"
 #include "comm/MessageSink.h"
 #include "images/ImageData.h"
 #include "platform/Logging.h"
@@ -25,6 +26,12 @@ QString TTransferBatch::InsufficientMemoryText()
 QString TTransferBatch::TransferFailedText()
 {
     return QCoreApplication::translate("TTransferBatch", "Image Transfer Failed. Operation Aborted.");
+}
+
+QString TTransferBatch::NotTransferredText(const QStringList& fileNames)
+{
+    return QCoreApplication::translate("TTransferBatch", "Transfer Aborted. Not transferred: %1")
+        .arg(fileNames.join(QLatin1String(", ")));
 }
 
 QString TTransferBatch::UnreadableBarcodeQuestion(int itemNumber, const QString& reason)
@@ -71,6 +78,9 @@ bool TTransferBatch::Start(const QStringList& files)
     m_checkBarcodes = m_barcodeCheck && !(m_checkFollowsSettings && SettingsTurnCheckOff());
     ++m_batchSerial;
     m_files = files;
+    m_sent.clear();
+    TCoder* printer = m_selectedPrinter ? m_selectedPrinter() : nullptr;
+    m_printer = printer ? &printer->Channel : nullptr;
     m_index = 0;
     m_waiting = false;
     m_nextRequested = false;
@@ -107,6 +117,8 @@ void TTransferBatch::ImageSent()
 {
     if (m_files.isEmpty() || m_stepping)
         return;
+    if (m_waiting && m_index > 0)
+        m_sent.append(m_files.at(m_index - 1));
     m_waiting = false;
     if (m_nextRequested)
         TransferNextImage();
@@ -136,14 +148,23 @@ void TTransferBatch::Abort(const QString& text)
     m_view.ShowBatchAborted(text);
 }
 
-void TTransferBatch::Cancel()
+// The image on its way goes on to the printer while its link lasts, but it is not counted as sent:
+// the operator is never told that a file went that may not have.
+void TTransferBatch::EndEarly()
 {
     if (m_files.isEmpty())
         return;
+    QStringList notSent;
+    for (const QString& file : std::as_const(m_files))
+        if (!m_sent.contains(file))
+            notSent.append(QFileInfo(file).fileName());
     ++m_batchSerial;
     m_files.clear();
     m_waiting = false;
+    if (!m_sent.isEmpty() && m_printer && m_printer->IsConnected())
+        m_printer->QueueMessage(std::make_unique<TXLMessage>(XLSend::FlashWrite));
     m_view.CloseTransfer();
+    m_view.ShowBatchAborted(NotTransferredText(notSent));
 }
 
 void TTransferBatch::QueueFlashWrite()

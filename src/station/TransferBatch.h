@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -7,6 +8,7 @@
 #include <optional>
 
 class TCoder;
+class TCommChannel;
 class TFontMap;
 class TImageDesignFile;
 class TImageTransferView;
@@ -24,6 +26,11 @@ struct TUnreadableBarcode
 // file's image message is queued, the next file goes when the printer asks for the next image, and
 // after the last file the printer is told to write its memory to flash. Files that cannot be sent
 // are reported and passed over at once.
+//
+// A batch belongs to the printer it started on. Whatever ends it before its last file (another
+// printer selected, its printer gone, the station closing) ends it by the printer's own abort rule:
+// the images that went are written to flash while the printer is still there, and the operator is
+// told which files did not go.
 //
 // Every question and box may wait for the operator while the printer goes on talking: the batch may
 // be aborted or end meanwhile. It checks after each call out that the same batch still runs, never
@@ -64,11 +71,13 @@ public:
     // The printer refused an image: the batch ends, images already transferred are written to flash,
     // and the operator is told why.
     void Abort(const QString& text);
-    // The printer went away or another was selected: the batch ends without a word to the printer.
-    void Cancel();
+    // The batch ends before its last file, for a reason of the station's: see above.
+    void EndEarly();
 
     static QString InsufficientMemoryText();
     static QString TransferFailedText();
+    // What the operator is told of a batch ended early: the files that did not go, without folder.
+    static QString NotTransferredText(const QStringList& fileNames);
     // What the operator is told about a file the station refuses. The station's own refusals name
     // the file (an operator of a batch must know which file was passed over); a refusal that names
     // it already, and the transfer window's own two texts, are told as they stand.
@@ -97,6 +106,8 @@ private:
     bool m_checkFollowsSettings = true;
     bool m_checkBarcodes = false; // for the running batch
     QStringList m_files;
+    QStringList m_sent; // the files whose image the printer acknowledged whole
+    QPointer<TCommChannel> m_printer;
     int m_index = 0;
     bool m_waiting = false;
     bool m_nextRequested = false; // the printer asked for the next image while this one was sent

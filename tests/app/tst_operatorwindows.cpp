@@ -367,26 +367,48 @@ private slots:
         QCOMPARE(Answers(line1, XLSend::OperatorTextReply).size(), 1);
     }
 
-    // The selected printer ends its connection while another printer's request waits: the window
-    // closes, and no answer goes out. (The asking printer's own notice would wait on its link until
-    // the request is answered.)
-    void theSelectedPrinterEndingItsConnectionClosesTheRequestUnanswered()
+    // A printer goes while LINE1's request waits (LINE2 is the selected one): the request closes
+    // unanswered only when its own printer went; a printer still connected keeps its request, and the
+    // operator answers it. (The asking printer's own notice would wait on its link until the request
+    // is answered; its link breaking does not.)
+    void onlyTheRequestsOfThePrinterThatGoesCloseUnanswered_data()
     {
+        QTest::addColumn<QString>("goes");
+        QTest::addColumn<bool>("linkLost");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("the selected printer ends its connection") << "LINE2" << false << "LINE2 MANUALLY DISCONNECTED!";
+        QTest::newRow("the selected printer's link is lost") << "LINE2" << true << "LINE2 - CONNECTION LOST!";
+        QTest::newRow("the asking printer's link is lost") << "LINE1" << true << "LINE1 - CONNECTION LOST!";
+    }
+    void onlyTheRequestsOfThePrinterThatGoesCloseUnanswered()
+    {
+        QFETCH(QString, goes);
+        QFETCH(bool, linkLost);
+        QFETCH(QString, message);
         TSimulatorProcess& asking = Connect(QStringLiteral("LINE1"));
         TSimulatorProcess& selected = Connect(QStringLiteral("LINE2"));
+        TSimulatorProcess& going = goes == QLatin1String("LINE1") ? asking : selected;
+        const bool ownPrinterWent = &going == &asking;
+        bool asked = false;
         bool closed = false;
         OnRequest<TOperatorNumericForm>([&](TOperatorNumericForm* form) {
-            selected.Command("disconnect");
-            closed = QTest::qWaitFor([form] { return !form->isVisible(); });
+            asked = true;
+            if (linkLost)
+                going.Stop();
+            else
+                going.Command("disconnect");
+            QVERIFY(QTest::qWaitFor([&] { return MessageWindow() && MessageWindow()->Message() == message; }));
+            closed = !form->isVisible();
             if (!closed)
-                form->close();
+                form->close(); // the operator closes it: the printer's value goes back
         });
         asking.Command("request numeric 5 0 10 1");
-        QTRY_VERIFY(closed);
-        QCOMPARE(MessageWindow()->Message(), QStringLiteral("LINE2 MANUALLY DISCONNECTED!"));
-        QVERIFY(Manager().IsEnabled());
+        QTRY_VERIFY(asked);
+        QTRY_VERIFY(Manager().IsEnabled());
+        QCOMPARE(closed, ownPrinterWent);
         Settle();
-        QCOMPARE(Answers(asking, XLSend::OperatorNumericReply), QList<QByteArray>{});
+        QCOMPARE(Answers(asking, XLSend::OperatorNumericReply),
+                 ownPrinterWent ? QList<QByteArray>{} : QList<QByteArray>{TestSupport::Hex("00 00 00 05")});
     }
 
     // Each window as it opens, in the built-in texts and in German.

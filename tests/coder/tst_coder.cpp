@@ -57,7 +57,8 @@ private slots:
 
     void connectAckTakesOverTheStateAndAsksForMore()
     {
-        Coder().Selected = true;
+        m_channel->Connect(); // selects the printer, as the operator's connect does
+        m_channel->AckUntilIdle();
         TXLMessage ack(XLReceive::ConnectionId, 0x0304);
         ack.WriteBytes(QByteArray("\x00\x01"
                                   "A\0B\0LINE3\0",
@@ -73,7 +74,7 @@ private slots:
         QCOMPARE(m_views.Calls, (QStringList{"CurrentImagesChanged A,B 4", "UpdateForm LINE3",
                                              "ConnectAcknowledged printer"}));
         m_channel->AckUntilIdle();
-        const QList<TSentPacket> sent = m_channel->SentData();
+        const QList<TSentPacket> sent = m_channel->SentData().mid(1); // after the connect request
         QCOMPARE(sent.size(), 2);
         QCOMPARE(sent[0].MsgSub, XLSend::RequestPrinterInfo.Sub);
         QCOMPARE(sent[1].MsgSub, XLSend::RequestImageList.Sub);
@@ -81,6 +82,7 @@ private slots:
 
     void connectAckModelIsTheLowByteOfSub()
     {
+        m_channel->Connect();
         Deliver(TXLMessage(XLReceive::ConnectionId, 0x0203));
         QCOMPARE(Coder().Model, quint8(3));
     }
@@ -110,7 +112,8 @@ private slots:
         QCOMPARE(Coder().ProtectedImage, QStringLiteral("FIRST"));
     }
 
-    // What each report does for the printer shown in the main window, and for any other.
+    // What each report of a connected printer does for the printer shown in the main window, and for
+    // any other.
     void effectsForSelectedAndOtherPrinters_data()
     {
         QTest::addColumn<int>("sub");
@@ -143,7 +146,7 @@ private slots:
             << 16 << QByteArray() << QStringList{"FaultReported Unknown Printer - PRINTHEAD POSITIONING ERROR!"}
             << QStringList{"FaultReported Unknown Printer - PRINTHEAD POSITIONING ERROR!"};
         QTest::newRow("memory write error")
-            << 18 << QByteArray() << QStringList{"FlashWriteEnded", "FaultReported MEMORY WRITE ERROR!"}
+            << 18 << QByteArray() << QStringList{"FlashWriteEnded failed", "FaultReported MEMORY WRITE ERROR!"}
             << QStringList{"FaultReported MEMORY WRITE ERROR!"};
         QTest::newRow("image items") << 19 << QByteArray("IMG\0", 4) << QStringList{"ImageItemsReported 4"}
                                      << none;
@@ -163,10 +166,74 @@ private slots:
         QFETCH(QStringList, otherCalls);
         for (const bool selected : {true, false}) {
             init();
+            Coder().Connected = true;
             Coder().Selected = selected;
             Deliver(Status(quint16(sub), body));
             QCOMPARE(m_views.Calls, selected ? selectedCalls : otherCalls);
         }
+    }
+
+    // A host that answers discovery is probed: what it says on that link before anybody connected it
+    // opens no window, and an acknowledgement nobody asked for connects nothing.
+    void aPrinterThatIsNotConnectedOpensNoWindow_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("sub");
+        QTest::addColumn<QByteArray>("body");
+        QTest::newRow("connect acknowledgement") << int(XLReceive::ConnectionId) << 0x0101
+                                                 << QByteArray("\0\0\0\0EVIL\0", 9);
+        QTest::newRow("text request") << int(XLReceive::OperatorRequestId) << 1 << QByteArray("Lot?\0A\0\x05", 8);
+        QTest::newRow("date request") << int(XLReceive::OperatorRequestId) << 3 << QByteArray();
+        QTest::newRow("numeric request") << int(XLReceive::OperatorRequestId) << 5
+                                         << Hex("00 00 00 05 00 00 00 01 00 00 00 09 02");
+        QTest::newRow("clock report") << int(XLReceive::StatusId) << 23 << Hex("07 E8 03 05 0E 07");
+        QTest::newRow("fault") << int(XLReceive::StatusId) << 21 << QByteArray();
+    }
+    void aPrinterThatIsNotConnectedOpensNoWindow()
+    {
+        QFETCH(int, id);
+        QFETCH(int, sub);
+        QFETCH(QByteArray, body);
+        TXLMessage message{quint8(id), quint16(sub)};
+        message.WriteBytes(body);
+        Deliver(message);
+        QCOMPARE(m_views.Calls, QStringList{});
+        QVERIFY(!Coder().Connected);
+        QCOMPARE(Coder().PrinterName, QStringLiteral("Unknown Printer"));
+        QVERIFY(m_channel->SentData().isEmpty()); // no request, no reply
+    }
+
+    // A printer holds at most 1000 images with names of up to 255 characters: a report that says more
+    // is refused whole, and the message window says so.
+    void reportsBeyondWhatAPrinterHoldsAreRefused_data()
+    {
+        QTest::addColumn<int>("sub");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("taken");
+        const auto names = [](int count, int length) {
+            QByteArray list;
+            for (int i = 0; i < count; ++i)
+                list += QByteArray::number(i).rightJustified(length, 'N') + '\0';
+            return list;
+        };
+        QTest::newRow("1000 names") << int(XLReceive::ImageList) << names(1000, 8) << true;
+        QTest::newRow("1001 names") << int(XLReceive::ImageList) << names(1001, 8) << false;
+        QTest::newRow("100000 names") << int(XLReceive::ImageList) << names(100000, 8) << false;
+        QTest::newRow("a name of 256 characters") << int(XLReceive::ImageList) << names(1, 256) << false;
+        QTest::newRow("a printer name of 300 characters")
+            << int(XLReceive::Identity) << names(1, 300) + QByteArray("\0\x01V1\0", 5) << false;
+    }
+    void reportsBeyondWhatAPrinterHoldsAreRefused()
+    {
+        QFETCH(int, sub);
+        QFETCH(QByteArray, body);
+        QFETCH(bool, taken);
+        Coder().Connected = true;
+        Deliver(Status(quint16(sub), body));
+        const bool changed = !Coder().Images.isEmpty() || Coder().PrinterName != QLatin1String("Unknown Printer");
+        QCOMPARE(changed, taken);
+        QCOMPARE(m_views.Calls, taken ? QStringList{}
+                                      : QStringList{"FaultReported Unknown Printer - REPORT TOO LARGE, REFUSED!"});
     }
 
     void flashWriteHoldsSendingOnlyForTheSelectedPrinterAndAlwaysAsksForImages()
@@ -227,6 +294,7 @@ private slots:
         QFETCH(QByteArray, request);
         QFETCH(int, replySub);
         QFETCH(QByteArray, reply);
+        Coder().Connected = true;
         TXLMessage message(XLReceive::OperatorRequestId, quint16(sub));
         message.WriteBytes(request);
         Deliver(message);
@@ -238,6 +306,7 @@ private slots:
 
     void anOperatorRequestClosedWithoutAnswerSendsNothing()
     {
+        Coder().Connected = true;
         m_views.NumericAnswer = [](qint32, qint32, qint32, quint8) { return std::optional<qint32>(); };
         TXLMessage message(XLReceive::OperatorRequestId, XLReceive::OperatorNumericRequest);
         message.WriteBytes(Hex("00 00 00 05 00 00 00 01 00 00 00 09 02"));

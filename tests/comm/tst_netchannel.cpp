@@ -139,6 +139,7 @@ private slots:
         TNetChannel channelA(QStringLiteral("127.0.0.1"), printerA.Port(), TCoder::Factory(m_views));
         TNetChannel channelB(QStringLiteral("127.0.0.1"), printerB.Port(), TCoder::Factory(m_views));
         QTRY_VERIFY(printerA.Socket() && printerB.Socket());
+        channelA.SetConnected(true); // a printer that is not connected asks nothing
 
         QStringList events;
         m_views.TextAnswer = [&](const QString&, const QString& text, quint8) -> std::optional<QString> {

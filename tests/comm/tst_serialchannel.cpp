@@ -103,12 +103,12 @@ private slots:
     {
         m_channel->SetOnline(true);
         TXLMessage list(XLReceive::StatusId, XLReceive::ImageList);
-        const QByteArray name(296, 'N'); // 296 letters + 0 = 297 body bytes: Length 300
-        list.WriteBytes(name + '\0');
+        const QByteArray name(98, 'N'); // three names of 98 letters + 0 = 297 body bytes: Length 300
+        list.WriteBytes(name + '\0' + name + '\0' + name + '\0');
         const QByteArray wire = Wire(list, 1);
         QCOMPARE(wire.size(), 7 + 300 + 2);
         m_printer->Write(wire);
-        QTRY_COMPARE(TCoder::Of(*m_channel).Images, QStringList{QString::fromLatin1(name)});
+        QTRY_COMPARE(TCoder::Of(*m_channel).Images, QStringList(3, QString::fromLatin1(name)));
     }
 
     // A printer that sends one-byte addresses, all zero: its packet is taken and acknowledged with its

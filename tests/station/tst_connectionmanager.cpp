@@ -1,3 +1,4 @@
+#include "DesignFileWriter.h"
 #include "FakeTcpPrinter.h"
 #include "PseudoTerminal.h"
 #include "RecordingViews.h"
@@ -11,20 +12,12 @@
 #include "station/Station.h"
 
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+using TestSupport::DiscoveryReply;
 
-QByteArray DiscoveryReply(quint16 portA, quint16 portB, const QByteArray& head = QByteArray("\0\0\0\xF9", 4))
-{
-    QByteArray reply(TNetworkList::ReplySize, '\0');
-    reply.replace(0, 4, head);
-    reply[24] = char(portA & 0xFF);
-    reply[25] = char(portA >> 8);
-    reply[72] = char(portB & 0xFF);
-    reply[73] = char(portB >> 8);
-    return reply;
-}
+namespace {
 
 const QHostAddress LocalHost(QHostAddress::LocalHost);
 
@@ -57,6 +50,28 @@ class TestConnectionManager : public QObject
         }
         TCommChannel* channel = m_manager->NetworkList().At(index());
         TCoder::Of(*channel).PrinterName = letter;
+        return channel;
+    }
+    // The printer under the letter, connected as the operator connects it: the probe's link closes, a
+    // new one opens with the connect request, and the printer acknowledges it.
+    TCommChannel* Connected(const QString& letter)
+    {
+        TCommChannel* channel = Printer(letter);
+        TFakeTcpPrinter& printer = *m_printers[letter];
+        const qsizetype before = printer.Received.size();
+        channel->Close();
+        m_manager->ConnectPrinter(channel->Id());
+        const auto asked = [&] {
+            return printer.Received.size() > before && printer.Received.last().MsgId == XLSend::ConnectRequest.Id &&
+                   printer.Received.last().MsgSub == XLSend::ConnectRequest.Sub;
+        };
+        if (!QTest::qWaitFor(asked))
+            qWarning("no connect request reached the printer");
+        TXLMessage connectAck(XLReceive::ConnectionId, 0x0101);
+        connectAck.WriteBytes(QByteArray("\0\0\0\0", 4) + letter.toLatin1() + '\0'); // status, no images, name
+        printer.Send(connectAck, 1);
+        if (!QTest::qWaitFor([&] { return m_manager->SelectedChannel() == channel; }))
+            qWarning("the printer did not become the selected one");
         return channel;
     }
     QString SelectedLetter() const
@@ -158,9 +173,11 @@ private slots:
 
         m_views.Calls.clear();
         m_manager->PrinterDisconnected(*a);
-        for (const char* call : {"HideTransfer", "HideImageDelete", "HideParameters", "HidePrintWindow",
-                                 "CloseOperatorRequests", "ShowDisconnected", "SetEnabled 1"})
-            QVERIFY2(m_views.Calls.contains(QLatin1String(call)), call);
+        for (const QString& call : {QStringLiteral("HideTransfer"), QStringLiteral("HideImageDelete"),
+                                    QStringLiteral("HideParameters"), QStringLiteral("HidePrintWindow"),
+                                    QStringLiteral("CloseOperatorRequests %1").arg(a->Id()),
+                                    QStringLiteral("ShowDisconnected")})
+            QVERIFY2(m_views.Calls.contains(call), qPrintable(call));
         QCOMPARE(m_manager->SelectedIndex(), -1);
     }
 
@@ -182,16 +199,52 @@ private slots:
 
     void theDisconnectNoticeOfAPrinterReachesTheManagerThroughItsLink()
     {
-        TCommChannel* a = Printer(QStringLiteral("A"));
-        TXLMessage connectAck(XLReceive::ConnectionId, 0x0101);
-        connectAck.WriteBytes(QByteArray("\0\0\0\0A\0", 6)); // status, no images, name A
-        m_printers[QStringLiteral("A")]->Send(connectAck, 1);
-        QTRY_COMPARE(m_manager->ConnectedList().size(), 1);
+        TCommChannel* a = Connected(QStringLiteral("A"));
+        QCOMPARE(m_manager->ConnectedList().size(), 1);
         QCOMPARE(m_manager->SelectedChannel(), a);
         m_printers[QStringLiteral("A")]->Send(
             TXLMessage(XLReceive::ConnectionId, XLReceive::DisconnectNoticeSub), 2);
         QTRY_VERIFY(m_manager->ConnectedList().isEmpty());
         QVERIFY(m_views.Calls.contains(QStringLiteral("ShowMessage A MANUALLY DISCONNECTED!")));
+    }
+
+    // A host that answers discovery speaks on the probe's link as if it were connected: the
+    // operator's printer stays selected, its batch goes on, and no window opens.
+    void unaskedMessagesOnAProbeLinkChangeNothing_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("sub");
+        QTest::addColumn<QByteArray>("body");
+        QTest::newRow("connect acknowledgement") << int(XLReceive::ConnectionId) << 0x0101
+                                                 << QByteArray("\0\0\0\0B\0", 6);
+        QTest::newRow("operator request") << int(XLReceive::OperatorRequestId) << 1 << QByteArray("Lot?\0A\0\x05", 8);
+        QTest::newRow("clock report") << int(XLReceive::StatusId) << 23 << TestSupport::Hex("07 E8 03 05 0E 07");
+    }
+    void unaskedMessagesOnAProbeLinkChangeNothing()
+    {
+        QFETCH(int, id);
+        QFETCH(int, sub);
+        QFETCH(QByteArray, body);
+        TCommChannel* a = Connected(QStringLiteral("A"));
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("one.Vega"));
+        QVERIFY(TDesignFileWriter::SmallImage("ONE").WriteTo(file));
+        QVERIFY(m_station->Batch().Start({file}));
+        QTRY_VERIFY(m_views.Calls.contains(QStringLiteral("SetTransferProgress 100"))); // waits for the next request
+
+        Printer(QStringLiteral("B")); // its probe's link is open for two seconds
+        TFakeTcpPrinter& host = *m_printers[QStringLiteral("B")];
+        m_views.Calls.clear();
+        const qsizetype before = host.RawReceived.size();
+        TXLMessage message{quint8(id), quint16(sub)};
+        message.WriteBytes(body);
+        host.Send(message, 7);
+        QTRY_VERIFY(host.RawReceived.size() > before); // the station took the message
+        QTest::qWait(20);
+        QCOMPARE(m_manager->SelectedChannel(), a);
+        QCOMPARE(m_manager->ConnectedList().size(), 1);
+        QVERIFY(m_station->Batch().IsRunning());
+        QCOMPARE(m_views.Calls, QStringList{});
     }
 
     void sendToSelectedDropsMessagesWithoutASelectedPrinter()
@@ -298,7 +351,7 @@ private slots:
 
     void aDisabledManagerOnlyRestartsItsTimer()
     {
-        m_manager->SetEnabled(false);
+        m_manager->SetEnabled(this, false);
         m_manager->BuildChannelLists();
         QVERIFY(m_views.CallsStartingWith(QStringLiteral("ClearComPortMenu")).isEmpty());
         QVERIFY(!m_manager->NetworkList().CollectTimer().isActive());

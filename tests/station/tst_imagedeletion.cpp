@@ -6,6 +6,10 @@
 
 #include <QTest>
 
+namespace {
+constexpr quint64 Printer = 1; // the selected printer's channel id
+} // namespace
+
 class TestImageDeletion : public QObject
 {
     Q_OBJECT
@@ -16,12 +20,12 @@ private slots:
     {
         TestSupport::TRecordingSink sink;
         TRecordingViews views;
-        TImageDeletion deletion(sink, views);
+        TImageDeletion deletion(sink, views, [] { return Printer; });
         QVERIFY(deletion.Start({"C", "A", "b"}));
         QCOMPARE(sink.Sent(), QStringList{"31/1: 41 00"});
-        deletion.DeletionReported(4);
-        deletion.DeletionReported(5);
-        deletion.DeletionReported(6);
+        deletion.DeletionReported(Printer, 4);
+        deletion.DeletionReported(Printer, 5);
+        deletion.DeletionReported(Printer, 6);
         QCOMPARE(sink.Sent(), (QStringList{"31/1: 41 00", "31/1: 62 00", "31/1: 43 00", "31/4"}));
         QCOMPARE(views.Calls, (QStringList{"ShowImagesToDelete b,C", "ShowImagesToDelete C",
                                            "ShowImagesToDelete ", "HideImageDelete"}));
@@ -32,14 +36,40 @@ private slots:
     {
         TestSupport::TRecordingSink sink;
         TRecordingViews views;
-        TImageDeletion deletion(sink, views);
+        TImageDeletion deletion(sink, views, [] { return Printer; });
         deletion.Start({"A"});
-        deletion.DeletionReported(9);
+        deletion.DeletionReported(Printer, 9);
         deletion.Start({"B"});
-        deletion.DeletionReported(9);
+        deletion.DeletionReported(Printer, 9);
         QCOMPARE(deletion.Remaining(), QStringList{"B"});
-        deletion.DeletionReported(10);
+        deletion.DeletionReported(Printer, 10);
         QVERIFY(!deletion.IsRunning());
+    }
+
+    // A report counts for the deletion of the printer that sent it, and its number is that printer's
+    // own: the second printer's first report may carry the number of the first printer's last one.
+    void aReportCountsOnlyForTheDeletionOfItsOwnPrinter_data()
+    {
+        QTest::addColumn<quint64>("reportingPrinter");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("the deletion's printer, with the other printer's last number") << quint64(2) << true;
+        QTest::newRow("the printer of the deletion before") << quint64(1) << false;
+    }
+    void aReportCountsOnlyForTheDeletionOfItsOwnPrinter()
+    {
+        QFETCH(quint64, reportingPrinter);
+        QFETCH(bool, taken);
+        TestSupport::TRecordingSink sink;
+        TRecordingViews views;
+        quint64 selected = 1;
+        TImageDeletion deletion(sink, views, [&selected] { return selected; });
+        deletion.Start({"A"});
+        deletion.DeletionReported(1, 9);
+        selected = 2;
+        deletion.Start({"B"});
+        deletion.DeletionReported(reportingPrinter, 9);
+        QCOMPARE(deletion.IsRunning(), !taken);
+        QCOMPARE(sink.Sent().count(QStringLiteral("31/4")), taken ? 2 : 1); // each deletion's flash write
     }
 
     void theProtectedImageIsNeverOffered()
@@ -55,9 +85,9 @@ private slots:
     {
         TestSupport::TRecordingSink sink;
         TRecordingViews views;
-        TImageDeletion deletion(sink, views);
+        TImageDeletion deletion(sink, views, [] { return Printer; });
         QVERIFY(!deletion.Start({}));
-        deletion.DeletionReported(1);
+        deletion.DeletionReported(Printer, 1);
         QVERIFY(sink.Messages.empty());
         QCOMPARE(views.Calls, QStringList{"HideImageDelete"});
     }
@@ -66,10 +96,10 @@ private slots:
     {
         TestSupport::TRecordingSink sink;
         TRecordingViews views;
-        TImageDeletion deletion(sink, views);
+        TImageDeletion deletion(sink, views, [] { return Printer; });
         deletion.Start({"A", "B"});
         deletion.Cancel();
-        deletion.DeletionReported(3);
+        deletion.DeletionReported(Printer, 3);
         QCOMPARE(sink.Sent(), QStringList{"31/1: 41 00"});
     }
 };

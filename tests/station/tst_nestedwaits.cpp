@@ -6,13 +6,16 @@
 #include "FakeTcpPrinter.h"
 #include "InProcessPrinter.h"
 #include "RecordingViews.h"
+#include "TestSupport.h"
 #include "coder/Coder.h"
 #include "comm/NetChannel.h"
 #include "comm/SerialChannel.h"
 #include "images/FontUnit.h"
+#include "images/ImageDesignFile.h"
 #include "station/Station.h"
 
 #include <QEventLoop>
+#include <QUdpSocket>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,11 +27,7 @@ const QHostAddress LocalHost(QHostAddress::LocalHost);
 
 QByteArray DiscoveryReply(quint16 port)
 {
-    QByteArray reply(74, '\0');
-    reply.replace(0, 4, QByteArray("\0\0\0\xF9", 4));
-    reply[24] = reply[72] = char(port & 0xFF);
-    reply[25] = reply[73] = char(port >> 8);
-    return reply;
+    return TestSupport::DiscoveryReply(port, port);
 }
 
 // Runs a nested event loop, as a modal box does, until done() holds or the time is up.
@@ -101,11 +100,16 @@ private slots:
     }
     void cleanup() { m_station.reset(); }
 
-    // wait: the call in which the station waits for the operator; during: where it comes from (the
-    // first file of a batch starts from the menu, the next one from the printer's request for it,
-    // an operator request from the batch's printer or another one); disturbance: what happens
-    // meanwhile. While a printer's message is being handled its further messages wait on the link, so
-    // the batch's printer can report running out of memory only during a wait that is not its own.
+    // wait: the call in which the station waits for the operator, or "WindowDialog", a window's own
+    // modal dialog (a parameter file dialog, the modify image and item windows) that the operator
+    // opened from the event loop; during: where it comes from (the first file of a batch starts from
+    // the menu, the next one from the printer's request for it, an operator request, a clock report
+    // or a refusal from the batch's printer or another one, a discovery that cannot be sent);
+    // disturbance: what happens meanwhile ("drop": a discovery drops the batch's printer, "memory": it
+    // refuses an image, "close": the operator disconnects it, "ack": another printer acknowledges its
+    // connection, "lost": the batch's printer's link breaks, "exit": the main window closes). While a
+    // printer's message is being handled its further messages wait on the link, so the batch's printer
+    // can report running out of memory only during a wait that is not its own.
     void aWaitSurvivesWhatHappensMeanwhile_data()
     {
         QTest::addColumn<QString>("wait");
@@ -116,16 +120,39 @@ private slots:
             {"ConfirmOverwrite", "first file", "drop", "tcp"},
             {"ConfirmOverwrite", "first file", "memory", "tcp"},
             {"ConfirmOverwrite", "first file", "close", "pty"},
+            {"ConfirmOverwrite", "first file", "ack", "tcp"},
             {"ConfirmOverwrite", "next file", "drop", "tcp"},
             {"ConfirmOverwrite", "next file", "close", "tcp"},
+            {"ConfirmOverwrite", "next file", "lost", "tcp"},
+            {"ConfirmOverwrite", "next file", "exit", "pty"},
+            {"ConfirmUnreadableBarcode", "first file", "lost", "tcp"},
+            {"ConfirmUnreadableBarcode", "next file", "drop", "tcp"},
+            {"ConfirmUnreadableBarcode", "next file", "ack", "pty"},
             {"ShowFileRefused", "first file", "memory", "pty"},
             {"ShowFileRefused", "next file", "drop", "tcp"},
             {"ShowFileRefused", "next file", "close", "pty"},
+            {"ShowBatchAborted", "same printer", "drop", "tcp"},
+            {"ShowBatchAborted", "same printer", "ack", "pty"},
+            {"ShowBatchAborted", "same printer", "exit", "tcp"},
             {"OperatorTextRequest", "same printer", "drop", "tcp"},
             {"OperatorTextRequest", "same printer", "close", "pty"},
+            {"OperatorTextRequest", "same printer", "lost", "tcp"},
             {"OperatorTextRequest", "other printer", "drop", "tcp"},
             {"OperatorTextRequest", "other printer", "memory", "tcp"},
             {"OperatorTextRequest", "other printer", "close", "tcp"},
+            {"OperatorTextRequest", "other printer", "ack", "tcp"},
+            {"OperatorDateRequest", "same printer", "exit", "pty"},
+            {"OperatorDateRequest", "other printer", "lost", "tcp"},
+            {"OperatorNumericRequest", "same printer", "lost", "tcp"},
+            {"OperatorNumericRequest", "other printer", "ack", "tcp"},
+            {"ShowPrinterClock", "same printer", "drop", "tcp"},
+            {"ShowPrinterClock", "other printer", "exit", "tcp"},
+            {"ShowNoEthernetConnection", "discovery", "lost", "tcp"},
+            {"ShowNoEthernetConnection", "discovery", "close", "pty"},
+            {"WindowDialog", "next file", "drop", "tcp"},
+            {"WindowDialog", "next file", "ack", "tcp"},
+            {"WindowDialog", "next file", "lost", "tcp"},
+            {"WindowDialog", "next file", "exit", "pty"},
         };
         for (const QStringList& row : rows)
             QTest::addRow("%s, %s, %s over %s", qPrintable(row[0]), qPrintable(row[1]), qPrintable(row[2]),
@@ -138,21 +165,32 @@ private slots:
         QFETCH(QString, during);
         QFETCH(QString, disturbance);
         QFETCH(QString, medium);
+        // A discovery that cannot be sent: its port is held by a socket that does not share it.
+        QUdpSocket blocker;
+        if (wait == QLatin1String("ShowNoEthernetConnection")) {
+            QVERIFY(blocker.bind(QHostAddress::LocalHost, 0, QUdpSocket::DontShareAddress));
+            TDiscoveryAddress discovery = TDiscoveryAddress::NothingToFind();
+            discovery.LocalPort = blocker.localPort();
+            m_station = std::make_unique<TStation>(m_views.Views(), m_fonts, discovery);
+        }
         TPrinter other(QStringLiteral("OTHER"), m_dir.filePath(QStringLiteral("other.jsonl")));
+        quint64 otherId = 0;
         if (during == QLatin1String("other printer"))
-            QVERIFY(Connect(other, QStringLiteral("tcp")) != 0); // connected in the background
+            QVERIFY((otherId = Connect(other, QStringLiteral("tcp"))) != 0); // connected in the background
         TPrinter a(QStringLiteral("LINE1"), m_dir.filePath(QStringLiteral("a.jsonl")));
         const quint64 id = Connect(a, medium);
         QVERIFY(id != 0);
+        // A printer whose connection is under way: its acknowledgement comes when the test sends it.
+        TFakeTcpPrinter third;
+        quint64 thirdId = 0;
+        if (disturbance == QLatin1String("ack")) {
+            QVERIFY((thirdId = TestSupport::StartConnectingOverTcp(Manager(), third.Port())) != 0);
+            QTRY_VERIFY(!third.Received.isEmpty() && third.Received.last().MsgId == XLSend::ConnectRequest.Id);
+        }
 
         QStringList receivedBefore;
         bool disturbed = false;
-        m_views.OnCall = [&](const QString& call) {
-            if (call.startsWith(QLatin1String("ShowTransferFile two.vega TWO")))
-                (during == QLatin1String("same printer") ? a : other)
-                    .Printer.SendOperatorTextRequest(QStringLiteral("Lot?"), QStringLiteral("ABC"), 5);
-            if (disturbed || !call.startsWith(wait))
-                return;
+        const auto disturb = [&] {
             disturbed = true;
             receivedBefore = a.ReceivedImagesAndFlashWrites();
             if (disturbance == QLatin1String("drop")) {
@@ -163,6 +201,19 @@ private slots:
                 a.Printer.SendFault(XLReceive::InsufficientMemory);
                 NestedLoopUntil([&] { return !m_views.CallsStartingWith(QStringLiteral("ShowBatchAborted")).isEmpty(); });
                 QVERIFY(!m_views.CallsStartingWith(QStringLiteral("ShowBatchAborted")).isEmpty());
+            } else if (disturbance == QLatin1String("ack")) {
+                // Taken at once, as it arrives: the batch's printer would go on meanwhile.
+                TXLMessage connectAck(XLReceive::ConnectionId, 0x0101);
+                connectAck.WriteBytes(QByteArray("\0\0\0\0LINE3\0", 10));
+                TCommChannel* channel = Manager().FindChannel(thirdId);
+                channel->OnPacketReceived(ReceivedPacket(PacketsOf(connectAck, 1).first()));
+                QCOMPARE(Manager().SelectedChannel(), channel);
+                NestedLoopUntil([] { return false; }, 50);
+            } else if (disturbance == QLatin1String("lost")) {
+                a.Tcp.DropConnections();
+                NestedLoopUntil([&] { return !Manager().FindChannel(id)->IsConnected(); });
+            } else if (disturbance == QLatin1String("exit")) {
+                m_station->Shutdown();
             } else {
                 Manager().DisconnectPrinter(id);
                 NestedLoopUntil([&] {
@@ -171,6 +222,32 @@ private slots:
                 });
             }
         };
+        // What the printer that is not asked for a file does, as the next file starts.
+        const auto trigger = [&] {
+            TPrinter& asking = during == QLatin1String("same printer") ? a : other;
+            if (wait == QLatin1String("OperatorTextRequest"))
+                asking.Printer.SendOperatorTextRequest(QStringLiteral("Lot?"), QStringLiteral("ABC"), 5);
+            else if (wait == QLatin1String("OperatorDateRequest"))
+                asking.Printer.SendOperatorDateRequest();
+            else if (wait == QLatin1String("OperatorNumericRequest"))
+                asking.Printer.SendOperatorNumericRequest(5, 0, 10, 1);
+            else if (wait == QLatin1String("ShowBatchAborted"))
+                asking.Printer.SendFault(XLReceive::InsufficientMemory);
+            else if (wait == QLatin1String("ShowPrinterClock"))
+                Manager().FindChannel(&asking == &a ? id : otherId)
+                    ->QueueMessage(std::make_unique<TXLMessage>(XLSend::RequestClock));
+            else if (wait == QLatin1String("ShowNoEthernetConnection"))
+                Manager().NetworkList().BuildList();
+            else if (wait == QLatin1String("WindowDialog"))
+                QTimer::singleShot(0, m_station.get(), disturb); // opened from the event loop
+        };
+        m_views.OnCall = [&](const QString& call) {
+            if (call.startsWith(QLatin1String("ShowTransferFile two.vega TWO")))
+                trigger();
+            if (disturbed || !call.startsWith(wait))
+                return;
+            disturb();
+        };
 
         QStringList files{File("one.Vega", "ONE"), File("two.Vega", "TWO"), File("three.Vega", "THREE")};
         const int position = during == QLatin1String("first file") ? 0 : 1;
@@ -178,21 +255,32 @@ private slots:
             files[position] = File("demo.Vega", "DEMO");
         else if (wait == QLatin1String("ShowFileRefused"))
             files[position] = File("bad.Vega", "BAD", "other");
+        else if (wait == QLatin1String("ConfirmUnreadableBarcode"))
+            files[position] = File("unreadable.Vega", "UNREADABLE");
+        m_station->Batch().SetBarcodeCheck(
+            [](const TImageDesignFile& image, const TFontMap&) -> std::optional<TUnreadableBarcode> {
+                if (image.ImageName != QLatin1String("UNREADABLE"))
+                    return std::nullopt;
+                return TUnreadableBarcode{1, QStringLiteral("it reads as another text")};
+            },
+            false);
         m_station->Batch().Start(files);
         QTRY_VERIFY(disturbed);
         QTRY_VERIFY(!m_station->Batch().IsRunning());
         QTest::qWait(200); // whatever would still go out, goes out now
 
-        // Nothing was built or queued after the disturbance (but the image already on its way when
-        // another printer's request came), and the flash was written once at most.
+        // Nothing was built or queued after the disturbance (but the image already on its way when a
+        // printer's report or the operator's window came), and the flash was written once at most.
         const QStringList after = a.ReceivedImagesAndFlashWrites().mid(receivedBefore.size());
-        const bool inFlight = during == QLatin1String("other printer") && after.startsWith(QStringLiteral("ImageData TWO"));
+        const bool cameBesideTheBatch = during.endsWith(QLatin1String("printer")) || wait == QLatin1String("WindowDialog");
+        const bool inFlight = cameBesideTheBatch && after.startsWith(QStringLiteral("ImageData TWO"));
         QVERIFY2(after.filter(QStringLiteral("ImageData")).size() == (inFlight ? 1 : 0),
                  qPrintable(after.join(QLatin1Char(','))));
         QVERIFY(a.ReceivedImagesAndFlashWrites().count(QStringLiteral("FlashWrite")) <= 1);
 
         // The station still works: another printer connects and takes a file.
         m_views.OnCall = nullptr;
+        m_station->Batch().SetBarcodeCheck({}, false);
         TPrinter b(QStringLiteral("LINE2"), m_dir.filePath(QStringLiteral("b.jsonl")));
         QVERIFY(Connect(b, QStringLiteral("tcp")) != 0);
         QVERIFY(m_station->Batch().Start({File("four.Vega", "FOUR")}));

@@ -184,18 +184,49 @@ private slots:
         QCOMPARE(Sent(), asked ? QStringList{"FlashWrite"} : QStringList{"ImageData ONE"});
     }
 
-    void aBatchCancelledWhileTheOperatorIsAskedSendsNothing()
+    void aBatchEndedWhileTheOperatorIsAskedSendsNothing()
     {
         m_host.SendUnreadable = true;
         m_host.OnCall = [this](const QString& call) {
             if (call.startsWith(QLatin1String("ConfirmUnreadableBarcode")))
-                m_batch->Cancel(); // another printer was selected meanwhile
+                m_batch->EndEarly(); // another printer was selected meanwhile
         };
         m_batch->SetBarcodeCheck(&TestTransferBatch::CheckBarcodes);
         m_batch->Start({File("One.Vega", "ONE"), File("Two.Vega", "TWO")});
         QVERIFY(Sent().isEmpty());
+        QVERIFY(m_printer->SentData().isEmpty());
         QVERIFY(!m_batch->IsRunning());
-        QCOMPARE(m_host.Calls.last(), QStringLiteral("CloseTransfer"));
+        QCOMPARE(m_host.Calls.mid(m_host.Calls.size() - 2),
+                 (QStringList{"CloseTransfer", "ShowBatchAborted Transfer Aborted. Not transferred: One.Vega, Two.Vega"}));
+    }
+
+    // Another printer was selected (or the station closes) while TWO is on its way: what went is
+    // written to flash on the batch's own printer, not on the one selected now, and the operator is
+    // told which files did not go.
+    void aBatchEndedEarlyFlashesWhatWentOnItsOwnPrinterAndNamesTheRest_data()
+    {
+        QTest::addColumn<bool>("oneWent");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("ONE went") << true << "Two.Vega, Three.Vega";
+        QTest::newRow("nothing went yet") << false << "One.Vega, Two.Vega, Three.Vega";
+    }
+    void aBatchEndedEarlyFlashesWhatWentOnItsOwnPrinterAndNamesTheRest()
+    {
+        QFETCH(bool, oneWent);
+        QFETCH(QString, told);
+        m_printer->SetConnected(true);
+        m_batch->Start({File("One.Vega", "ONE"), File("Two.Vega", "TWO"), File("Three.Vega", "THREE")});
+        if (oneWent) {
+            m_batch->ImageSent();
+            m_batch->TransferNextImage();
+        }
+        m_sink.Messages.clear();
+        m_batch->EndEarly();
+        QVERIFY(m_sink.Messages.empty());
+        QCOMPARE(!m_printer->SentData().isEmpty() && m_printer->SentData().last().MsgSub == XLSend::FlashWrite.Sub,
+                 oneWent);
+        QCOMPARE(m_host.Calls.last(), QStringLiteral("ShowBatchAborted Transfer Aborted. Not transferred: ") + told);
+        QVERIFY(!m_batch->IsRunning());
     }
 
     void aBatchOfSkippedFilesEndsInTheSameCall()

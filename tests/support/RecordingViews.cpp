@@ -85,7 +85,7 @@ void TRecordingCoderEvents::GeneratingImage()
 {
     Calls << QStringLiteral("GeneratingImage");
 }
-void TRecordingCoderEvents::ImageDeleted(quint8 reportNo)
+void TRecordingCoderEvents::ImageDeleted(quint64, quint8 reportNo)
 {
     Calls << QStringLiteral("ImageDeleted %1").arg(reportNo);
 }
@@ -101,9 +101,9 @@ void TRecordingCoderEvents::FlashWriteStarted()
 {
     Calls << QStringLiteral("FlashWriteStarted");
 }
-void TRecordingCoderEvents::FlashWriteEnded()
+void TRecordingCoderEvents::FlashWriteEnded(bool written)
 {
-    Calls << QStringLiteral("FlashWriteEnded");
+    Calls << (written ? QStringLiteral("FlashWriteEnded") : QStringLiteral("FlashWriteEnded failed"));
 }
 void TRecordingCoderEvents::StatusChanged(const TCoder& coder)
 {
@@ -122,19 +122,19 @@ void TRecordingCoderEvents::ClockReported(const TCoder&, quint16 year, quint8 mo
 {
     Calls << QStringLiteral("ClockReported ") + Clock(year, month, day, hour, minute);
 }
-std::optional<QString> TRecordingCoderEvents::OperatorTextRequest(const QString& prompt, const QString& text,
-                                                                  quint8 maxLength)
+std::optional<QString> TRecordingCoderEvents::OperatorTextRequest(quint64, const QString& prompt,
+                                                                  const QString& text, quint8 maxLength)
 {
     Calls << QStringLiteral("OperatorTextRequest %1,%2,%3").arg(prompt, text).arg(maxLength);
     return Text(prompt, text, maxLength);
 }
-std::optional<QDate> TRecordingCoderEvents::OperatorDateRequest()
+std::optional<QDate> TRecordingCoderEvents::OperatorDateRequest(quint64)
 {
     Calls << QStringLiteral("OperatorDateRequest");
     return DateAnswer;
 }
-std::optional<qint32> TRecordingCoderEvents::OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
-                                                                    quint8 itemNumber)
+std::optional<qint32> TRecordingCoderEvents::OperatorNumericRequest(quint64, qint32 value, qint32 limitA,
+                                                                    qint32 limitB, quint8 itemNumber)
 {
     Calls << QStringLiteral("OperatorNumericRequest %1,%2,%3,%4").arg(value).arg(limitA).arg(limitB).arg(itemNumber);
     return Number(value, limitA, limitB, itemNumber);
@@ -297,32 +297,32 @@ void TRecordingViews::ShowFlashWrite()
 {
     Record(QStringLiteral("ShowFlashWrite"));
 }
-void TRecordingViews::HideFlashWrite()
+void TRecordingViews::HideFlashWrite(bool written)
 {
-    Record(QStringLiteral("HideFlashWrite"));
+    Record(written ? QStringLiteral("HideFlashWrite") : QStringLiteral("HideFlashWrite failed"));
 }
 void TRecordingViews::ShowMessage(const QString& text)
 {
     Record(QStringLiteral("ShowMessage %1").arg(text));
 }
-std::optional<QString> TRecordingViews::OperatorTextRequest(const QString& prompt, const QString& text,
+std::optional<QString> TRecordingViews::OperatorTextRequest(quint64, const QString& prompt, const QString& text,
                                                             quint8 maxLength)
 {
     Record(QStringLiteral("OperatorTextRequest %1,%2,%3").arg(prompt, text).arg(maxLength));
     return Text(prompt, text, maxLength);
 }
-std::optional<QDate> TRecordingViews::OperatorDateRequest()
+std::optional<QDate> TRecordingViews::OperatorDateRequest(quint64)
 {
     Record(QStringLiteral("OperatorDateRequest"));
     return DateAnswer;
 }
-std::optional<qint32> TRecordingViews::OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
+std::optional<qint32> TRecordingViews::OperatorNumericRequest(quint64, qint32 value, qint32 limitA, qint32 limitB,
                                                               quint8 itemNumber)
 {
     Record(QStringLiteral("OperatorNumericRequest %1,%2,%3,%4").arg(value).arg(limitA).arg(limitB).arg(itemNumber));
     return Number(value, limitA, limitB, itemNumber);
 }
-void TRecordingViews::CloseOperatorRequests()
+void TRecordingViews::CloseOperatorRequests(quint64 printer)
 {
-    Record(QStringLiteral("CloseOperatorRequests"));
+    Record(QStringLiteral("CloseOperatorRequests %1").arg(printer));
 }

@@ -46,20 +46,20 @@ public:
     void InsufficientMemory() override;
     void TransferFailed() override;
     void GeneratingImage() override;
-    void ImageDeleted(quint8 reportNo) override;
+    void ImageDeleted(quint64 printer, quint8 reportNo) override;
     void ImageItemsReported(const TXLMessage& report) override;
     void ParametersReported(const TXLMessage& parameterData) override;
     void FlashWriteStarted() override;
-    void FlashWriteEnded() override;
+    void FlashWriteEnded(bool written) override;
     void StatusChanged(const TCoder& coder) override;
     void ConnectAcknowledged(TCoder& coder) override;
     void FaultReported(const QString& text) override;
     void ClockReported(const TCoder& coder, quint16 year, quint8 month, quint8 day, quint8 hour,
                        quint8 minute) override;
-    std::optional<QString> OperatorTextRequest(const QString& prompt, const QString& text,
+    std::optional<QString> OperatorTextRequest(quint64 printer, const QString& prompt, const QString& text,
                                                quint8 maxLength) override;
-    std::optional<QDate> OperatorDateRequest() override;
-    std::optional<qint32> OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
+    std::optional<QDate> OperatorDateRequest(quint64 printer) override;
+    std::optional<qint32> OperatorNumericRequest(quint64 printer, qint32 value, qint32 limitA, qint32 limitB,
                                                  quint8 itemNumber) override;
 };
 
@@ -126,15 +126,15 @@ public:
     void ShowPrinterClock(quint64 printerId, quint16 year, quint8 month, quint8 day, quint8 hour,
                           quint8 minute) override;
     void ShowFlashWrite() override;
-    void HideFlashWrite() override;
+    void HideFlashWrite(bool written) override;
 
     void ShowMessage(const QString& text) override;
-    std::optional<QString> OperatorTextRequest(const QString& prompt, const QString& text,
+    std::optional<QString> OperatorTextRequest(quint64 printer, const QString& prompt, const QString& text,
                                                quint8 maxLength) override;
-    std::optional<QDate> OperatorDateRequest() override;
-    std::optional<qint32> OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
+    std::optional<QDate> OperatorDateRequest(quint64 printer) override;
+    std::optional<qint32> OperatorNumericRequest(quint64 printer, qint32 value, qint32 limitA, qint32 limitB,
                                                  quint8 itemNumber) override;
-    void CloseOperatorRequests() override;
+    void CloseOperatorRequests(quint64 printer) override;
 
 private:
     void Record(const QString& line);

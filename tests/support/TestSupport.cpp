@@ -16,6 +16,17 @@ QString TestSupport::ToHex(const QByteArray& bytes)
     return QString::fromLatin1(bytes.toHex(' ')).toUpper();
 }
 
+QByteArray TestSupport::DiscoveryReply(quint16 portA, quint16 portB, const QByteArray& head)
+{
+    QByteArray reply(TNetworkList::ReplySize, '\0');
+    reply.replace(0, 4, head);
+    reply[24] = char(portA & 0xFF);
+    reply[25] = char(portA >> 8);
+    reply[72] = char(portB & 0xFF);
+    reply[73] = char(portB >> 8);
+    return reply;
+}
+
 quint64 TestSupport::StartConnectingOverTcp(TConnectionManager& manager, quint16 port)
 {
     const QPointer<TNetChannel> channel = manager.AddNetworkPrinter(QStringLiteral("127.0.0.1"), port);

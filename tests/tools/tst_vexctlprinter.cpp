@@ -103,6 +103,9 @@ private slots:
                                       << "give the printer with either --printer or --serial";
         QTest::newRow("unknown command")
             << QStringList{"--printer", "127.0.0.1", "flush"} << "unknown command 'flush'";
+        QTest::newRow("unknown command without a printer") << QStringList{"bogus"} << "unknown command 'bogus'";
+        QTest::newRow("address that is none") << QStringList{"--printer", "999.1.1.1", "status"}
+                                              << "not a printer address: 999.1.1.1 (HOST or HOST:PORT)";
         QTest::newRow("send without files")
             << QStringList{"--printer", "127.0.0.1", "send"} << "send needs at least one name";
         QTest::newRow("port that is no number") << QStringList{"--printer", "127.0.0.1:x", "status"}
@@ -271,6 +274,35 @@ private slots:
         // The image already stored is written to flash; the third file is not sent.
         QCOMPARE(ImageMessagesReceived(printer), (QStringList{"ImageData", "ImageData", "FlashWrite"}));
         QCOMPARE(Received(printer, XLSend::ImageData).first(), Encoded("One.Vega"));
+    }
+
+    // The printer reports that it could not write its flash: each command that ends with a flash
+    // write fails with exit code 7 (a parameter file is loaded onto a printer whose setting was changed
+    // before, so that there is something to write).
+    void aFailedFlashWriteEndsTheCommandWithExitCode7_data()
+    {
+        QTest::addColumn<QStringList>("prepare");
+        QTest::addColumn<QStringList>("command");
+        QTest::newRow("send") << QStringList{} << QStringList{"send", "One.Vega"};
+        QTest::newRow("delete") << QStringList{} << QStringList{"delete", "DEMO"};
+        QTest::newRow("params set") << QStringList{} << QStringList{"params", "set", "Print delay=120 mm"};
+        QTest::newRow("params load") << QStringList{"params", "set", "Print delay=120 mm"}
+                                     << QStringList{"params", "load", "before.prm"};
+    }
+    void aFailedFlashWriteEndsTheCommandWithExitCode7()
+    {
+        QFETCH(QStringList, prepare);
+        QFETCH(QStringList, command);
+        TSimulatorProcess printer;
+        QVERIFY(printer.Start({"--tcp", "0", "--no-discovery", "--flash-fails", "--flash-delay", "10"}));
+        const QStringList at = PrinterOf(printer, TMedium::Tcp);
+        QCOMPARE(Vexctl(at + QStringList{"params", "save", "before.prm"}).ExitCode, 0);
+        if (!prepare.isEmpty())
+            QCOMPARE(Vexctl(at + prepare).ExitCode, 7);
+        const VexctlRun::TResult run = Vexctl(at + command);
+        QCOMPARE(run.ExitCode, 7);
+        QVERIFY2(run.Errors.contains("MEMORY WRITE ERROR!"), qPrintable(run.Errors));
+        QCOMPARE(Received(printer, XLSend::FlashWrite).size(), prepare.isEmpty() ? 1 : 2);
     }
 
     void aPrinterThatNeverAnswersEndsWithExitCode5WithinTheTimeout_data()

@@ -188,7 +188,15 @@ void TSimPrinter::OnStartPrint(TPrinterLink& link, TXLMessage& message)
     started->WriteU32(m_state.PrintCount);
     started->WriteString(m_state.CurrentImageA);
     started->WriteString(m_state.CurrentImageB);
-    link.SendMessage(std::move(started));
+    if (m_config.GenerateMs <= 0) {
+        link.SendMessage(std::move(started));
+        return;
+    }
+    // Meanwhile the printer generates the image, and the station holds what it has to send.
+    QTimer::singleShot(m_config.GenerateMs, &link,
+                       [&link, report = std::shared_ptr<TXLMessage>(std::move(started))] {
+                           link.SendMessage(std::make_unique<TXLMessage>(*report));
+                       });
 }
 
 void TSimPrinter::OnStopPrint(TPrinterLink& link, TXLMessage&)
@@ -250,8 +258,8 @@ void TSimPrinter::OnImageData(TPrinterLink& link, TXLMessage& message)
 void TSimPrinter::OnFlashWrite(TPrinterLink& link, TXLMessage&)
 {
     link.SendMessage(Status(XLReceive::FlashWriteStarted));
-    QTimer::singleShot(m_config.FlashDelayMs, &link,
-                       [&link] { link.SendMessage(Status(XLReceive::FlashWriteDone)); });
+    const quint16 end = m_config.FlashFails ? XLReceive::MemoryWriteError : XLReceive::FlashWriteDone;
+    QTimer::singleShot(m_config.FlashDelayMs, &link, [&link, end] { link.SendMessage(Status(end)); });
 }
 
 void TSimPrinter::OnSetDate(TPrinterLink&, TXLMessage& message)

@@ -18,6 +18,8 @@ struct TSimPrinterConfig
     QString Version = QStringLiteral("1.00");
     qint64 MemoryBytes = 1024 * 1024; // image memory budget
     int FlashDelayMs = 200;           // between FlashWriteStarted and FlashWriteDone
+    bool FlashFails = false;          // a flash write ends with MemoryWriteError
+    int GenerateMs = 0;               // between taking a Start message and reporting PrintStarted
     int PrintStepMs = 100;            // the print count rises by one this often while printing
     int PrintReportMs = 1000;         // PrintCountInfo goes out at most this often
     int StateChangesPerSecond = 0;    // the ink bit flips and is reported this often; 0: never

@@ -16,6 +16,12 @@ bool TSimTcpServer::Listen(const QHostAddress& address, quint16 port)
     return m_server.listen(address, port);
 }
 
+void TSimTcpServer::DropConnections()
+{
+    for (QTcpSocket* socket : m_server.findChildren<QTcpSocket*>())
+        socket->abort();
+}
+
 void TSimTcpServer::OnNewConnection()
 {
     while (QTcpSocket* socket = m_server.nextPendingConnection()) {

@@ -19,6 +19,8 @@ public:
     bool Listen(const QHostAddress& address, quint16 port);
     quint16 Port() const { return m_server.serverPort(); }
     QString ErrorString() const { return m_server.errorString(); }
+    // Every connection ends at once, as when the printer is switched off or restarts.
+    void DropConnections();
 
 private:
     void OnNewConnection();

@@ -142,6 +142,11 @@ QList<QCommandLineOption> Options()
                "Change the printer's state N times a second (0-100, default 0): the ink bit of the status "
                "word flips and StatusInfo goes to every connected link that has nothing else in flight.",
                "N", "0"),
+        Option("flash-fails", "End every flash write with MemoryWriteError instead of FlashWriteDone."),
+        Option("generate-ms",
+               "Milliseconds between taking a Start message and reporting PrintStarted: the time the printer "
+               "takes to generate the image (default 0).",
+               "MS", "0"),
         Option("drop-in", "Probability (0-1) that an incoming packet is lost.", "P", "0"),
         Option("no-ack", "Probability that a data packet is taken but not acknowledged.", "P", "0"),
         Option("corrupt-out", "Probability that one byte of an outgoing packet is damaged on the wire.", "P",
@@ -188,6 +193,8 @@ TOptions ParseOptions(const QCoreApplication& app)
     o.Printer.Version = parser.value(QStringLiteral("version"));
     o.Printer.MemoryBytes = Integer(parser, "memory", 0, 0xFFFFFFFFLL);
     o.Printer.FlashDelayMs = int(Integer(parser, "flash-delay", 0, 600000));
+    o.Printer.FlashFails = isSet("flash-fails");
+    o.Printer.GenerateMs = int(Integer(parser, "generate-ms", 0, 600000));
     if (isSet("tcp"))
         o.TcpPort = quint16(Integer(parser, "tcp", 0, 65535));
     if (isSet("port-b"))

@@ -48,7 +48,13 @@ QString ReadOperatorAnswers(const TCommandLine& line, TOperatorAnswers& answers)
 namespace {
 const QStringList PrinterCommands{"status", "images", "send",  "print",  "stop",   "delete",
                                   "params", "clock",  "items", "modify", "monitor"};
+const QStringList CommandsWithoutPrinter{"encode", "preview", "discover"};
 } // namespace
+
+bool IsCommand(const QString& command)
+{
+    return PrinterCommands.contains(command) || CommandsWithoutPrinter.contains(command);
+}
 
 QString PrinterCommandUsage(const QString& command, const QStringList& rest,
                             const Commands::TOptions& options)

@@ -64,6 +64,8 @@ struct TCommandLine
 
 // The script's answers to operator requests; the problem with them, if any.
 QString ReadOperatorAnswers(const TCommandLine& line, TOperatorAnswers& answers);
+// Whether vexctl has a command of that name.
+bool IsCommand(const QString& command);
 // What is wrong with the arguments of a printer command, before any printer is reached; nothing when
 // they are right.
 QString PrinterCommandUsage(const QString& command, const QStringList& rest,

@@ -26,6 +26,18 @@ int Commands::NoAnswer(const QString& what)
     return ExitCode::NoAnswer;
 }
 
+int Commands::PrinterGone(const QString& what)
+{
+    Err() << "vexctl: the printer went away " << what << Qt::endl;
+    return ExitCode::NoAnswer;
+}
+
+// "MEMORY WRITE ERROR!" is on standard error already, as the printer's fault.
+int Commands::FlashWriteResult(const TConsoleStation& station)
+{
+    return station.Views().FlashWriteFailed ? ExitCode::FlashWriteFailed : ExitCode::Ok;
+}
+
 bool Commands::Ask(TConsoleStation& station, TXLMessageKind request, const std::function<bool()>& answered)
 {
     station.Manager().SendToSelected(std::make_unique<TXLMessage>(request));

@@ -107,15 +107,19 @@ int Commands::Send(TConsoleStation& station, const QStringList& files, const TOp
     batch.SetBarcodeCheck(
         options.Verify ? &LabelPreview::FirstUnreadableBarcode : TTransferBatch::BarcodeCheck(), false);
     batch.Start(files);
-    // The batch ends with the flash write, or with the printer's refusal.
+    // The batch ends with the flash write, or with the printer's refusal, or when the printer goes.
     const bool ended = station.Await(
         [&] { return !batch.IsRunning() && (views.FlashWriteDone || !views.TransferFailure.isEmpty()); });
+    if (!station.Printer()->IsConnected())
+        return PrinterGone(QStringLiteral("during the transfer"));
     if (!views.TransferFailure.isEmpty() && batch.Index() > 1)
         station.Await([&] { return views.FlashWriteDone; });
     if (!views.TransferFailure.isEmpty())
         return ExitCode::TransferAborted;
     if (!ended)
         return NoAnswer(QStringLiteral("during the transfer"));
+    if (const int flashed = FlashWriteResult(station); flashed != ExitCode::Ok)
+        return flashed;
     return views.Skipped > 0 ? ExitCode::Refused : ExitCode::Ok;
 }
 
@@ -162,6 +166,8 @@ int Commands::Delete(TConsoleStation& station, QStringList names)
         !started || station.Await([&] { return !deletion.IsRunning() && views.FlashWriteDone; });
     if (!done)
         return NoAnswer(QStringLiteral("the deletions"));
+    if (const int flashed = FlashWriteResult(station); flashed != ExitCode::Ok)
+        return flashed;
     return names.size() == asked ? ExitCode::Ok : ExitCode::Refused;
 }
 

@@ -5,12 +5,30 @@
 #include "platform/ComPortNames.h"
 
 #include <QEventLoop>
-#include <QPointer>
+#include <QHostAddress>
+#include <QRegularExpression>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 constexpr quint16 DefaultPrinterPort = 3000;
 constexpr int ConditionCheckMs = 20;
+
+// An address (IPv4 or IPv6) or a host name. Four numbers with dots that are no address (999.1.1.1)
+// are no host name either: a name's last label is never a number.
+bool IsHost(const QString& host)
+{
+    if (!QHostAddress(host).isNull())
+        return true;
+    static const QRegularExpression label(QStringLiteral("^[A-Za-z0-9]([A-Za-z0-9-]{0,61}[A-Za-z0-9])?$"));
+    const QStringList labels = host.split(QLatin1Char('.'));
+    bool lastIsNumber = false;
+    labels.last().toUInt(&lastIsNumber);
+    return host.size() <= 253 && !lastIsNumber &&
+           std::all_of(labels.begin(), labels.end(),
+                       [](const QString& part) { return label.match(part).hasMatch(); });
+}
 } // namespace
 
 TConsoleStation::TConsoleStation(TConsoleViews& views, const TFontMap& fonts, int timeoutMs,
@@ -24,7 +42,7 @@ bool TConsoleStation::Await(const std::function<bool()>& done, int timeoutMs)
         return done();
     QEventLoop loop;
     auto check = [&] {
-        if (done() || m_interrupted)
+        if (done() || m_interrupted || (m_connected && m_channel && !m_channel->IsConnected()))
             loop.quit();
     };
     QObject::connect(&m_views, &TConsoleViews::Changed, &loop, check);
@@ -55,7 +73,7 @@ int TConsoleStation::ConnectNetwork(const QString& hostAndPort, QString* error)
     const QString portText = hostAndPort.section(QLatin1Char(':'), 1);
     bool ok = true;
     const quint16 port = portText.isEmpty() ? DefaultPrinterPort : portText.toUShort(&ok);
-    if (host.isEmpty() || !ok || port == 0) {
+    if (!IsHost(host) || !ok || port == 0) {
         *error = QStringLiteral("not a printer address: %1 (HOST or HOST:PORT)").arg(hostAndPort);
         return ExitCode::Usage;
     }
@@ -88,8 +106,10 @@ int TConsoleStation::ConnectSerial(const QString& portOrDevice, QString* error)
 
 int TConsoleStation::AwaitConnected(TCommChannel* channel, QString* error)
 {
-    if (Await([this] { return Manager().SelectedChannel() != nullptr && m_views.ImageListReceived; }))
+    if (Await([this] { return Manager().SelectedChannel() != nullptr && m_views.ImageListReceived; })) {
+        m_connected = true;
         return ExitCode::Ok;
+    }
     *error = QStringLiteral("the printer at %1 does not answer").arg(channel->Name());
     return ExitCode::NoAnswer;
 }

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "ConsoleViews.h"
+#include "comm/CommChannel.h"
 #include "station/Station.h"
 
-#include <functional>
+#include <QPointer>
 
-class TCommChannel;
+#include <functional>
 
 // Exit codes of vexctl.
 namespace ExitCode {
@@ -15,6 +16,7 @@ inline constexpr int Refused = 3;           // an image the station refuses to s
 inline constexpr int TransferAborted = 4;   // the printer ended a transfer
 inline constexpr int NoAnswer = 5;          // the printer does not answer in time
 inline constexpr int BarcodeUnreadable = 6; // a barcode of the label does not read back
+inline constexpr int FlashWriteFailed = 7;  // the printer could not write its flash memory
 } // namespace ExitCode
 
 // A printer as the command line names it: "HOST[:PORT]" on the network, or a serial port "COMn" or
@@ -36,10 +38,12 @@ public:
     TStation& Station() { return m_station; }
     TConnectionManager& Manager() { return m_station.Manager(); }
     TConsoleViews& Views() { return m_views; }
+    const TConsoleViews& Views() const { return m_views; }
 
     // Runs the event loop until done() holds or the time limit has passed; false on the limit. The
     // limit starts again whenever the printer acknowledges a packet, so a long transfer to a
-    // printer that keeps answering is not cut short. An interruption ends every wait.
+    // printer that keeps answering is not cut short. An interruption ends every wait, and so does the
+    // printer going away once it was connected.
     bool Await(const std::function<bool()>& done, int timeoutMs = -1);
     // Ctrl-C: the wait under way and every later one end at once.
     void Interrupt() { m_interrupted = true; }
@@ -52,7 +56,9 @@ public:
     // Closes the link at once: for a printer that has stopped answering.
     void Abandon();
 
-    TCommChannel* Printer() { return Manager().SelectedChannel(); }
+    // The printer's link once it is being connected; it stays the command's printer when the printer
+    // goes (its link is then no longer connected).
+    TCommChannel* Printer() { return m_channel; }
     // Waits until everything queued for the printer has been acknowledged.
     bool AwaitQueueSent();
 
@@ -64,6 +70,7 @@ private:
     TConsoleViews& m_views;
     int m_timeoutMs;
     TStation m_station;
-    TCommChannel* m_channel = nullptr; // the printer's link, once it is being connected
+    QPointer<TCommChannel> m_channel; // the printer's link, once it is being connected
+    bool m_connected = false;         // the printer has acknowledged the connection
     bool m_interrupted = false;
 };

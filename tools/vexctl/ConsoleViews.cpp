@@ -136,9 +136,10 @@ void TConsoleViews::ShowFlashWrite()
     emit Changed();
 }
 
-void TConsoleViews::HideFlashWrite()
+void TConsoleViews::HideFlashWrite(bool written)
 {
     FlashWriteDone = true;
+    FlashWriteFailed = !written;
     emit FlashWriteShown(false);
     emit Changed();
 }
@@ -160,7 +161,7 @@ void TConsoleViews::Report(const TOperatorAnswerReport& report)
 }
 
 // The text window's edit line takes at most maxLength letters (0: any number).
-std::optional<QString> TConsoleViews::OperatorTextRequest(const QString& prompt, const QString& text,
+std::optional<QString> TConsoleViews::OperatorTextRequest(quint64, const QString& prompt, const QString& text,
                                                           quint8 maxLength)
 {
     const bool fits = Answers.Text && (maxLength == 0 || Answers.Text->size() <= maxLength);
@@ -182,7 +183,7 @@ std::optional<QString> TConsoleViews::OperatorTextRequest(const QString& prompt,
     return answer;
 }
 
-std::optional<QDate> TConsoleViews::OperatorDateRequest()
+std::optional<QDate> TConsoleViews::OperatorDateRequest(quint64)
 {
     const QDate answer = Answers.Date.value_or(StationClock::Now().date());
     Report({QStringLiteral("operator date request answered with ") + answer.toString(Qt::ISODate),
@@ -190,7 +191,7 @@ std::optional<QDate> TConsoleViews::OperatorDateRequest()
     return answer;
 }
 
-std::optional<qint32> TConsoleViews::OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
+std::optional<qint32> TConsoleViews::OperatorNumericRequest(quint64, qint32 value, qint32 limitA, qint32 limitB,
                                                             quint8 itemNumber)
 {
     const bool accepted =

@@ -64,6 +64,7 @@ public:
     bool PrintStartedReported = false;
     bool PrintStoppedReported = false;
     bool FlashWriteDone = false;
+    bool FlashWriteFailed = false; // the printer reported that it could not write its flash
     bool StatusReported = false;
     QString TransferFailure;
     std::optional<TXLMessage> ParameterData;
@@ -118,16 +119,17 @@ public:
     void ShowPrinterClock(quint64 printerId, quint16 year, quint8 month, quint8 day, quint8 hour,
                           quint8 minute) override;
     void ShowFlashWrite() override;
-    void HideFlashWrite() override;
+    void HideFlashWrite(bool written) override;
 
     // Message window and operator requests.
     void ShowMessage(const QString& text) override;
-    std::optional<QString> OperatorTextRequest(const QString& prompt, const QString& text,
+    // One printer at a time: the request is always of the printer the command works with.
+    std::optional<QString> OperatorTextRequest(quint64 printer, const QString& prompt, const QString& text,
                                                quint8 maxLength) override;
-    std::optional<QDate> OperatorDateRequest() override;
-    std::optional<qint32> OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
+    std::optional<QDate> OperatorDateRequest(quint64 printer) override;
+    std::optional<qint32> OperatorNumericRequest(quint64 printer, qint32 value, qint32 limitA, qint32 limitB,
                                                  quint8 itemNumber) override;
-    void CloseOperatorRequests() override {}
+    void CloseOperatorRequests(quint64) override {}
 
 signals:
     // Something was reported; a command waiting for a report checks whether it has come.

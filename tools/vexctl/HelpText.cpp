@@ -77,8 +77,10 @@ Exit codes: 0 done; 2 usage, or a file or serial port that cannot be opened, rea
 written; 3 refused: an image (encode; send with files passed over), names passed over by
 delete, a setting or parameter file by params, an item or value by items and modify, an
 operator answer; 4 the printer ended a transfer (insufficient memory, transfer failed);
-5 the printer does not answer within --timeout (monitor: the printer went away without
---reconnect); 6 a barcode that does not read back (preview).
+5 the printer does not answer within --timeout, or goes away during the command
+(monitor: the printer went away without --reconnect); 6 a barcode that does not read back
+(preview); 7 the printer could not write its flash memory (MEMORY WRITE ERROR!) after send,
+delete, params set or params load.
 
 Examples:
   vexctl --printer 127.0.0.1 params set "Encoder strobe source=Internal Pulse Generator" Speed=20

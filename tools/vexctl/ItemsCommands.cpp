@@ -5,6 +5,7 @@
 #include "ConsoleStation.h"
 
 #include "coder/Coder.h"
+#include "coder/ReplyLimits.h"
 #include "comm/XLMessage.h"
 #include "station/ModifyImage.h"
 
@@ -29,6 +30,10 @@ QString EndText(TImageItemsEnd end)
     case TImageItemsEnd::NotANumber:
         return QStringLiteral("the printer's description goes on in a way the station does not read; the "
                               "items after that point are not listed");
+    case TImageItemsEnd::TooManyRows:
+        return QStringLiteral("the printer describes more rows than an image can have; only the first %1 "
+                              "are listed")
+            .arg(ReplyLimits::MaxItemRows);
     }
     return {};
 }

@@ -90,7 +90,7 @@ int WriteBack(TConsoleStation& station, TParameterEditor& editor, const QStringL
     editor.SendChanges(station.Manager());
     if (!station.Await([&views] { return views.FlashWriteDone; }))
         return NoAnswer(QStringLiteral("while the parameters are written"));
-    return ExitCode::Ok;
+    return FlashWriteResult(station);
 }
 
 // NAME=VALUE, in the order given: a choice of encoder source sets the speed, which a later

@@ -114,6 +114,8 @@ int main(int argc, char* argv[])
     if (arguments.isEmpty())
         return Usage(QStringLiteral("no command given"));
     const QString command = arguments.first();
+    if (!IsCommand(command))
+        return Usage(QStringLiteral("unknown command '%1'").arg(command));
     const QStringList rest = arguments.mid(1);
     const TFontMap fonts =
         parser.isSet(line.Fontmap) ? TFontMap::Load(parser.value(line.Fontmap)) : TFontMap::LoadForStation();

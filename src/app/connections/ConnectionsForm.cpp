@@ -45,7 +45,7 @@ TConnectionsForm::TConnectionsForm(QWidget* mainWindow)
     connect(m_ui->actionProperties, &QAction::triggered, this, &TConnectionsForm::PropertiesClick);
     connect(m_propertyForm, &QDialog::finished, this, [this] {
         if (m_station)
-            m_station->Manager().SetEnabled(true);
+            m_station->Manager().SetEnabled(m_propertyForm, true);
     });
 }
 
@@ -249,6 +249,6 @@ void TConnectionsForm::PropertiesClick()
     const std::optional<TPrinterProperties> properties = m_station->Manager().PropertiesOf(*m_clickedChannel);
     if (!properties)
         return;
-    m_station->Manager().SetEnabled(false);
+    m_station->Manager().SetEnabled(m_propertyForm, false);
     m_propertyForm->ShowProperties(*properties);
 }

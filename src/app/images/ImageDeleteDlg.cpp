@@ -62,7 +62,7 @@ void TImageDeleteDlg::ShowDialog()
         return;
     m_choice.Reset(TImageDeletion::Offered(TCoder::Of(*selected)));
     ShowChoice();
-    m_station->Manager().SetEnabled(false);
+    m_station->Manager().SetEnabled(this, false);
     WindowPlacement::CentreOnScreen(*this);
     show();
     activateWindow();
@@ -85,7 +85,7 @@ void TImageDeleteDlg::HideDialog()
     m_choice.Cancel();
     hide();
     if (m_station)
-        m_station->Manager().SetEnabled(true);
+        m_station->Manager().SetEnabled(this, true);
 }
 
 void TImageDeleteDlg::reject()

@@ -94,7 +94,7 @@ void TImageDownloadForm::ShowWindow()
         return;
     show();
     if (m_station)
-        m_station->Manager().SetEnabled(false);
+        m_station->Manager().SetEnabled(this, false);
 }
 
 void TImageDownloadForm::HideWindow()
@@ -104,7 +104,7 @@ void TImageDownloadForm::HideWindow()
         return;
     hide();
     if (m_station)
-        m_station->Manager().SetEnabled(true);
+        m_station->Manager().SetEnabled(this, true);
 }
 
 void TImageDownloadForm::EndHiddenProgress()

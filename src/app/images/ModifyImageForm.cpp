@@ -80,7 +80,7 @@ void TModifyImageForm::ShowModal()
     m_printerId = selected->Id();
     ShowImageNames();
     m_ui->itemTable->setRowCount(0);
-    manager.SetEnabled(false);
+    manager.SetEnabled(this, false);
     if (parentWidget())
         WindowPlacement::CentreOnWindow(*this, *parentWidget());
     m_ui->imageNameList->setFocus();
@@ -89,7 +89,7 @@ void TModifyImageForm::ShowModal()
     m_ui->itemTable->setRowCount(0);
     const QSignalBlocker blocker(m_ui->imageNameList);
     m_ui->imageNameList->clear();
-    m_station->Manager().SetEnabled(true);
+    m_station->Manager().SetEnabled(this, true);
 }
 
 // The list shows the image whose items are asked for; an image the printer does not list shows as

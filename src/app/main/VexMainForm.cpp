@@ -309,8 +309,9 @@ void TVexMainForm::showEvent(QShowEvent* event)
     }
 }
 
-// Every printer is told that the station disconnects, and the links get a short time to send that
-// before they close; then the port choices are stored and the program may end.
+// A transfer under way ends by its abort rule first, and the operator is told which files did not
+// go. Every printer is told that the station disconnects, and the links get a short time to send
+// that before they close; then the port choices are stored and the program may end.
 void TVexMainForm::closeEvent(QCloseEvent* event)
 {
     event->accept();
@@ -318,8 +319,7 @@ void TVexMainForm::closeEvent(QCloseEvent* event)
         return;
     m_closing = true;
     if (m_station) {
-        m_station->Manager().DisconnectAll();
-        m_station->Manager().ShutdownChannels();
+        m_station->Shutdown();
         SaveValidComPorts();
     }
     emit Closed();

@@ -34,9 +34,10 @@ void TOperatorWindows::ShowMessage(const QString& text)
 }
 
 // The window made at start-up asks, unless it is waiting already; then a window made for this
-// request does, and goes when its wait has returned.
+// request does, and goes when its wait has returned. The window holds the "Connections" window
+// disabled while it is open: a later request may wait inside this one after it has closed.
 template <typename Form, typename Ask>
-auto TOperatorWindows::Request(std::unique_ptr<Form>& standing, Ask ask)
+auto TOperatorWindows::Request(quint64 printer, std::unique_ptr<Form>& standing, Ask ask)
 {
     std::unique_ptr<Form> own;
     Form* form = standing.get();
@@ -45,50 +46,50 @@ auto TOperatorWindows::Request(std::unique_ptr<Form>& standing, Ask ask)
         form = own.get();
     }
     const QMetaObject::Connection closed =
-        QObject::connect(form, &QDialog::finished, form, [this] { RequestClosed(); });
-    if (m_station)
-        m_station->Manager().SetEnabled(false);
-    m_asking.append(form);
+        QObject::connect(form, &QDialog::finished, form, [this, form] { SetManagerEnabledBy(form, true); });
+    SetManagerEnabledBy(form, false);
+    m_asking.append({form, printer});
     auto answer = ask(*form);
-    m_asking.removeOne(form);
+    m_asking.removeIf([form](const TAsking& asking) { return asking.Form == form; });
     QObject::disconnect(closed);
+    SetManagerEnabledBy(form, true);
     return answer;
 }
 
-// Once no request window is open any more, the "Connections" window can be used again.
-void TOperatorWindows::RequestClosed()
+void TOperatorWindows::SetManagerEnabledBy(const TOperatorRequestForm* form, bool enabled)
 {
-    const bool anyOpen = std::any_of(m_asking.begin(), m_asking.end(),
-                                     [](const TOperatorRequestForm* form) { return form->isVisible(); });
-    if (!anyOpen && m_station)
-        m_station->Manager().SetEnabled(true);
+    if (m_station)
+        m_station->Manager().SetEnabled(form, enabled);
 }
 
-std::optional<QString> TOperatorWindows::OperatorTextRequest(const QString& prompt, const QString& text,
-                                                             quint8 maxLength)
+std::optional<QString> TOperatorWindows::OperatorTextRequest(quint64 printer, const QString& prompt,
+                                                             const QString& text, quint8 maxLength)
 {
-    return Request(m_textForm, [&](TOpreqTextForm& form) { return form.Ask(prompt, text, maxLength); });
+    return Request(printer, m_textForm, [&](TOpreqTextForm& form) { return form.Ask(prompt, text, maxLength); });
 }
 
-std::optional<QDate> TOperatorWindows::OperatorDateRequest()
+std::optional<QDate> TOperatorWindows::OperatorDateRequest(quint64 printer)
 {
-    return Request(m_dateForm, [](TOperatorDateForm& form) { return form.Ask(); });
+    return Request(printer, m_dateForm, [](TOperatorDateForm& form) { return form.Ask(); });
 }
 
-std::optional<qint32> TOperatorWindows::OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
-                                                               quint8 itemNumber)
+std::optional<qint32> TOperatorWindows::OperatorNumericRequest(quint64 printer, qint32 value, qint32 limitA,
+                                                               qint32 limitB, quint8 itemNumber)
 {
-    return Request(m_numericForm, [&](TOperatorNumericForm& form) {
+    return Request(printer, m_numericForm, [&](TOperatorNumericForm& form) {
         return form.Ask(TNumericRequest(value, limitA, limitB, itemNumber));
     });
 }
 
-// The selected printer ended its connection: the open request windows close unanswered. A copy of
-// the list: each closing may run further events.
-void TOperatorWindows::CloseOperatorRequests()
+// The printer went: its open request windows close unanswered; other printers' stay. A copy of the
+// list: each closing may run further events.
+void TOperatorWindows::CloseOperatorRequests(quint64 printer)
 {
-    const QList<TOperatorRequestForm*> asking = m_asking;
-    for (TOperatorRequestForm* form : asking)
-        if (m_asking.contains(form))
-            form->Withdraw();
+    const QList<TAsking> asking = m_asking;
+    for (const TAsking& request : asking) {
+        const bool stillAsking = std::any_of(m_asking.begin(), m_asking.end(),
+                                             [&request](const TAsking& a) { return a.Form == request.Form; });
+        if (request.Printer == printer && stillAsking)
+            request.Form->Withdraw();
+    }
 }

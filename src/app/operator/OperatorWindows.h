@@ -17,7 +17,7 @@ class TOpreqTextForm;
 // The printers' operator requests and the message window. Each request waits for the operator in
 // its window, modally; the "Connections" window is disabled while any request window is open.
 // Several printers may ask at once: a request of a kind whose window is still waiting gets a window
-// of its own for as long as it waits.
+// of its own for as long as it waits. A printer that goes takes its own requests with it.
 class TOperatorWindows : public TOperatorView, public TStationWindow
 {
 public:
@@ -28,23 +28,31 @@ public:
     void ReloadWindowTexts() override;
 
     void ShowMessage(const QString& text) override;
-    std::optional<QString> OperatorTextRequest(const QString& prompt, const QString& text,
+    std::optional<QString> OperatorTextRequest(quint64 printer, const QString& prompt, const QString& text,
                                                quint8 maxLength) override;
-    std::optional<QDate> OperatorDateRequest() override;
-    std::optional<qint32> OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
+    std::optional<QDate> OperatorDateRequest(quint64 printer) override;
+    std::optional<qint32> OperatorNumericRequest(quint64 printer, qint32 value, qint32 limitA, qint32 limitB,
                                                  quint8 itemNumber) override;
-    void CloseOperatorRequests() override;
+    void CloseOperatorRequests(quint64 printer) override;
 
     TMessageForm& MessageForm() { return *m_messageForm; }
 
 private:
-    template <typename Form, typename Ask> auto Request(std::unique_ptr<Form>& standing, Ask ask);
-    void RequestClosed();
+    // A request window whose wait is on the stack, and the printer that asked.
+    struct TAsking
+    {
+        TOperatorRequestForm* Form;
+        quint64 Printer;
+    };
+
+    template <typename Form, typename Ask>
+    auto Request(quint64 printer, std::unique_ptr<Form>& standing, Ask ask);
+    void SetManagerEnabledBy(const TOperatorRequestForm* form, bool enabled);
 
     QPointer<TStation> m_station;
     std::unique_ptr<TOpreqTextForm> m_textForm;
     std::unique_ptr<TOperatorDateForm> m_dateForm;
     std::unique_ptr<TOperatorNumericForm> m_numericForm;
     std::unique_ptr<TMessageForm> m_messageForm;
-    QList<TOperatorRequestForm*> m_asking; // every request window whose wait is on the stack
+    QList<TAsking> m_asking;
 };

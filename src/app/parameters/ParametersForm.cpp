@@ -397,12 +397,12 @@ void TParametersForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous() && m_manager)
-        m_manager->SetEnabled(false);
+        m_manager->SetEnabled(this, false);
 }
 
 void TParametersForm::hideEvent(QHideEvent* event)
 {
     QDialog::hideEvent(event);
     if (!event->spontaneous() && m_manager)
-        m_manager->SetEnabled(true);
+        m_manager->SetEnabled(this, true);
 }

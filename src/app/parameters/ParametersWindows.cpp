@@ -51,7 +51,8 @@ void TParametersWindows::ShowFlashWrite()
     m_flashWrite->FlashWriteStarted();
 }
 
-void TParametersWindows::HideFlashWrite()
+// A flash write that failed is told in the message window, with the printer's fault.
+void TParametersWindows::HideFlashWrite(bool)
 {
     m_flashWrite->FlashWriteEnded();
 }

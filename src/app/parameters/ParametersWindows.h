@@ -27,7 +27,7 @@ public:
     void ShowPrinterClock(quint64 printerId, quint16 year, quint8 month, quint8 day, quint8 hour,
                           quint8 minute) override;
     void ShowFlashWrite() override;
-    void HideFlashWrite() override;
+    void HideFlashWrite(bool written) override;
 
     TFlashWriteForm& FlashWriteForm() { return *m_flashWrite; }
     TParametersForm& ParametersForm() { return *m_parameters; }

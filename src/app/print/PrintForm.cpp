@@ -110,7 +110,7 @@ void TPrintForm::StopButtonClick()
 void TPrintForm::SetManagerEnabled(bool enabled)
 {
     if (m_station)
-        m_station->Manager().SetEnabled(enabled);
+        m_station->Manager().SetEnabled(this, enabled);
 }
 
 // Hidden by any means, the window no longer works with the selected printer.

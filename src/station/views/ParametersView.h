@@ -16,5 +16,6 @@ public:
     virtual void ShowPrinterClock(quint64 printerId, quint16 year, quint8 month, quint8 day, quint8 hour,
                                   quint8 minute) = 0;
     virtual void ShowFlashWrite() = 0;
-    virtual void HideFlashWrite() = 0;
+    // The printer has written its memory to flash, or reported that it could not (written false).
+    virtual void HideFlashWrite(bool written) = 0;
 };

@@ -194,10 +194,13 @@ void TCoder::HandleStatus(TXLMessage& message)
         Version = message.ReadString();
         break;
     case PrintCycleTimeout:
-        m_events.FaultReported(QCoreApplication::translate("TCoder", "%1 - PRINT CYCLE TIMEOUT!").arg(PrinterName));
+        m_events.FaultReported(*this, TPrinterFault::PrintCycleTimeout,
+                               QCoreApplication::translate("TCoder", "%1 - PRINT CYCLE TIMEOUT!").arg(PrinterName));
         break;
     case PositioningError:
-        m_events.FaultReported(QCoreApplication::translate("TCoder", "%1 - PRINTHEAD POSITIONING ERROR!").arg(PrinterName));
+        m_events.FaultReported(
+            *this, TPrinterFault::PositioningError,
+            QCoreApplication::translate("TCoder", "%1 - PRINTHEAD POSITIONING ERROR!").arg(PrinterName));
         break;
     case Disconnected:
         Connected = false;
@@ -205,7 +208,8 @@ void TCoder::HandleStatus(TXLMessage& message)
     case MemoryWriteError:
         if (Selected)
             m_events.FlashWriteEnded();
-        m_events.FaultReported(QCoreApplication::translate("TCoder", "MEMORY WRITE ERROR!"));
+        m_events.FaultReported(*this, TPrinterFault::MemoryWriteError,
+                               QCoreApplication::translate("TCoder", "MEMORY WRITE ERROR!"));
         break;
     case ImageItems:
         if (Selected)
@@ -215,7 +219,8 @@ void TCoder::HandleStatus(TXLMessage& message)
         Version = message.ReadString();
         break;
     case RibbonFault:
-        m_events.FaultReported(QCoreApplication::translate("TCoder", "%1 - RIBBON FAULT!").arg(PrinterName));
+        m_events.FaultReported(*this, TPrinterFault::RibbonFault,
+                               QCoreApplication::translate("TCoder", "%1 - RIBBON FAULT!").arg(PrinterName));
         break;
     case ClockInfo: {
         const quint16 year = message.ReadU16();
@@ -223,7 +228,7 @@ void TCoder::HandleStatus(TXLMessage& message)
         const quint8 day = message.ReadU8();
         const quint8 hour = message.ReadU8();
         const quint8 minute = message.ReadU8();
-        m_events.ClockReported(year, month, day, hour, minute);
+        m_events.ClockReported(*this, year, month, day, hour, minute);
         break;
     }
     default:
@@ -242,7 +247,7 @@ void TCoder::HandleOperatorRequest(TXLMessage& message)
         const QString prompt = message.ReadString();
         const QString text = message.ReadString();
         const quint8 maxLength = message.ReadU8();
-        if (const auto answer = m_events.OperatorTextRequest(prompt, text, maxLength)) {
+        if (const auto answer = m_events.OperatorTextRequest(*this, prompt, text, maxLength)) {
             auto reply = std::make_unique<TXLMessage>(XLSend::OperatorTextReply);
             reply->WriteString(*answer);
             Channel.QueueMessage(std::move(reply));
@@ -250,7 +255,7 @@ void TCoder::HandleOperatorRequest(TXLMessage& message)
         break;
     }
     case OperatorDateRequest:
-        if (const auto date = m_events.OperatorDateRequest()) {
+        if (const auto date = m_events.OperatorDateRequest(*this)) {
             auto reply = std::make_unique<TXLMessage>(XLSend::OperatorDateReply);
             reply->WriteU8(quint8(date->day()));
             reply->WriteU8(quint8(date->month()));
@@ -264,7 +269,7 @@ void TCoder::HandleOperatorRequest(TXLMessage& message)
         const auto limitA = qint32(message.ReadU32());
         const auto limitB = qint32(message.ReadU32());
         const quint8 itemNumber = message.ReadU8();
-        if (const auto answer = m_events.OperatorNumericRequest(value, limitA, limitB, itemNumber)) {
+        if (const auto answer = m_events.OperatorNumericRequest(*this, value, limitA, limitB, itemNumber)) {
             auto reply = std::make_unique<TXLMessage>(XLSend::OperatorNumericReply);
             reply->WriteU32(quint32(*answer));
             Channel.QueueMessage(std::move(reply));

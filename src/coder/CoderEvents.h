@@ -9,6 +9,15 @@
 class TCoder;
 class TXLMessage;
 
+// The faults a printer reports by message; the message window shows each.
+enum class TPrinterFault
+{
+    PrintCycleTimeout,
+    PositioningError,
+    MemoryWriteError,
+    RibbonFault,
+};
+
 // What a printer's state reports to the station above it. Most reports concern only the printer the
 // station shows, and the coder makes them only while it is selected; the station passes each on to
 // the window or the work in progress it belongs to.
@@ -42,14 +51,15 @@ public:
     virtual void FlashWriteStarted() = 0;
     virtual void FlashWriteEnded() = 0;
 
-    // Any printer.
+    // Any printer; the printer reporting is given.
     virtual void StatusChanged(const TCoder& coder) = 0;
     virtual void ConnectAcknowledged(TCoder& coder) = 0;
-    virtual void FaultReported(const QString& text) = 0;
-    virtual void ClockReported(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute) = 0;
-    virtual std::optional<QString> OperatorTextRequest(const QString& prompt, const QString& text,
-                                                       quint8 maxLength) = 0;
-    virtual std::optional<QDate> OperatorDateRequest() = 0;
-    virtual std::optional<qint32> OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
-                                                         quint8 itemNumber) = 0;
+    virtual void FaultReported(const TCoder& coder, TPrinterFault fault, const QString& text) = 0;
+    virtual void ClockReported(const TCoder& coder, quint16 year, quint8 month, quint8 day, quint8 hour,
+                               quint8 minute) = 0;
+    virtual std::optional<QString> OperatorTextRequest(const TCoder& coder, const QString& prompt,
+                                                       const QString& text, quint8 maxLength) = 0;
+    virtual std::optional<QDate> OperatorDateRequest(const TCoder& coder) = 0;
+    virtual std::optional<qint32> OperatorNumericRequest(const TCoder& coder, qint32 value, qint32 limitA,
+                                                         qint32 limitB, quint8 itemNumber) = 0;
 };

@@ -201,9 +201,9 @@ void TConnectionManager::PrinterDisconnected(TCommChannel& channel)
     const bool wasSelected = position == m_selectedIndex;
     RemoveFromConnected(position);
     const QString printerName = TCoder::Of(channel).PrinterName;
+    emit Disconnecting(channel, TDisconnectCause::Printer);
     channel.Abort();
-    m_views.Operator.ShowMessage(
-        QCoreApplication::translate("TConnectionManager", "%1 MANUALLY DISCONNECTED!").arg(printerName));
+    m_views.Operator.ShowMessage(DisconnectNoticeText(printerName));
     if (!wasSelected)
         return;
     m_views.Transfer.HideTransfer();
@@ -214,6 +214,11 @@ void TConnectionManager::PrinterDisconnected(TCommChannel& channel)
     m_views.Main.ShowDisconnected();
     SelectAgain(&channel);
     SetEnabled(true);
+}
+
+QString TConnectionManager::DisconnectNoticeText(const QString& printerName)
+{
+    return QCoreApplication::translate("TConnectionManager", "%1 MANUALLY DISCONNECTED!").arg(printerName);
 }
 
 // Only what changed is told, so that the window keeps the operator's selection.
@@ -354,6 +359,7 @@ void TConnectionManager::DisconnectAt(int position)
     TCommChannel* channel = m_connected[position];
     TCommChannel* selected = SelectedChannel();
     RemoveFromConnected(position);
+    emit Disconnecting(*channel, TDisconnectCause::Operator);
     channel->SendDisconnect();
     m_views.Main.ShowDisconnected();
     SelectAgain(selected);
@@ -376,6 +382,8 @@ void TConnectionManager::ShutdownChannels()
     channels.append(QList<TCommChannel*>(m_serialList.Channels().begin(), m_serialList.Channels().end()));
     LinkShutdown::AwaitDisconnectRequests(channels);
     m_shuttingDown = false;
+    for (TCommChannel* channel : m_connected)
+        emit Disconnecting(*channel, TDisconnectCause::Station);
     for (TNetChannel* channel : QList<TNetChannel*>(m_networkList->Probes()))
         channel->Close(); // ends its probe: it is released
     for (TNetChannel* channel : m_networkList->Channels())

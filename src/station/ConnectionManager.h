@@ -26,6 +26,14 @@ struct TPrinterProperties
     TLinkAddress Address;
 };
 
+// Why the station lets a connected printer go.
+enum class TDisconnectCause
+{
+    Operator, // "Disconnect", "Disconnect all", the end of a command
+    Printer,  // the printer said that it ended the connection
+    Station,  // the station closed its links while the printer was still connected
+};
+
 // Which of the "Connections" window's commands do something for a printer.
 struct TConnectionCommands
 {
@@ -68,6 +76,8 @@ public:
     // Reports from the printers.
     void ConnectAcknowledged(TCommChannel& channel);
     void PrinterDisconnected(TCommChannel& channel);
+    // What the message window says when a printer ends its connection.
+    static QString DisconnectNoticeText(const QString& printerName);
     void UpdateChannelIcons();
     void RefreshListView();
 
@@ -111,6 +121,8 @@ public:
 signals:
     // The selected printer is another one, or none.
     void SelectionChanged();
+    // A connected printer is let go (a lost link is the channel's own LinkLost).
+    void Disconnecting(TCommChannel& channel, TDisconnectCause cause);
 
 private:
     void Watch(TCommChannel* channel);

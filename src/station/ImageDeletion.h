@@ -5,6 +5,7 @@
 class TCoder;
 class TImageDialogsView;
 class TMessageSink;
+class TStationEvents;
 
 // Deletes a set of images from the selected printer one at a time: each DeleteImage goes out when
 // the printer has reported the previous deletion, and when none is left the printer writes its
@@ -13,6 +14,8 @@ class TImageDeletion
 {
 public:
     TImageDeletion(TMessageSink& sink, TImageDialogsView& view) : m_sink(sink), m_view(view) {}
+    // Where each deletion the printer reports is told as an event.
+    void SetEvents(TStationEvents* events) { m_events = events; }
 
     // The names that may be chosen for deletion: the printer's images except its protected one.
     static QStringList Offered(const TCoder& coder);
@@ -31,6 +34,7 @@ public:
 private:
     TMessageSink& m_sink;
     TImageDialogsView& m_view;
+    TStationEvents* m_events = nullptr;
     QStringList m_names;
     bool m_awaitingFirst = false;
     quint8 m_lastReportNo = 0; // kept across batches

@@ -2,18 +2,46 @@
 
 #include "coder/Coder.h"
 #include "comm/CommChannel.h"
+#include "parameters/ParameterEditor.h"
+#include "parameters/PrinterClock.h"
+
+#include <QJsonArray>
+
+namespace {
+using Kind = TStationEventKind;
+
+QJsonObject RequestValues(const char* request, QJsonObject values = {})
+{
+    values.insert(QStringLiteral("request"), QLatin1String(request));
+    return values;
+}
+
+QJsonObject AnswerValues(const char* request, const std::optional<QJsonValue>& answer)
+{
+    QJsonObject values = RequestValues(request, {{QStringLiteral("answered"), answer.has_value()}});
+    if (answer)
+        values.insert(QStringLiteral("answer"), *answer);
+    return values;
+}
+} // namespace
 
 TStation::TStation(const TStationViews& views, const TFontMap& fonts, const TDiscoveryAddress& discovery,
                    QObject* parent)
-    : QObject(parent), m_views(views), m_manager(views, *this, discovery, this),
-      m_batch(views.Transfer, m_manager, fonts,
-              [this]() -> TCoder* {
-                  TCommChannel* selected = m_manager.SelectedChannel();
-                  return selected ? &TCoder::Of(*selected) : nullptr;
-              }),
+    : QObject(parent), m_views(views), m_events([this] { return SelectedPrinter(); }),
+      m_manager(views, *this, discovery, this), m_recorder(m_events, m_manager),
+      m_batch(views.Transfer, m_manager, fonts, [this] { return SelectedPrinter(); }),
       m_deletion(m_manager, views.ImageDialogs), m_modifyImage(m_manager)
 {
     connect(&m_manager, &TConnectionManager::SelectionChanged, this, &TStation::OnSelectionChanged);
+    m_batch.SetEvents(&m_events);
+    m_deletion.SetEvents(&m_events);
+    m_modifyImage.SetEvents(&m_events);
+}
+
+TCoder* TStation::SelectedPrinter() const
+{
+    TCommChannel* selected = m_manager.SelectedChannel();
+    return selected ? &TCoder::Of(*selected) : nullptr;
 }
 
 TLinkPeerFactory TStation::PrinterFactory()
@@ -43,6 +71,20 @@ void TStation::StartPrint(const QString& imageA, const QString& imageB)
 void TStation::StopPrint()
 {
     m_manager.SendToSelected(std::make_unique<TXLMessage>(XLSend::StopPrint));
+}
+
+void TStation::RecordParameterWrites(const QList<TSettingChange>& changes)
+{
+    for (const TSettingChange& change : changes)
+        m_events.EmitForSelected(Kind::ParameterWritten, {{QStringLiteral("setting"), change.Setting},
+                                                          {QStringLiteral("old"), change.Old},
+                                                          {QStringLiteral("new"), change.New}});
+}
+
+void TStation::RecordClockSet(const std::optional<TClockChange>& change)
+{
+    if (change)
+        m_events.EmitForSelected(Kind::ClockSet, {{QStringLiteral("old"), change->Old}, {QStringLiteral("new"), change->New}});
 }
 
 void TStation::UpdateForm(const TCoder& coder)
@@ -135,47 +177,73 @@ void TStation::ParametersReported(const TXLMessage& parameterData)
 
 void TStation::FlashWriteStarted()
 {
+    m_events.EmitForSelected(Kind::FlashWriteStarted);
     m_views.Parameters.ShowFlashWrite();
 }
 
 void TStation::FlashWriteEnded()
 {
+    m_events.EmitForSelected(Kind::FlashWriteEnded);
     m_views.Parameters.HideFlashWrite();
 }
 
-void TStation::StatusChanged(const TCoder&)
+void TStation::StatusChanged(const TCoder& coder)
 {
+    m_recorder.StatusChanged(coder);
     m_manager.UpdateChannelIcons();
 }
 
 void TStation::ConnectAcknowledged(TCoder& coder)
 {
     m_manager.ConnectAcknowledged(coder.Channel);
+    if (m_manager.ConnectedList().contains(&coder.Channel))
+        m_recorder.Connected(coder);
 }
 
-void TStation::FaultReported(const QString& text)
+void TStation::FaultReported(const TCoder& coder, TPrinterFault fault, const QString& text)
 {
+    m_recorder.FaultRaised(coder, fault, text);
     m_views.Operator.ShowMessage(text);
 }
 
-void TStation::ClockReported(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute)
+void TStation::ClockReported(const TCoder&, quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute)
 {
     m_views.Parameters.ShowPrinterClock(year, month, day, hour, minute);
 }
 
-std::optional<QString> TStation::OperatorTextRequest(const QString& prompt, const QString& text,
+std::optional<QString> TStation::OperatorTextRequest(const TCoder& coder, const QString& prompt, const QString& text,
                                                      quint8 maxLength)
 {
-    return m_views.Operator.OperatorTextRequest(prompt, text, maxLength);
+    m_events.Emit(Kind::OperatorRequest, coder,
+                  RequestValues("text", {{QStringLiteral("prompt"), TStationEvent::Bounded(prompt)},
+                                         {QStringLiteral("text"), TStationEvent::Bounded(text)},
+                                         {QStringLiteral("maxLength"), maxLength}}));
+    const std::optional<QString> answer = m_views.Operator.OperatorTextRequest(prompt, text, maxLength);
+    m_events.Emit(Kind::OperatorAnswer, coder,
+                  AnswerValues("text", answer ? std::optional<QJsonValue>(TStationEvent::Bounded(*answer))
+                                              : std::nullopt));
+    return answer;
 }
 
-std::optional<QDate> TStation::OperatorDateRequest()
+std::optional<QDate> TStation::OperatorDateRequest(const TCoder& coder)
 {
-    return m_views.Operator.OperatorDateRequest();
+    m_events.Emit(Kind::OperatorRequest, coder, RequestValues("date"));
+    const std::optional<QDate> answer = m_views.Operator.OperatorDateRequest();
+    m_events.Emit(Kind::OperatorAnswer, coder,
+                  AnswerValues("date", answer ? std::optional<QJsonValue>(answer->toString(Qt::ISODate))
+                                              : std::nullopt));
+    return answer;
 }
 
-std::optional<qint32> TStation::OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
-                                                       quint8 itemNumber)
+std::optional<qint32> TStation::OperatorNumericRequest(const TCoder& coder, qint32 value, qint32 limitA,
+                                                       qint32 limitB, quint8 itemNumber)
 {
-    return m_views.Operator.OperatorNumericRequest(value, limitA, limitB, itemNumber);
+    m_events.Emit(Kind::OperatorRequest, coder,
+                  RequestValues("number", {{QStringLiteral("value"), value},
+                                           {QStringLiteral("limits"), QJsonArray{limitA, limitB}},
+                                           {QStringLiteral("item"), itemNumber}}));
+    const std::optional<qint32> answer = m_views.Operator.OperatorNumericRequest(value, limitA, limitB, itemNumber);
+    m_events.Emit(Kind::OperatorAnswer, coder,
+                  AnswerValues("number", answer ? std::optional<QJsonValue>(*answer) : std::nullopt));
+    return answer;
 }

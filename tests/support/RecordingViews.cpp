@@ -113,27 +113,28 @@ void TRecordingCoderEvents::ConnectAcknowledged(TCoder& coder)
 {
     Calls << QStringLiteral("ConnectAcknowledged %1").arg(coder.Channel.Name());
 }
-void TRecordingCoderEvents::FaultReported(const QString& text)
+void TRecordingCoderEvents::FaultReported(const TCoder&, TPrinterFault, const QString& text)
 {
     Calls << QStringLiteral("FaultReported %1").arg(text);
 }
-void TRecordingCoderEvents::ClockReported(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute)
+void TRecordingCoderEvents::ClockReported(const TCoder&, quint16 year, quint8 month, quint8 day, quint8 hour,
+                                          quint8 minute)
 {
     Calls << QStringLiteral("ClockReported ") + Clock(year, month, day, hour, minute);
 }
-std::optional<QString> TRecordingCoderEvents::OperatorTextRequest(const QString& prompt, const QString& text,
-                                                                  quint8 maxLength)
+std::optional<QString> TRecordingCoderEvents::OperatorTextRequest(const TCoder&, const QString& prompt,
+                                                                  const QString& text, quint8 maxLength)
 {
     Calls << QStringLiteral("OperatorTextRequest %1,%2,%3").arg(prompt, text).arg(maxLength);
     return Text(prompt, text, maxLength);
 }
-std::optional<QDate> TRecordingCoderEvents::OperatorDateRequest()
+std::optional<QDate> TRecordingCoderEvents::OperatorDateRequest(const TCoder&)
 {
     Calls << QStringLiteral("OperatorDateRequest");
     return DateAnswer;
 }
-std::optional<qint32> TRecordingCoderEvents::OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
-                                                                    quint8 itemNumber)
+std::optional<qint32> TRecordingCoderEvents::OperatorNumericRequest(const TCoder&, qint32 value, qint32 limitA,
+                                                                    qint32 limitB, quint8 itemNumber)
 {
     Calls << QStringLiteral("OperatorNumericRequest %1,%2,%3,%4").arg(value).arg(limitA).arg(limitB).arg(itemNumber);
     return Number(value, limitA, limitB, itemNumber);

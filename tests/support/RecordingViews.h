@@ -53,12 +53,13 @@ public:
     void FlashWriteEnded() override;
     void StatusChanged(const TCoder& coder) override;
     void ConnectAcknowledged(TCoder& coder) override;
-    void FaultReported(const QString& text) override;
-    void ClockReported(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute) override;
-    std::optional<QString> OperatorTextRequest(const QString& prompt, const QString& text,
+    void FaultReported(const TCoder& coder, TPrinterFault fault, const QString& text) override;
+    void ClockReported(const TCoder& coder, quint16 year, quint8 month, quint8 day, quint8 hour,
+                       quint8 minute) override;
+    std::optional<QString> OperatorTextRequest(const TCoder& coder, const QString& prompt, const QString& text,
                                                quint8 maxLength) override;
-    std::optional<QDate> OperatorDateRequest() override;
-    std::optional<qint32> OperatorNumericRequest(qint32 value, qint32 limitA, qint32 limitB,
+    std::optional<QDate> OperatorDateRequest(const TCoder& coder) override;
+    std::optional<qint32> OperatorNumericRequest(const TCoder& coder, qint32 value, qint32 limitA, qint32 limitB,
                                                  quint8 itemNumber) override;
 };
 

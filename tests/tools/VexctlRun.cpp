@@ -20,6 +20,8 @@ void VexctlRun::Start(QProcess& process, const QString& folder, const QStringLis
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("VEX_SETTINGS_FILE"), SettingsFile(folder));
+    // The history vexctl keeps, in the folder's "data" unless the settings name another file.
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), QDir(folder).filePath(QStringLiteral("data")));
     for (auto it = variables.begin(); it != variables.end(); ++it)
         environment.insert(it.key(), it.value());
     process.setProcessEnvironment(environment);

@@ -7,7 +7,8 @@
 #include <QStringList>
 
 // The vexctl program run by a test: in a folder of the test's, with a settings file of its own
-// there ("settings.ini"), so that it never reads the user's settings.
+// there ("settings.ini") and its data folder there ("data", where its history goes unless the
+// settings name another file), so that it never reads the user's settings or writes their history.
 namespace VexctlRun {
 
 struct TResult

@@ -46,7 +46,7 @@ void TDateTimeForm::ShowPrinterClock(quint16 year, quint8 month, quint8 day, qui
 void TDateTimeForm::OKButtonClick()
 {
     if (m_sink)
-        m_clock.SendChanges(m_ui->dateEdit->date(), m_ui->timeEdit->time(), *m_sink);
+        emit ClockWritten(m_clock.SendChanges(m_ui->dateEdit->date(), m_ui->timeEdit->time(), *m_sink));
     accept();
 }
 

@@ -29,6 +29,10 @@ public:
     // a date or time that does not exist is reported in a box.
     void ShowPrinterClock(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute);
 
+signals:
+    // "OK" set the printer's clock (or nothing, when nothing differed).
+    void ClockWritten(const std::optional<TClockChange>& change);
+
 private:
     void OKButtonClick();
     void UsePcTimeClick();

@@ -307,7 +307,7 @@ void TParametersForm::OKButtonClick()
         return;
     }
     if (m_manager)
-        m_editor.SendChanges(*m_manager);
+        emit ParametersWritten(m_editor.SendChanges(*m_manager));
     CloseEdit();
 }
 

@@ -46,6 +46,10 @@ public slots:
     // Escape, and the window system's close: as "Cancel".
     void reject() override;
 
+signals:
+    // "OK" wrote these settings to the printer.
+    void ParametersWritten(const QList<TSettingChange>& changes);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;

@@ -307,8 +307,8 @@
         <translation>die Datenbank meldet einen Fehler</translation>
     </message>
     <message>
-        <source>The history cannot be written to %1: %2. The station goes on working; the history will show the gap.</source>
-        <translation>Der Verlauf kann nicht in %1 geschrieben werden: %2. Die Station arbeitet weiter; der Verlauf wird die Lücke zeigen.</translation>
+        <source>The history cannot be written to %1: %2. The station goes on working and records the gap once it can write again.</source>
+        <translation>Der Verlauf kann nicht in %1 geschrieben werden: %2. Die Station arbeitet weiter und verzeichnet die Lücke, sobald sie wieder schreiben kann.</translation>
     </message>
 </context>
 <context>

@@ -307,8 +307,8 @@
         <translation>the database reports an error</translation>
     </message>
     <message>
-        <source>The history cannot be written to %1: %2. The station goes on working; the history will show the gap.</source>
-        <translation>The history cannot be written to %1: %2. The station goes on working; the history will show the gap.</translation>
+        <source>The history cannot be written to %1: %2. The station goes on working and records the gap once it can write again.</source>
+        <translation>The history cannot be written to %1: %2. The station goes on working and records the gap once it can write again.</translation>
     </message>
 </context>
 <context>

@@ -307,8 +307,8 @@
         <translation>la base de données signale une erreur</translation>
     </message>
     <message>
-        <source>The history cannot be written to %1: %2. The station goes on working; the history will show the gap.</source>
-        <translation>L&apos;historique ne peut pas être écrit dans %1&#xa0;: %2. La station continue de fonctionner&#xa0;; l&apos;historique montrera la lacune.</translation>
+        <source>The history cannot be written to %1: %2. The station goes on working and records the gap once it can write again.</source>
+        <translation>L&apos;historique ne peut pas être écrit dans %1&#xa0;: %2. La station continue de fonctionner et consignera la lacune dès qu&apos;elle pourra écrire à nouveau.</translation>
     </message>
 </context>
 <context>

@@ -307,8 +307,8 @@
         <translation>de database meldt een fout</translation>
     </message>
     <message>
-        <source>The history cannot be written to %1: %2. The station goes on working; the history will show the gap.</source>
-        <translation>De geschiedenis kan niet naar %1 worden geschreven: %2. Het station blijft werken; de geschiedenis zal het gat tonen.</translation>
+        <source>The history cannot be written to %1: %2. The station goes on working and records the gap once it can write again.</source>
+        <translation>De geschiedenis kan niet naar %1 worden geschreven: %2. Het station blijft werken en legt het gat vast zodra het weer kan schrijven.</translation>
     </message>
 </context>
 <context>

@@ -35,8 +35,8 @@ int THistoryStore::DaysFromSettings()
 
 QString THistoryStore::FaultText(int problem, const QString& path)
 {
-    return tr("The history cannot be written to %1: %2. The station goes on working; the history will show "
-              "the gap.")
+    return tr("The history cannot be written to %1: %2. The station goes on working and records the gap once "
+              "it can write again.")
         .arg(QDir::toNativeSeparators(path), HistoryDatabase::ProblemText(HistoryDatabase::TProblem(problem)));
 }
 

@@ -16,7 +16,7 @@ QString VexctlRun::SettingsFile(const QString& folder)
 }
 
 void VexctlRun::Start(QProcess& process, const QString& folder, const QStringList& arguments,
-                      const QMap<QString, QString>& variables)
+                      const QMap<QString, QString>& variables, const QStringList& launcher)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("VEX_SETTINGS_FILE"), SettingsFile(folder));
@@ -26,7 +26,10 @@ void VexctlRun::Start(QProcess& process, const QString& folder, const QStringLis
         environment.insert(it.key(), it.value());
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(VEX_CTL), arguments);
+    if (launcher.isEmpty())
+        process.start(QStringLiteral(VEX_CTL), arguments);
+    else
+        process.start(launcher.first(), launcher.mid(1) + QStringList{QStringLiteral(VEX_CTL)} + arguments);
 }
 
 VexctlRun::TResult VexctlRun::Finish(QProcess& process)
@@ -46,12 +49,12 @@ VexctlRun::TResult VexctlRun::Finish(QProcess& process)
 }
 
 VexctlRun::TResult VexctlRun::Run(const QString& folder, const QStringList& arguments,
-                                  const QMap<QString, QString>& variables)
+                                  const QMap<QString, QString>& variables, const QStringList& launcher)
 {
     QElapsedTimer clock;
     clock.start();
     QProcess process;
-    Start(process, folder, arguments, variables);
+    Start(process, folder, arguments, variables, launcher);
     TResult result = Finish(process);
     result.Ms = clock.elapsed();
     return result;

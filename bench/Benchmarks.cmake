@@ -8,6 +8,7 @@ set(VEX_BENCHMARKS
 set(VEX_BENCHMARK_LIBS_bench_netchannel vexprintersim)
 set(VEX_BENCHMARK_LIBS_bench_preview ZXing::ZXing)
 if(VEX_BUILD_APP)
-    list(APPEND VEX_BENCHMARKS bench_startup)
+    list(APPEND VEX_BENCHMARKS bench_startup bench_history)
     set(VEX_BENCHMARK_LIBS_bench_startup vexapp Qt6::Test)
+    set(VEX_BENCHMARK_LIBS_bench_history vexapp Qt6::Test)
 endif()

@@ -26,6 +26,8 @@ QString THistoryModel::Error() const
 
 void THistoryModel::Reload()
 {
+    if (m_reader)
+        m_reader->BoundTimeRange(m_filter);
     beginResetModel();
     m_rows = m_reader ? m_reader->RowsBefore(0, PageRows, m_filter) : QList<THistoryRow>();
     m_atEnd = m_rows.size() < PageRows;

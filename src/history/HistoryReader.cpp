@@ -81,10 +81,16 @@ QString THistoryReader::Conditions(const THistoryFilter& filter, QStringList con
         where("printer = ?", filter.Printer);
     if (!filter.Kind.isEmpty())
         where("kind = ?", filter.Kind);
+    // With bounds the rows are read in sequence and the times checked on them, not from the index.
+    const bool bounded = filter.FirstSeq != 0 || filter.LastSeq != 0;
+    if (filter.FirstSeq != 0)
+        where("seq >= ?", filter.FirstSeq);
+    if (filter.LastSeq != 0)
+        where("seq <= ?", filter.LastSeq);
     if (filter.Since.isValid())
-        where("time >= ?", StationEventJson::UtcText(filter.Since));
+        where(bounded ? "+time >= ?" : "time >= ?", StationEventJson::UtcText(filter.Since));
     if (filter.Until.isValid())
-        where("time <= ?", StationEventJson::UtcText(filter.Until));
+        where(bounded ? "+time <= ?" : "time <= ?", StationEventJson::UtcText(filter.Until));
     return conditions.isEmpty() ? QString() : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
 }
 
@@ -115,6 +121,43 @@ QList<THistoryRow> THistoryReader::Rows(bool after, qint64 seq, int limit, const
         rows << THistoryRow::FromStored(query.value(0).toLongLong(), query.value(1).toString(),
                                         query.value(2).toString());
     return rows;
+}
+
+// A bound is taken only where it spares reading: a range that begins before the oldest row needs no
+// first, one that ends after the newest row (rows to come may fall in it) no last.
+void THistoryReader::BoundTimeRange(THistoryFilter& filter) const
+{
+    filter.FirstSeq = filter.LastSeq = 0;
+    if (!m_hasTable || (!filter.Since.isValid() && !filter.Until.isValid()))
+        return;
+    const auto value = [this](const QString& sql, const QVariant& bound = {}) -> QVariant {
+        QSqlQuery query(QSqlDatabase::database(m_connection, false));
+        query.prepare(sql);
+        if (bound.isValid())
+            query.addBindValue(bound);
+        return query.exec() && query.next() ? query.value(0) : QVariant();
+    };
+    const QString oldest = value(QStringLiteral("SELECT time FROM events ORDER BY seq LIMIT 1")).toString();
+    const QString newest = value(QStringLiteral("SELECT time FROM events ORDER BY seq DESC LIMIT 1")).toString();
+    if (oldest.isEmpty())
+        return; // no rows yet
+    const QString since = filter.Since.isValid() ? StationEventJson::UtcText(filter.Since) : QString();
+    const QString until = filter.Until.isValid() ? StationEventJson::UtcText(filter.Until) : QString();
+    if (!since.isEmpty() && since > oldest) {
+        // None yet: the range begins after every row there is.
+        const QVariant first = value(
+            QStringLiteral("SELECT coalesce((SELECT min(seq) FROM events INDEXED BY events_time WHERE time >= ?),"
+                           " (SELECT max(seq) + 1 FROM events))"),
+            since);
+        filter.FirstSeq = first.toLongLong();
+    }
+    if (!until.isEmpty() && until < newest) {
+        // None: the range ends before every row there is.
+        const QVariant last = value(
+            QStringLiteral("SELECT coalesce((SELECT max(seq) FROM events INDEXED BY events_time WHERE time <= ?), -1)"),
+            until);
+        filter.LastSeq = last.toLongLong();
+    }
 }
 
 qint64 THistoryReader::Count(const THistoryFilter& filter) const

@@ -35,6 +35,11 @@ struct THistoryFilter
     QString Kind;
     QDateTime Since;
     QDateTime Until;
+    // The rows of the time range lie between these sequence numbers (0: no bound; -1 as the last:
+    // none): reading a page of a time range then goes straight to it. THistoryReader::BoundTimeRange
+    // finds them.
+    qint64 FirstSeq = 0;
+    qint64 LastSeq = 0;
 };
 
 // What a check of the whole chain found.
@@ -67,6 +72,9 @@ public:
     QList<THistoryRow> RowsAfter(qint64 seq, int limit, const THistoryFilter& filter = {}) const;
     // Up to limit rows before seq (0: from the newest), newest first.
     QList<THistoryRow> RowsBefore(qint64 seq, int limit, const THistoryFilter& filter = {}) const;
+    // The sequence numbers the filter's time range lies between, from the time index: once for a
+    // filter, so that its pages are read quickly.
+    void BoundTimeRange(THistoryFilter& filter) const;
     // How many rows the filter passes.
     qint64 Count(const THistoryFilter& filter = {}) const;
     // The printers named in the history, sorted, at most limit of them.

@@ -51,7 +51,7 @@ THistoryStore::THistoryStore(const QString& path, const TEventSource& source, in
     m_thread.start();
 
     m_flush.setSingleShot(true);
-    m_flush.setInterval(0);
+    m_flush.setInterval(FlushMs);
     connect(&m_flush, &QTimer::timeout, this, &THistoryStore::Flush);
     m_retry.setInterval(DefaultRetryMs);
     connect(&m_retry, &QTimer::timeout, this, [this] {
@@ -94,6 +94,7 @@ void THistoryStore::Append(const TStationEvent& event)
 
 void THistoryStore::Flush()
 {
+    m_flush.stop();
     if (m_pending.isEmpty())
         return;
     Post([writer = m_writer, events = std::exchange(m_pending, {}), now = StationClock::Now()] {

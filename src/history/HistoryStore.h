@@ -26,6 +26,9 @@ public:
     static constexpr int DefaultDays = 365;
     static constexpr int MaxDays = 36500;
     static constexpr int DefaultRetryMs = 10000;
+    // Events are handed to the writer at most this often, each time as one transaction: a commit
+    // costs far more than a row.
+    static constexpr int FlushMs = 100;
 
     // HISTORY_FILE, or history.sqlite in the station's data folder (shared by vex and vexctl).
     static QString PathFromSettings();

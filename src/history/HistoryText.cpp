@@ -20,7 +20,8 @@ QString ValueText(const QJsonValue& value)
     case QJsonValue::Array: {
         QStringList items;
         for (const QJsonValue& item : value.toArray())
-            items << ValueText(item);
+            if (const QString text = ValueText(item); !text.isEmpty())
+                items << text;
         return items.join(QLatin1Char('/'));
     }
     case QJsonValue::Object:

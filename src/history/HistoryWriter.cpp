@@ -80,15 +80,19 @@ bool THistoryWriter::EnsureOpen(std::optional<TFailure>& failure)
 
 void THistoryWriter::Write(const QList<TStationEvent>& events, const QDateTime& now)
 {
+    if (!m_gap) {
+        m_held += events;
+        Drain(now);
+        return;
+    }
+    // While the file cannot be written, only the retries try it again; what it holds meanwhile is
+    // bounded.
     for (const TStationEvent& event : events) {
         if (m_held.size() < MaxHeld)
             m_held.append(event);
-        else if (m_gap)
+        else
             ++m_gap->Lost;
     }
-    // While the file cannot be written, only the retries try it again.
-    if (!m_gap)
-        Drain(now);
 }
 
 void THistoryWriter::Retry(const QDateTime& now)

@@ -134,5 +134,5 @@ QByteArray StationEventJson::Canonical(const QJsonObject& object)
 
 QString StationEventJson::UtcText(const QDateTime& time)
 {
-    return time.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzzZ"));
+    return time.toUTC().toString(Qt::ISODateWithMs); // UTC is written with its "Z"
 }

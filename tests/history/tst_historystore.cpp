@@ -3,6 +3,7 @@
 #include "history/HistoryReader.h"
 #include "history/HistoryStore.h"
 #include "history/HistoryText.h"
+#include "history/HistoryWriter.h"
 #include "platform/StationClock.h"
 
 #include <QDir>
@@ -87,6 +88,19 @@ private slots:
         QCOMPARE(Pragma(path, QStringLiteral("user_version")), QStringLiteral("1"));
     }
 
+    // However many events come in one turn, all of them are written: only a file that cannot be
+    // written bounds what is held.
+    void aLargeTurnIsWrittenWhole()
+    {
+        const QString path = FreshPath(QStringLiteral("large.sqlite"));
+        THistoryStore store(path, TEventSource());
+        const int events = int(THistoryWriter::MaxHeld) + 1;
+        for (int number = 1; number <= events; ++number)
+            store.Append(Event(QStringLiteral("A"), number));
+        QVERIFY(store.WaitForWriter(60000));
+        QCOMPARE(THistoryReader(path).Count(), events);
+    }
+
     // Rows older than the days kept go, oldest first; the chain still holds from the oldest kept
     // row, and the history says what was pruned.
     void pruningKeepsTheChainVerifiable()
@@ -164,6 +178,47 @@ private slots:
         QCOMPARE(rows.first().Values().value(QLatin1String("reason")).toString(), reason);
         QCOMPARE(rows.last().Values().value(QLatin1String("lost")).toInt(), 0);
         QVERIFY(THistoryReader(path).Verify().Holds());
+    }
+
+    // A time range read by its sequence bounds holds exactly the rows of the range, also rows
+    // written after the bounds were found.
+    void aTimeRangeHoldsItsRowsAndThoseToCome_data()
+    {
+        QTest::addColumn<int>("since"); // minutes after 08:00, -1 for none
+        QTest::addColumn<int>("until");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("the middle") << 2 << 3 << QStringList{"A3", "A4"};
+        QTest::newRow("from the middle on") << 3 << -1 << QStringList{"A4", "A5", "A9"};
+        QTest::newRow("up to the middle") << -1 << 1 << QStringList{"A1", "A2"};
+        QTest::newRow("after every row so far") << 6 << -1 << QStringList{"A9"};
+        QTest::newRow("up to a time to come") << 2 << 60 << QStringList{"A3", "A4", "A5", "A9"};
+        QTest::newRow("before every row") << -1 << -5 << QStringList{};
+    }
+    void aTimeRangeHoldsItsRowsAndThoseToCome()
+    {
+        QFETCH(int, since);
+        QFETCH(int, until);
+        QFETCH(QStringList, rows);
+        const QDateTime start(QDate(2024, 3, 5), QTime(8, 0));
+        const QString path = FreshPath(QStringLiteral("range.sqlite"));
+        QFile::remove(path);
+        THistoryStore store(path, TEventSource());
+        for (int minute = 0; minute < 5; ++minute)
+            store.Append(Event(QStringLiteral("A"), minute + 1, start.addSecs(60 * minute)));
+        QVERIFY(store.WaitForWriter(10000));
+        const THistoryReader reader(path);
+        THistoryFilter filter;
+        if (since >= 0)
+            filter.Since = start.addSecs(60 * since);
+        if (until != -1)
+            filter.Until = start.addSecs(60 * until);
+        reader.BoundTimeRange(filter);
+        store.Append(Event(QStringLiteral("A"), 9, start.addSecs(60 * 8)));
+        QVERIFY(store.WaitForWriter(10000));
+        QStringList read;
+        for (const THistoryRow& row : reader.RowsAfter(0, 100, filter))
+            read << row.PrinterName() + row.Values().value(QLatin1String("image")).toString();
+        QCOMPARE(read, rows);
     }
 
     // Names come from printers and files: a spreadsheet opening the export must not take a cell for

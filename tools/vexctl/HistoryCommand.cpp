@@ -34,7 +34,8 @@ int List(const THistoryReader& reader, const Commands::THistoryQuery& query, QTe
 {
     if (query.Csv)
         out << HistoryText::CsvHeader() << '\n';
-    const THistoryFilter filter{query.Printer, query.Kind, query.Since, {}};
+    THistoryFilter filter{query.Printer, query.Kind, query.Since, {}};
+    reader.BoundTimeRange(filter);
     for (qint64 after = 0;;) {
         const QList<THistoryRow> rows = reader.RowsAfter(after, PageRows, filter);
         for (const THistoryRow& row : rows)

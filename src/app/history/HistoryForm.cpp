@@ -44,8 +44,10 @@ THistoryForm::THistoryForm(QWidget* mainWindow) : QDialog(mainWindow), m_ui(std:
     QHeaderView* header = m_ui->historyTable->horizontalHeader();
     header->resizeSection(THistoryModel::TimeColumn, 150);
     header->resizeSection(THistoryModel::PrinterColumn, 140);
-    header->resizeSection(THistoryModel::EventColumn, 150);
+    header->resizeSection(THistoryModel::EventColumn, 180);
     header->resizeSection(THistoryModel::SourceColumn, 90);
+    // One line of text a row: many rows at a glance.
+    m_ui->historyTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
 
     connect(m_ui->printerList, &QComboBox::currentIndexChanged, this, &THistoryForm::FilterChanged);
     connect(m_ui->kindList, &QComboBox::currentIndexChanged, this, &THistoryForm::FilterChanged);

@@ -48,7 +48,6 @@ THistoryStore::THistoryStore(const QString& path, const TEventSource& source, in
     connect(m_writer, &THistoryWriter::Faulted, this, [this](int problem) { OnFaulted(problem); });
     connect(m_writer, &THistoryWriter::Recovered, this, &THistoryStore::OnRecovered);
     m_thread.setObjectName(QStringLiteral("history writer"));
-    m_thread.start();
 
     m_flush.setSingleShot(true);
     m_flush.setInterval(FlushMs);
@@ -59,8 +58,22 @@ THistoryStore::THistoryStore(const QString& path, const TEventSource& source, in
     });
     m_prune.setInterval(PruneEveryMs);
     connect(&m_prune, &QTimer::timeout, this, &THistoryStore::Prune);
+    // The writer's thread and the file (the database driver) would cost the program's start-up:
+    // they start once the program is up, or when the first events go, whichever comes first; a
+    // file that cannot be written is said at start-up all the same.
+    m_open.setSingleShot(true);
+    m_open.setInterval(OpenDelayMs);
+    connect(&m_open, &QTimer::timeout, this, &THistoryStore::Open);
+    m_open.start();
+}
 
-    // The file is opened at once, so that a file that cannot be written is said at start-up.
+void THistoryStore::Open()
+{
+    m_open.stop();
+    if (m_opened)
+        return;
+    m_opened = true;
+    m_thread.start();
     Post([writer = m_writer, now = StationClock::Now()] { writer->Write({}, now); });
     if (m_retentionDays > 0) {
         Prune();
@@ -72,6 +85,10 @@ THistoryStore::~THistoryStore()
 {
     m_flush.stop();
     Flush();
+    if (!m_opened) {
+        delete m_writer; // never started: nothing to write
+        return;
+    }
     Post([writer = m_writer] {
         writer->Close();
         QThread::currentThread()->quit();
@@ -97,6 +114,7 @@ void THistoryStore::Flush()
     m_flush.stop();
     if (m_pending.isEmpty())
         return;
+    Open();
     Post([writer = m_writer, events = std::exchange(m_pending, {}), now = StationClock::Now()] {
         writer->Write(events, now);
     });
@@ -105,6 +123,8 @@ void THistoryStore::Flush()
 bool THistoryStore::WaitForWriter(int timeoutMs)
 {
     Flush();
+    if (!m_opened)
+        return true; // nothing was handed over
     const auto done = std::make_shared<QSemaphore>();
     Post([done] { done->release(); });
     return done->tryAcquire(1, timeoutMs);

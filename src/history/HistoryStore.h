@@ -29,6 +29,7 @@ public:
     // Events are handed to the writer at most this often, each time as one transaction: a commit
     // costs far more than a row.
     static constexpr int FlushMs = 100;
+    static constexpr int OpenDelayMs = 500;
 
     // HISTORY_FILE, or history.sqlite in the station's data folder (shared by vex and vexctl).
     static QString PathFromSettings();
@@ -61,6 +62,7 @@ signals:
     void Recovered();
 
 private:
+    void Open();
     void Prune();
     void OnFaulted(int problem);
     void OnRecovered();
@@ -74,5 +76,7 @@ private:
     QTimer m_flush;
     QTimer m_retry;
     QTimer m_prune;
+    QTimer m_open;
+    bool m_opened = false;
     bool m_faulted = false;
 };

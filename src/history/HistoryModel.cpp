@@ -9,6 +9,7 @@ THistoryModel::~THistoryModel() = default;
 
 void THistoryModel::Open(const QString& path)
 {
+    m_path = path;
     m_reader = std::make_unique<THistoryReader>(path);
     Reload();
 }
@@ -38,6 +39,9 @@ void THistoryModel::Refresh()
 {
     if (!m_reader)
         return;
+    // A file the station had not written yet when the window opened is read now that it is there.
+    if (!m_reader->HasTable())
+        return Open(m_path);
     const qint64 newest = m_rows.isEmpty() ? 0 : m_rows.first().Seq;
     // Oldest first from the reader; a long absence reads only the newest page's worth.
     QList<THistoryRow> added = m_reader->RowsAfter(newest, PageRows, m_filter);

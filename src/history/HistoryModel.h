@@ -53,6 +53,7 @@ private:
     void Reload();
     QString CellText(const THistoryRow& row, int column) const;
 
+    QString m_path;
     std::unique_ptr<THistoryReader> m_reader;
     THistoryFilter m_filter;
     QList<THistoryRow> m_rows; // newest first

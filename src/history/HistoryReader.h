@@ -67,6 +67,8 @@ public:
     // Empty when the file could be opened; otherwise why not, in the station's words. A file that
     // does not exist yet is an empty history.
     const QString& Error() const { return m_error; }
+    // The file holds the history's table (a file not written yet does not).
+    bool HasTable() const { return m_hasTable; }
 
     // Up to limit rows after seq, oldest first (the broker publishes from here).
     QList<THistoryRow> RowsAfter(qint64 seq, int limit, const THistoryFilter& filter = {}) const;

@@ -134,6 +134,18 @@ private slots:
         QVERIFY(lines[1].contains(QStringLiteral(",LINE2,")));
     }
 
+    // Opened before the station has written anything: the first rows come as they are written.
+    void aWindowOpenedOnNoHistoryYetFollowsTheFirstRows()
+    {
+        StartStation();
+        OpenWindow();
+        QCOMPARE(In<QTableView>("historyTable")->model()->rowCount(), 0);
+        QCOMPARE(In<QLabel>("statusLabel")->text(), QString());
+        m_windows->Station().Events().Emit(TStationEventKind::ImageDeleted, TEventPrinter{QStringLiteral("LINE1"), {}, {}},
+                                           {{QStringLiteral("image"), QStringLiteral("FIRST")}});
+        QTRY_COMPARE(Column(THistoryModel::DetailsColumn), QStringList{"image=FIRST"});
+    }
+
     // A history file the station cannot write: it says so once in the message window and goes on;
     // the History window says why it shows nothing.
     void aDamagedHistoryIsSaidAndTheStationGoesOn()

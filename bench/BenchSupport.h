@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -23,16 +25,39 @@ inline double BestSeconds(const std::function<void()>& work, int runs = 5)
     return best;
 }
 
+// Runs the event loop until done() holds, looking every pollMs milliseconds; 0 looks on every pass
+// of the loop, which keeps a core busy but notices at once.
+inline void Await(const std::function<bool()>& done, int pollMs = 0)
+{
+    QEventLoop loop;
+    QTimer poll;
+    poll.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    poll.start(pollMs);
+    if (!done())
+        loop.exec();
+}
+
 // Keeps the optimiser from dropping work whose result is otherwise unused.
 template <typename T> inline void KeepAlive(const T& value)
 {
     asm volatile("" : : "g"(&value) : "memory");
 }
 
-inline void Report(const char* what, double value, const char* unit, double floor, const char* floorWhat)
+inline void Report(const char* what, double value, const char* unit, double floor, const char* floorWhat,
+                   const char* goal = nullptr)
 {
-    std::printf("%-52s %10.1f %s   floor (%s): %10.1f %s   ratio %.3f\n", what, value, unit, floorWhat, floor,
-                unit, floor > 0 ? value / floor : 0.0);
+    // Small figures (a share of a core, a latency) keep a second decimal.
+    const int decimals = value < 10 && floor < 10 ? 2 : 1;
+    std::printf("%-52s %10.*f %s   floor (%s): %10.*f %s   ratio %.3f", what, decimals, value, unit,
+                floorWhat, decimals, floor, unit, floor > 0 ? value / floor : 0.0);
+    if (goal)
+        std::printf("   (goal: %s)", goal);
+    std::printf("\n");
+    std::fflush(stdout);
 }
 
 // The resident memory of this process in MiB (Linux); 0 where it cannot be read.

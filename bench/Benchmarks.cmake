@@ -4,11 +4,13 @@ set(VEX_BENCHMARKS
     bench_picture
     bench_netchannel
     bench_preview
+    bench_serial
 )
 set(VEX_BENCHMARK_LIBS_bench_netchannel vexprintersim)
 set(VEX_BENCHMARK_LIBS_bench_preview ZXing::ZXing)
 if(VEX_BUILD_APP)
-    list(APPEND VEX_BENCHMARKS bench_startup bench_history)
+    list(APPEND VEX_BENCHMARKS bench_startup bench_fleet bench_history)
     set(VEX_BENCHMARK_LIBS_bench_startup vexapp Qt6::Test)
+    set(VEX_BENCHMARK_LIBS_bench_fleet vexapp vexprintersim Qt6::Test)
     set(VEX_BENCHMARK_LIBS_bench_history vexapp Qt6::Test)
 endif()

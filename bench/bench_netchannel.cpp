@@ -11,7 +11,6 @@
 #include "comm/NetChannel.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
@@ -24,20 +23,6 @@ namespace {
 constexpr int BodySize = 1 << 20;
 constexpr int PacketBytes = 1033; // a full packet: 7 header bytes, 1024 payload, 2 checksum
 constexpr int AckBytes = 9;
-
-// Runs the event loop until done() holds.
-void Await(const std::function<bool()>& done)
-{
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    poll.start(0);
-    if (!done())
-        loop.exec();
-}
 
 // A thread that serves one TCP port: makeServer builds the server's objects in the thread, as
 // children of the root it is given, and returns the port; Port() once listening.
@@ -85,7 +70,7 @@ double StationSeconds()
     TNetChannel channel(QStringLiteral("127.0.0.1"), printer.Port(), station.PrinterFactory());
     channel.Close();
     channel.Connect();
-    Await([&] { return channel.IsConnected() && channel.QueuedMessages() == 0; });
+    Bench::Await([&] { return channel.IsConnected() && channel.QueuedMessages() == 0; });
 
     QByteArray image("BENCH", 6);
     image.append(QByteArray(BodySize - image.size(), 'i'));
@@ -93,7 +78,7 @@ double StationSeconds()
         auto message = std::make_unique<TXLMessage>(XLSend::ImageData);
         message->WriteBytes(image);
         channel.QueueMessage(std::move(message));
-        Await([&] { return channel.QueuedMessages() == 0; });
+        Bench::Await([&] { return channel.QueuedMessages() == 0; });
     });
 }
 
@@ -123,7 +108,7 @@ double FloorSeconds()
     return Bench::BestSeconds([&] {
         for (int i = 0; i < packets; ++i) {
             socket.write(packet);
-            Await([&] { return socket.bytesAvailable() >= AckBytes; });
+            Bench::Await([&] { return socket.bytesAvailable() >= AckBytes; });
             socket.read(AckBytes);
         }
     });

@@ -164,6 +164,14 @@
     </message>
 </context>
 <context>
+    <name>TElidingLabel</name>
+    <message>
+        <source>%1: %2</source>
+        <comment>caption, value</comment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>TFlashWriteForm</name>
     <message>
         <source>Writing to flash, please wait.</source>

@@ -240,6 +240,21 @@ void TConnectionManager::UpdateChannelIcons()
             m_views.Connections.EntryChanged(entry);
 }
 
+// The only entry a printer's status report can change: the other printers' entries are not looked
+// at, which with many printers reporting often would cost the station more than the reports.
+void TConnectionManager::UpdateChannelIcon(const TCommChannel& channel)
+{
+    const auto entry = std::find_if(m_entries.begin(), m_entries.end(),
+                                    [&channel](const TConnectionEntry& e) { return e.Id == channel.Id(); });
+    if (entry == m_entries.end() || !IsListed(&channel))
+        return;
+    const TConnectionEntry now = EntryFor(channel);
+    if (now == *entry)
+        return;
+    *entry = now;
+    m_views.Connections.EntryChanged(now);
+}
+
 void TConnectionManager::RefreshListView()
 {
     QList<TConnectionEntry> wanted;

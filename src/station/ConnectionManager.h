@@ -79,6 +79,8 @@ public:
     // What the message window says when a printer ends its connection.
     static QString DisconnectNoticeText(const QString& printerName);
     void UpdateChannelIcons();
+    // A printer's report changes its own entry only.
+    void UpdateChannelIcon(const TCommChannel& channel);
     void RefreshListView();
 
     // The operator's actions in the "Connections" window.

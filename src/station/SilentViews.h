@@ -48,7 +48,7 @@ public:
     void ShowImageItems(const QList<TImageItemRow>&, TImageItemsEnd) override {}
     void SetParameters(const TXLMessage&) override {}
     void HideParameters() override {}
-    void ShowPrinterClock(quint16, quint8, quint8, quint8, quint8) override {}
+    void ShowPrinterClock(quint64, quint16, quint8, quint8, quint8, quint8) override {}
     void ShowFlashWrite() override {}
     void HideFlashWrite() override {}
     void ShowMessage(const QString&) override {}

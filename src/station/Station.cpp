@@ -73,18 +73,28 @@ void TStation::StopPrint()
     m_manager.SendToSelected(std::make_unique<TXLMessage>(XLSend::StopPrint));
 }
 
-void TStation::RecordParameterWrites(const QList<TSettingChange>& changes)
+const TCoder* TStation::ConnectedPrinter(quint64 printerId) const
 {
-    for (const TSettingChange& change : changes)
-        m_events.EmitForSelected(Kind::ParameterWritten, {{QStringLiteral("setting"), change.Setting},
-                                                          {QStringLiteral("old"), change.Old},
-                                                          {QStringLiteral("new"), change.New}});
+    for (TCommChannel* channel : m_manager.ConnectedList())
+        if (channel->Id() == printerId)
+            return &TCoder::Of(*channel);
+    return nullptr;
 }
 
-void TStation::RecordClockSet(const std::optional<TClockChange>& change)
+void TStation::RecordParameterWrites(quint64 printerId, const QList<TSettingChange>& changes)
 {
-    if (change)
-        m_events.EmitForSelected(Kind::ClockSet, {{QStringLiteral("old"), change->Old}, {QStringLiteral("new"), change->New}});
+    const TCoder* printer = ConnectedPrinter(printerId);
+    for (const TSettingChange& change : printer ? changes : QList<TSettingChange>())
+        m_events.Emit(Kind::ParameterWritten, *printer,
+                      {{QStringLiteral("setting"), change.Setting},
+                       {QStringLiteral("old"), change.Old},
+                       {QStringLiteral("new"), change.New}});
+}
+
+void TStation::RecordClockSet(quint64 printerId, const std::optional<TClockChange>& change)
+{
+    if (const TCoder* printer = ConnectedPrinter(printerId); printer && change)
+        m_events.Emit(Kind::ClockSet, *printer, {{QStringLiteral("old"), change->Old}, {QStringLiteral("new"), change->New}});
 }
 
 void TStation::UpdateForm(const TCoder& coder)
@@ -190,7 +200,7 @@ void TStation::FlashWriteEnded()
 void TStation::StatusChanged(const TCoder& coder)
 {
     m_recorder.StatusChanged(coder);
-    m_manager.UpdateChannelIcons();
+    m_manager.UpdateChannelIcon(coder.Channel);
 }
 
 void TStation::ConnectAcknowledged(TCoder& coder)
@@ -206,9 +216,10 @@ void TStation::FaultReported(const TCoder& coder, TPrinterFault fault, const QSt
     m_views.Operator.ShowMessage(text);
 }
 
-void TStation::ClockReported(const TCoder&, quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute)
+void TStation::ClockReported(const TCoder& coder, quint16 year, quint8 month, quint8 day, quint8 hour,
+                             quint8 minute)
 {
-    m_views.Parameters.ShowPrinterClock(year, month, day, hour, minute);
+    m_views.Parameters.ShowPrinterClock(coder.Channel.Id(), year, month, day, hour, minute);
 }
 
 std::optional<QString> TStation::OperatorTextRequest(const TCoder& coder, const QString& prompt, const QString& text,

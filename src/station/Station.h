@@ -43,14 +43,15 @@ public:
     void StartPrint(const QString& imageA, const QString& imageB);
     void StopPrint();
 
-    // What the parameters editor and the clock dialog (or the command line) wrote to the selected
-    // printer, for the events.
-    void RecordParameterWrites(const QList<TSettingChange>& changes);
-    void RecordClockSet(const std::optional<TClockChange>& change);
+    // What the parameters editor and the clock dialog (or the command line) wrote to a connected
+    // printer (a channel's id), for the events; nothing went to a printer that is no longer there.
+    void RecordParameterWrites(quint64 printerId, const QList<TSettingChange>& changes);
+    void RecordClockSet(quint64 printerId, const std::optional<TClockChange>& change);
 
 private:
     void OnSelectionChanged();
     TCoder* SelectedPrinter() const;
+    const TCoder* ConnectedPrinter(quint64 printerId) const;
 
     // The printers' reports.
     void UpdateForm(const TCoder& coder) override;

@@ -42,6 +42,8 @@ TMessageBox::Button TMessageBox::Show(QMessageBox::Icon icon, const QString& tex
     } else {
         QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons,
                         parent ? parent : QApplication::activeWindow());
+        // The text may hold a printer's or a file's words.
+        box.setTextFormat(Qt::PlainText);
         TranslateButtons(box);
         box.exec();
         answer = box.standardButton(box.clickedButton());

@@ -16,14 +16,17 @@
 #include "station/Station.h"
 #include "widgets/MessageBox.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTest>
 #include <QUdpSocket>
 
@@ -159,6 +162,13 @@ class TestConnectionsForm : public QObject
     {
         return entry->data(TConnectionsForm::IconRole).toInt();
     }
+    // The tool tip as it reads.
+    static QString ToolTipOf(const QListWidgetItem* entry)
+    {
+        QTextDocument shown;
+        shown.setHtml(entry->toolTip());
+        return shown.toPlainText();
+    }
     static QString AccessibleTextOf(const QListWidgetItem* entry)
     {
         return entry->data(Qt::AccessibleTextRole).toString();
@@ -208,20 +218,29 @@ class TestConnectionsForm : public QObject
                 return entry;
         return nullptr;
     }
-    // The dialog's visible rows, "label: value"; each value named by its label.
+    // The dialog's visible rows, "label: value", as screen readers read them: each value named by
+    // its label.
     static QStringList Rows(const TPropertyForm& dialog)
     {
         QStringList rows;
         for (const char* name : {"firmwareLabel", "addressLabel", "portLabel"}) {
             const auto* label = dialog.findChild<QLabel*>(QLatin1String(name));
-            const auto* value = qobject_cast<const QLineEdit*>(label->buddy());
+            QAccessibleInterface* value = QAccessible::queryAccessibleInterface(label->buddy());
             if (label->isVisible())
-                rows << label->text() + QStringLiteral(": ") + value->text();
-            if (value->accessibleName() != label->text())
+                rows << value->text(QAccessible::Name) + QStringLiteral(": ") + value->text(QAccessible::Value);
+            if (value->text(QAccessible::Name) != label->text())
                 rows << QStringLiteral("unnamed value");
         }
         return rows;
     }
+    // A widget as the screen shows it, and as it is drawn afresh.
+    static QImage OnScreen(const QWidget& widget)
+    {
+        const QWidget* window = widget.window();
+        const QImage shot = window->screen()->grabWindow(window->winId()).toImage();
+        return shot.copy(QRect(widget.mapTo(window, QPoint()), widget.size())).convertToFormat(QImage::Format_RGB32);
+    }
+    static QImage Drawn(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
     static bool CentredOnScreen(const QWidget& window)
     {
         const QPoint offset = window.frameGeometry().center() - window.screen()->geometry().center();
@@ -269,7 +288,7 @@ private slots:
         QCOMPARE(entry->text(), QStringLiteral("Unknown Printer"));
         QCOMPARE(IconOf(entry), 4);
         QCOMPARE(AccessibleTextOf(entry), QStringLiteral("Unknown Printer - not connected"));
-        QCOMPARE(entry->toolTip(), QStringLiteral("Unknown Printer\n") + NameOf(line1));
+        QCOMPARE(ToolTipOf(entry), QStringLiteral("Unknown Printer\n") + NameOf(line1));
 
         DoubleClick(entry);
         QTRY_COMPARE(ShownPrinter(), QStringLiteral("LINE1"));
@@ -286,6 +305,25 @@ private slots:
         line1.Stop();
         QTRY_COMPARE(IconOf(entry), 4);
         QCOMPARE(List().count(), 1);
+    }
+
+    // The selected entry's caption changes from two lines ("Unknown Printer") to one: the entry is
+    // laid out and drawn again, and no word of the caption before is left on the screen.
+    void aChangedCaptionLeavesNothingOfTheCaptionBefore()
+    {
+        const TSimulatorProcess& line1 = StartPrinter({"--tcp", "0", "--name", "LINE1"});
+        StartStation();
+        QListWidgetItem* entry = Found(line1);
+        QVERIFY(entry);
+        Click(entry);
+        QTRY_VERIFY(entry->isSelected());
+        QTRY_COMPARE(OnScreen(*List().viewport()), Drawn(*List().viewport()));
+        const QRect twoLines = List().visualItemRect(entry);
+
+        DoubleClick(entry);
+        QTRY_COMPARE(ShownPrinter(), QStringLiteral("LINE1"));
+        QVERIFY(List().visualItemRect(entry).height() < twoLines.height());
+        QTRY_COMPARE(OnScreen(*List().viewport()), Drawn(*List().viewport()));
     }
 
     void connectingASecondPrinterSelectsItAndPickingTheFirstSelectsItAgain()

@@ -153,14 +153,14 @@ private slots:
     }
 
     // A clock report with a date or time that does not exist: the error in a box, and the picker
-    // of that part keeps its value.
+    // of that part keeps its value; a date that does not exist keeps the time picker's value too.
     void aClockThatDoesNotExistIsReported_data()
     {
         QTest::addColumn<QList<int>>("reported"); // year, month, day, hour, minute
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QTime>("time");
         QTest::addColumn<QString>("error");
-        QTest::newRow("30 February") << QList<int>{2024, 2, 30, 10, 20} << QDate(2024, 3, 5) << QTime(10, 20)
+        QTest::newRow("30 February") << QList<int>{2024, 2, 30, 10, 20} << QDate(2024, 3, 5) << QTime(14, 7)
                                      << "Invalid argument to date encode";
         QTest::newRow("25 o'clock") << QList<int>{2024, 3, 6, 25, 0} << QDate(2024, 3, 6) << QTime(14, 7)
                                     << "Invalid argument to time encode";
@@ -171,16 +171,33 @@ private slots:
         QFETCH(QDate, date);
         QFETCH(QTime, time);
         QFETCH(QString, error);
-        Windows().ShowPrinterClock(2024, 3, 5, 14, 7);
+        constexpr quint64 printerId = 7;
+        Form().ExpectClockOf(printerId);
+        Windows().ShowPrinterClock(printerId, 2024, 3, 5, 14, 7);
         const int boxes = TMessageBox::ShownCount();
         TMessageBox::SetNextAnswer(QMessageBox::Ok);
-        Windows().ShowPrinterClock(quint16(reported[0]), quint8(reported[1]), quint8(reported[2]),
+        Windows().ShowPrinterClock(printerId, quint16(reported[0]), quint8(reported[1]), quint8(reported[2]),
                                    quint8(reported[3]), quint8(reported[4]));
         QCOMPARE(TMessageBox::ShownCount(), boxes + 1);
         QCOMPARE(TMessageBox::LastShown().Text, error);
         QVERIFY(Form().isVisible());
         QCOMPARE(DatePicker()->date(), date);
         QCOMPARE(TimePicker()->time(), time);
+    }
+
+    // The operator asks again while changing the date: the time picker takes the new report, the
+    // date picker keeps the operator's date, and "OK" sets the date only.
+    void aSecondReportKeepsWhatTheOperatorChanged()
+    {
+        OpenClock();
+        StepUp(DatePicker(), QDateTimeEdit::DaySection);
+        StationClock::SetSource([] { return Reported.addSecs(120); });
+        QVERIFY(AppTest::ClickMenu(*Windows().ParametersForm().findChild<QMenuBar*>(), {"Date/Time"}));
+        QTRY_COMPARE(TimePicker()->time(), QTime(14, 9));
+        QCOMPARE(DatePicker()->date(), QDate(2024, 3, 6));
+        Click("okButton");
+        QTest::qWait(200); // whatever the station would still send has reached the printer
+        QCOMPARE(ClockMessages(), QStringList{"SetDate 07e80306"});
     }
 };
 

@@ -167,23 +167,33 @@ private slots:
         m_printers.clear();
     }
 
-    // how: the operator's last step. The window becomes active once, when it opens.
+    // The printer asks with its text and a length of 5. how: the operator's last step. The window
+    // becomes active once, when it opens.
     void aTextRequestIsAnsweredHoweverTheWindowCloses_data()
     {
+        QTest::addColumn<QString>("current");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("how");
         QTest::addColumn<QByteArray>("answer");
-        QTest::newRow("closed at once") << QString() << "title bar" << QByteArray("LOT42\0", 6);
-        QTest::newRow("a sixth letter") << QStringLiteral("X") << "Save" << QByteArray("LOT42\0", 6);
-        QTest::newRow("saved") << QStringLiteral("\bAB") << "Save" << QByteArray("LOT4A\0", 6);
+        const QString lot = QStringLiteral("LOT42");
+        QTest::newRow("closed at once") << lot << QString() << "title bar" << QByteArray("LOT42\0", 6);
+        QTest::newRow("a sixth letter") << lot << QStringLiteral("X") << "Save" << QByteArray("LOT42\0", 6);
+        QTest::newRow("saved") << lot << QStringLiteral("\bAB") << "Save" << QByteArray("LOT4A\0", 6);
         QTest::newRow("a letter no printer takes")
-            << QStringLiteral("\b\u20AC") << "Save" << QByteArray("LOT4\0", 5);
+            << lot << QStringLiteral("\b\u20AC") << "Save" << QByteArray("LOT4\0", 5);
         QTest::newRow("typed, then closed")
-            << QStringLiteral("\b\b") << "title bar" << QByteArray("LOT42\0", 6);
-        QTest::newRow("typed, then Escape") << QStringLiteral("\b\b") << "Escape" << QByteArray("LOT42\0", 6);
+            << lot << QStringLiteral("\b\b") << "title bar" << QByteArray("LOT42\0", 6);
+        QTest::newRow("typed, then Escape")
+            << lot << QStringLiteral("\b\b") << "Escape" << QByteArray("LOT42\0", 6);
+        const QString longer = QStringLiteral("LOT4242");
+        QTest::newRow("a text longer than the length, closed at once")
+            << longer << QString() << "title bar" << QByteArray("LOT4242\0", 8);
+        QTest::newRow("a text longer than the length, a letter more")
+            << longer << QStringLiteral("X") << "Save" << QByteArray("LOT4242\0", 8);
     }
     void aTextRequestIsAnsweredHoweverTheWindowCloses()
     {
+        QFETCH(QString, current);
         QFETCH(QString, typed);
         QFETCH(QString, how);
         QFETCH(QByteArray, answer);
@@ -194,7 +204,7 @@ private slots:
             QCOMPARE(form->windowTitle(), QStringLiteral("Operator request"));
             QCOMPARE(Child<QLineEdit>(form, "promptField")->text(), QStringLiteral("Lot number?"));
             auto* field = Child<QLineEdit>(form, "textField");
-            QCOMPARE(field->text(), QStringLiteral("LOT42"));
+            QCOMPARE(field->text(), current);
             managerDisabled = !Manager().IsEnabled();
             QTest::keyClick(field, Qt::Key_End); // the printer's text is selected at first
             for (const QChar key : typed)
@@ -211,7 +221,7 @@ private slots:
             else
                 form->close();
         });
-        printer.Command("request text \"Lot number?\" LOT42 5");
+        printer.Command("request text \"Lot number?\" " + current.toLatin1() + " 5");
         QTRY_COMPARE(Answers(printer, XLSend::OperatorTextReply), QList<QByteArray>{answer});
         QVERIFY(managerDisabled);
         QVERIFY(Manager().IsEnabled());

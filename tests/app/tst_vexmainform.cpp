@@ -9,6 +9,7 @@
 #include "station/Station.h"
 #include "widgets/Lamp.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -179,6 +180,41 @@ private slots:
         QCOMPARE(Text("printerValue"), QStringLiteral("Disconnected"));
         QCOMPARE(Text("printCountValue") + Text("freeSpaceValue") + Text("imageValue"), QString());
         QVERIFY(!Lit("inkLamp") && !Lit("printLamp"));
+    }
+
+    // Screen readers and automation read each value with the caption of its row, through the
+    // accessibility interface: the name says both, the value the value alone.
+    void screenReadersReadEachValueWithItsCaption_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("printerShown");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("printer") << "printerValue" << true << "Printer: LINE1" << "LINE1";
+        QTest::newRow("no printer") << "printerValue" << false << "Printer: Disconnected" << "Disconnected";
+        QTest::newRow("image") << "imageValue" << true << "Image: LABEL, BOX" << "LABEL, BOX";
+        QTest::newRow("print count") << "printCountValue" << true << "Print count: 77" << "77";
+        QTest::newRow("free space") << "freeSpaceValue" << true << "Free space: 1234 Bytes." << "1234 Bytes.";
+        QTest::newRow("no free space") << "freeSpaceValue" << false << "Free space" << "";
+    }
+    void screenReadersReadEachValueWithItsCaption()
+    {
+        QFETCH(QString, value);
+        QFETCH(bool, printerShown);
+        QFETCH(QString, name);
+        QFETCH(QString, shown);
+        TShownPrinter printer;
+        printer.Coder.PrinterName = QStringLiteral("LINE1");
+        printer.Coder.FreeMemory = 1234;
+        printer.Coder.PrintCount = 77;
+        m_form->UpdateForm(printer.Coder);
+        m_form->SetCurrentImages(QStringLiteral("LABEL"), QStringLiteral("BOX"));
+        if (!printerShown)
+            m_form->ShowDisconnected();
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(Find<QLabel>(qPrintable(value)));
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), name);
+        QCOMPARE(accessible->text(QAccessible::Value), shown);
     }
 
     void theCurrentImagesAreShown_data()

@@ -33,9 +33,10 @@ public:
         TRecordingViews::SetParameters(parameterData);
         Parameters = parameterData;
     }
-    void ShowPrinterClock(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute) override
+    void ShowPrinterClock(quint64 printerId, quint16 year, quint8 month, quint8 day, quint8 hour,
+                          quint8 minute) override
     {
-        TRecordingViews::ShowPrinterClock(year, month, day, hour, minute);
+        TRecordingViews::ShowPrinterClock(printerId, year, month, day, hour, minute);
         Clock.emplace().SetReported(year, month, day, hour, minute);
     }
 };
@@ -125,13 +126,14 @@ private slots:
         QCOMPARE(editor.SetText(editor.FindRow(QStringLiteral("Rotate print")), QStringLiteral("180 degrees")).Outcome,
                  TEditResult::TOutcome::Stored);
         m_events.clear();
-        m_station->RecordParameterWrites(editor.SendChanges(Manager()));
+        m_station->RecordParameterWrites(Manager().SelectedChannel()->Id(), editor.SendChanges(Manager()));
         QVERIFY(AwaitEvent("flash-write-ended"));
 
         Manager().SendToSelected(std::make_unique<TXLMessage>(XLSend::RequestClock));
         QTRY_VERIFY(m_views.Clock);
         const QDate date = m_views.Clock->ReportedDate().value_or(QDate(2024, 3, 5)).addDays(1);
-        m_station->RecordClockSet(m_views.Clock->SendChanges(date, QTime(6, 30), Manager()));
+        m_station->RecordClockSet(Manager().SelectedChannel()->Id(),
+                                  m_views.Clock->SendChanges(date, QTime(6, 30), Manager()));
 
         m_printer.Command("request text \"Lot?\" L1 5");
         QVERIFY(AwaitEvent("operator-answer request=text answer=L1"));

@@ -496,6 +496,31 @@ private slots:
         QCOMPARE(m_printer->State().CurrentImageB, QStringLiteral("B"));
     }
 
+    // Each change flips the ink bit and is reported; a link whose station does not acknowledge gets
+    // nothing new until it does, so that reports do not pile up for it.
+    void stateChangesFlipTheInkBitAndReachIdleLinksOnly()
+    {
+        TSimPrinterConfig config = TestConfig();
+        config.StateChangesPerSecond = 100;
+        MakePrinter(config);
+        TStationEnd unanswering(*m_printer);
+        unanswering.AutoAck = false;
+        QTRY_VERIFY(m_station->Messages().size() >= 3);
+        m_printer->SetStateChangesPerSecond(0);
+        QList<quint16> words;
+        for (TXLMessage& status : m_station->Messages()) {
+            QCOMPARE(status.Sub, quint16(XLReceive::StatusInfo));
+            words.append(status.ReadU16());
+        }
+        for (qsizetype i = 1; i < words.size(); ++i)
+            QCOMPARE(words[i] ^ words[i - 1], int(TSimPrinterState::InkBit));
+        QCOMPARE(unanswering.Messages().size(), 1);
+
+        const qsizetype reports = m_station->Messages().size();
+        QTest::qWait(40); // four periods: nothing more once the changes stop
+        QCOMPARE(m_station->Messages().size(), reports);
+    }
+
     void parameterDataFollowsTheModelsLayout_data()
     {
         QTest::addColumn<quint8>("model");

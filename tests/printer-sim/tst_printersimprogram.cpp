@@ -3,9 +3,11 @@
 
 #include "comm/XLPacketAssembler.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSerialPort>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -95,6 +97,10 @@ private slots:
         QTest::newRow("model out of range") << QStringList{"--tcp", "0", "--model", "6"} << 2;
         QTest::newRow("probability out of range") << QStringList{"--tcp", "0", "--drop-in", "1.5"} << 2;
         QTest::newRow("port taken") << QStringList{"--tcp", "TAKEN", "--no-discovery"} << 1;
+        QTest::newRow("baud without a pty") << QStringList{"--tcp", "0", "--baud", "9600"} << 2;
+        QTest::newRow("baud out of range") << QStringList{"--pty", "--baud", "20"} << 2;
+        QTest::newRow("state changes out of range")
+            << QStringList{"--tcp", "0", "--state-changes", "101"} << 2;
     }
     void programThatCannotServeSaysWhyAndIsNeverReady()
     {
@@ -109,6 +115,48 @@ private slots:
         QCOMPARE(process.exitCode(), exitCode);
         QVERIFY(process.readAllStandardOutput().isEmpty());
         QVERIFY(!process.readAllStandardError().isEmpty());
+    }
+
+    // A paced line carries ten bits a byte each way: the station's packet to the printer, then the
+    // acknowledgement and the printer's answer back, take at least the time the line needs for
+    // all their bytes.
+    void pacedPtyTakesTheLinesTime_data()
+    {
+        QTest::addColumn<int>("baud");
+        QTest::addColumn<int>("bodyBytes");
+        QTest::newRow("9600 baud, small packet") << 9600 << 100;
+        QTest::newRow("115200 baud, large packet") << 115200 << 1000;
+    }
+    void pacedPtyTakesTheLinesTime()
+    {
+        QFETCH(int, baud);
+        QFETCH(int, bodyBytes);
+        QProcess process;
+        const QRegularExpressionMatch ready =
+            StartAndWaitReady(process, {"--pty", "--baud", QString::number(baud)});
+        QVERIFY2(ready.hasMatch(), process.readAllStandardError().constData());
+        QSerialPort port(ready.captured(2));
+        QVERIFY(port.open(QIODevice::ReadWrite));
+        TXLMessage image(XLSend::ImageData);
+        image.WriteBytes(QByteArray("PACED", 6) + QByteArray(bodyBytes - 6, 'p'));
+        const QByteArray request = PacketsOf(image, 1).first();
+        const QByteArray answer =
+            AckWire(1, 1) +
+            PacketsOf(TXLMessage(XLReceive::StatusId, XLReceive::NextImageRequest), 1).first();
+
+        QElapsedTimer clock;
+        clock.start();
+        port.write(request);
+        QByteArray received;
+        QVERIFY(QTest::qWaitFor([&] { return (received += port.readAll()).size() >= answer.size(); }, 5000));
+        const qint64 lineNs = qint64(request.size() + answer.size()) * 10 * 1000000000 / baud;
+        QVERIFY2(
+            clock.nsecsElapsed() >= lineNs,
+            qPrintable(QStringLiteral("%1 ns, the line needs %2 ns").arg(clock.nsecsElapsed()).arg(lineNs)));
+        QCOMPARE(ToHex(received), ToHex(answer));
+        port.close();
+        process.write("quit\n");
+        QVERIFY(process.waitForFinished(10000));
     }
 };
 

@@ -288,7 +288,8 @@ void TRecordingViews::HideParameters()
 {
     Record(QStringLiteral("HideParameters"));
 }
-void TRecordingViews::ShowPrinterClock(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute)
+void TRecordingViews::ShowPrinterClock(quint64, quint16 year, quint8 month, quint8 day, quint8 hour,
+                                       quint8 minute)
 {
     Record(QStringLiteral("ShowPrinterClock ") + Clock(year, month, day, hour, minute));
 }

@@ -123,7 +123,8 @@ public:
 
     void SetParameters(const TXLMessage& parameterData) override;
     void HideParameters() override;
-    void ShowPrinterClock(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute) override;
+    void ShowPrinterClock(quint64 printerId, quint16 year, quint8 month, quint8 day, quint8 hour,
+                          quint8 minute) override;
     void ShowFlashWrite() override;
     void HideFlashWrite() override;
 

@@ -3,6 +3,8 @@
 #include "PrinterLink.h"
 #include "SimMessageLog.h"
 
+#include <algorithm>
+
 namespace {
 
 std::unique_ptr<TXLMessage> Status(quint16 sub)
@@ -25,6 +27,10 @@ TSimPrinter::TSimPrinter(const TSimPrinterConfig& config, QObject* parent)
     connect(&m_printStepTimer, &QTimer::timeout, this, &TSimPrinter::OnPrintStep);
     m_printReportTimer.setInterval(m_config.PrintReportMs);
     connect(&m_printReportTimer, &QTimer::timeout, this, &TSimPrinter::OnPrintReport);
+    // Precise: printers whose changes started at different moments keep apart, as real ones do.
+    m_stateChangeTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_stateChangeTimer, &QTimer::timeout, this, &TSimPrinter::OnStateChange);
+    SetStateChangesPerSecond(m_config.StateChangesPerSecond);
 }
 
 void TSimPrinter::AddLink(TPrinterLink* link)
@@ -204,13 +210,23 @@ void TSimPrinter::OnPrintReport()
     if (m_state.PrintCount == m_reportedCount)
         return;
     m_reportedCount = m_state.PrintCount;
-    auto count = Status(XLReceive::PrintCountInfo);
-    count->WriteU32(m_state.PrintCount);
-    // Only to links with nothing in flight, so a station that stops answering does not make the
-    // reports pile up.
-    for (TPrinterLink* link : m_links)
-        if (!link->Disconnected() && link->IsIdle())
-            link->SendMessage(std::make_unique<TXLMessage>(*count));
+    TXLMessage count(XLReceive::StatusId, XLReceive::PrintCountInfo);
+    count.WriteU32(m_state.PrintCount);
+    Report(count);
+}
+
+void TSimPrinter::SetStateChangesPerSecond(int perSecond)
+{
+    if (perSecond > 0)
+        m_stateChangeTimer.start(std::max(1, 1000 / perSecond));
+    else
+        m_stateChangeTimer.stop();
+}
+
+void TSimPrinter::OnStateChange()
+{
+    m_state.StatusWord ^= TSimPrinterState::InkBit;
+    Report(*StatusInfo());
 }
 
 void TSimPrinter::OnDeleteImage(TPrinterLink& link, TXLMessage& message)
@@ -255,6 +271,13 @@ void TSimPrinter::Broadcast(const TXLMessage& message)
 {
     for (TPrinterLink* link : m_links)
         if (!link->Disconnected())
+            link->SendMessage(std::make_unique<TXLMessage>(message));
+}
+
+void TSimPrinter::Report(const TXLMessage& message)
+{
+    for (TPrinterLink* link : m_links)
+        if (!link->Disconnected() && link->IsIdle())
             link->SendMessage(std::make_unique<TXLMessage>(message));
 }
 

@@ -48,6 +48,9 @@ public:
     void SetStatusWord(quint16 statusWord);
     // Takes the print count and reports it (PrintCountInfo), as printing does.
     void SetPrintCount(quint32 printCount);
+    // From now on the ink bit of the status word flips this often a second, each flip reported
+    // (StatusInfo), as a printer whose state keeps changing; 0 stops it.
+    void SetStateChangesPerSecond(int perSecond);
 
 private:
     using Handler = void (TSimPrinter::*)(TPrinterLink&, TXLMessage&);
@@ -74,8 +77,12 @@ private:
     std::unique_ptr<TXLMessage> MemoryInfo() const;
     // Sends a copy of the message on every link whose station has not disconnected.
     void Broadcast(const TXLMessage& message);
+    // The same, only to links with nothing in flight, so that reports do not pile up for a station
+    // that stops answering.
+    void Report(const TXLMessage& message);
     void OnPrintStep();
     void OnPrintReport();
+    void OnStateChange();
 
     TSimPrinterConfig m_config;
     TSimFaults m_faults;
@@ -84,5 +91,6 @@ private:
     QList<TPrinterLink*> m_links;
     QTimer m_printStepTimer;
     QTimer m_printReportTimer;
+    QTimer m_stateChangeTimer;
     quint32 m_reportedCount = 0;
 };

@@ -20,6 +20,7 @@ struct TSimPrinterConfig
     int FlashDelayMs = 200;           // between FlashWriteStarted and FlashWriteDone
     int PrintStepMs = 100;            // the print count rises by one this often while printing
     int PrintReportMs = 1000;         // PrintCountInfo goes out at most this often
+    int StateChangesPerSecond = 0;    // the ink bit flips and is reported this often; 0: never
 };
 
 struct TSimImage

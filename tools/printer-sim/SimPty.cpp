@@ -1,6 +1,7 @@
 #include "SimPty.h"
 
 #include "PrinterLink.h"
+#include "SimLinePacer.h"
 #include "SimLogging.h"
 #include "SimPrinter.h"
 
@@ -9,8 +10,10 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <limits>
 #include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -51,7 +54,32 @@ bool TSimPty::Open()
     m_writeNotifier = new QSocketNotifier(m_master, QSocketNotifier::Write, this);
     m_writeNotifier->setEnabled(false);
     connect(m_writeNotifier, &QSocketNotifier::activated, this, &TSimPty::OnWritable);
+    if (!OpenPacers())
+        return false;
     m_watchTimer.start();
+    return true;
+}
+
+// On a paced line the station's bytes stay in the pseudo-terminal until the line has carried them,
+// so a station that writes faster than the line waits as it would at a real port.
+bool TSimPty::OpenPacers()
+{
+    if (m_baud <= 0)
+        return true;
+    m_fromStation = new TSimLinePacer(
+        m_baud, [this] { return BytesFromStation(); }, [this](qint64 n) { return ReadFromStation(n); }, this);
+    m_toStation = new TSimLinePacer(
+        m_baud, [this] { return qint64(m_onLine.size()); }, [this](qint64 n) { return PassToStation(n); },
+        this);
+    if (!m_fromStation->IsValid() || !m_toStation->IsValid()) {
+        m_error =
+            QStringLiteral("no timer to pace the line: ") + QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    connect(m_fromStation, &TSimLinePacer::Drained, this, [this] {
+        if (m_link)
+            m_readNotifier->setEnabled(true);
+    });
     return true;
 }
 
@@ -81,6 +109,10 @@ void TSimPty::EndSession()
     delete m_link;
     m_link = nullptr;
     m_pending.clear();
+    m_onLine.clear();
+    for (TSimLinePacer* pacer : {m_fromStation, m_toStation})
+        if (pacer)
+            pacer->Reset();
     if (m_readNotifier) {
         m_readNotifier->setEnabled(false);
         m_writeNotifier->setEnabled(false);
@@ -90,27 +122,61 @@ void TSimPty::EndSession()
 
 void TSimPty::OnReadable()
 {
+    if (m_fromStation && BytesFromStation() > 0) {
+        m_readNotifier->setEnabled(false); // until the line has carried what waits
+        m_fromStation->Kick();
+        return;
+    }
+    ReadFromStation(std::numeric_limits<qint64>::max());
+}
+
+qint64 TSimPty::BytesFromStation() const
+{
+    int count = 0;
+    return ::ioctl(m_master, FIONREAD, &count) == 0 ? count : 0;
+}
+
+qint64 TSimPty::ReadFromStation(qint64 maxBytes)
+{
     char buffer[4096];
-    while (m_link) {
-        const ssize_t count = ::read(m_master, buffer, sizeof buffer);
+    qint64 taken = 0;
+    while (m_link && taken < maxBytes) {
+        const ssize_t count =
+            ::read(m_master, buffer, size_t(std::min<qint64>(maxBytes - taken, sizeof buffer)));
         if (count > 0) {
+            taken += count;
             m_link->ProcessBytes(QByteArrayView(buffer, count));
             continue;
         }
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0 && errno == EAGAIN)
-            return;   // all read
+            break;    // all read
         EndSession(); // EIO: the station closed the port
     }
+    return taken;
 }
 
 void TSimPty::Write(const QByteArray& bytes)
 {
-    if (m_pending.size() + bytes.size() > MaxPendingBytes)
+    if (m_pending.size() + m_onLine.size() + bytes.size() > MaxPendingBytes)
         return;
+    if (m_toStation) {
+        m_onLine.append(bytes);
+        m_toStation->Kick();
+        return;
+    }
     m_pending.append(bytes);
     OnWritable();
+}
+
+qint64 TSimPty::PassToStation(qint64 maxBytes)
+{
+    const qsizetype count = qsizetype(std::min<qint64>(maxBytes, m_onLine.size()));
+    m_pending.append(m_onLine.first(count));
+    m_onLine.remove(0, count);
+    OnWritable();
+    return count;
 }
 
 void TSimPty::OnWritable()

@@ -3,6 +3,7 @@
 
 #include "SimCommands.h"
 #include "SimDiscovery.h"
+#include "SimLinePacer.h"
 #include "SimMessageLog.h"
 #include "SimPrinter.h"
 #include "SimPty.h"
@@ -31,6 +32,7 @@ struct TOptions
     std::optional<quint16> PortB;
     QHostAddress ListenAddress = QHostAddress::LocalHost;
     bool Pty = false;
+    int Baud = 0;
     bool Discovery = true;
     QHostAddress DiscoveryAddress = QHostAddress::LocalHost;
     quint16 DiscoveryPort = 30718;
@@ -119,6 +121,11 @@ QList<QCommandLineOption> Options()
         Option("listen", "Address the TCP ports listen on (default 127.0.0.1).", "ADDR", "127.0.0.1"),
         Option("pty", "Open a pseudo-terminal and speak over it; its slave device is the station's serial "
                       "port. Each opening of the port by the station starts a new link."),
+        Option("baud",
+               "Make the pseudo-terminal a serial line of N baud (50-4000000) with 8N1 framing: bytes go "
+               "both ways no faster than N/10 a second, acknowledgements included (needs --pty; default: "
+               "as fast as they come).",
+               "N"),
         Option("discovery",
                "Answer discovery requests on ADDR:PORT (default 127.0.0.1:30718; needs --tcp). Bind "
                "127.255.255.255 to let several simulators answer on one port; a station on this host whose "
@@ -131,6 +138,10 @@ QList<QCommandLineOption> Options()
                "BYTES", "1048576"),
         Option("flash-delay", "Milliseconds between FlashWriteStarted and FlashWriteDone (default 200).",
                "MS", "200"),
+        Option("state-changes",
+               "Change the printer's state N times a second (0-100, default 0): the ink bit of the status "
+               "word flips and StatusInfo goes to every connected link that has nothing else in flight.",
+               "N", "0"),
         Option("drop-in", "Probability (0-1) that an incoming packet is lost.", "P", "0"),
         Option("no-ack", "Probability that a data packet is taken but not acknowledged.", "P", "0"),
         Option("corrupt-out", "Probability that one byte of an outgoing packet is damaged on the wire.", "P",
@@ -182,9 +193,15 @@ TOptions ParseOptions(const QCoreApplication& app)
     if (isSet("port-b"))
         o.PortB = quint16(Integer(parser, "port-b", 0, 65535));
     o.ListenAddress = Address(parser.value(QStringLiteral("listen")), "listen");
+    o.Printer.StateChangesPerSecond = int(Integer(parser, "state-changes", 0, 100));
     o.Pty = isSet("pty");
     if (!o.TcpPort && !o.Pty)
         Fail(QStringLiteral("give --tcp PORT, --pty, or both"));
+    if (isSet("baud")) {
+        if (!o.Pty)
+            Fail(QStringLiteral("--baud needs --pty"));
+        o.Baud = int(Integer(parser, "baud", TSimLinePace::MinBaud, TSimLinePace::MaxBaud));
+    }
     if (o.PortB && !o.TcpPort)
         Fail(QStringLiteral("--port-b needs --tcp"));
     // Discovery names TCP ports; without one there is nothing to announce.
@@ -287,6 +304,7 @@ struct TMedia
             return QStringLiteral("cannot listen on TCP port %1: %2")
                 .arg(*o.PortB)
                 .arg(ServerB.ErrorString());
+        Pty.SetBaud(o.Baud);
         if (o.Pty && !Pty.Open())
             return QStringLiteral("cannot open a pseudo-terminal: ") + Pty.ErrorString();
         if (!o.Discovery)

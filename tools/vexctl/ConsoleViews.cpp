@@ -121,7 +121,9 @@ void TConsoleViews::SetParameters(const TXLMessage& parameterData)
     emit Changed();
 }
 
-void TConsoleViews::ShowPrinterClock(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute)
+// The one printer the tool talks to asked for it.
+void TConsoleViews::ShowPrinterClock(quint64, quint16 year, quint8 month, quint8 day, quint8 hour,
+                                     quint8 minute)
 {
     PrinterClock.emplace();
     PrinterClock->SetReported(year, month, day, hour, minute);

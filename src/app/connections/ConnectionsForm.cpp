@@ -7,6 +7,7 @@
 #include "station/ConnectionsWindowGeometry.h"
 #include "station/Station.h"
 #include "widgets/MessageBox.h"
+#include "widgets/PlainText.h"
 
 #include <QMenu>
 #include <QScopedValueRollback>
@@ -16,7 +17,7 @@ TConnectionsForm::TConnectionsForm(QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window), m_ui(std::make_unique<Ui::TConnectionsForm>()),
       m_mainWindow(mainWindow), m_propertyForm(new TPropertyForm(mainWindow))
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     m_popup = new QMenu(this);
     // Resizable, with only a close button in its title bar.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -150,10 +151,15 @@ void TConnectionsForm::ShowEntry(QListWidgetItem& item, const TConnectionEntry& 
 {
     const int icon =
         entry.Icon >= 0 && entry.Icon < ConnectionIcon::Count ? entry.Icon : ConnectionIcon::NotConnected;
+    const bool newCaption = item.text() != entry.Caption;
     item.setText(entry.Caption);
     item.setIcon(m_icons[icon]);
     item.setData(IconRole, icon);
     UpdateAccessibleText(item);
+    // A caption of another length takes other room (one line instead of two): the list lays its
+    // entries out and draws them again, or the lines of the longer caption stay on the screen.
+    if (newCaption)
+        m_ui->listView->doItemsLayout();
 }
 
 // The caption, whole, and where the printer is reached; its state for the screen reader.
@@ -161,8 +167,8 @@ void TConnectionsForm::UpdateAccessibleText(QListWidgetItem& item)
 {
     const QString place = item.data(Qt::AccessibleDescriptionRole).toString();
     const QString name = item.text().isEmpty() ? place : item.text();
-    item.setToolTip(place.isEmpty() || item.text().isEmpty() ? name
-                                                             : item.text() + QLatin1Char('\n') + place);
+    item.setToolTip(PlainText::ToolTip(
+        place.isEmpty() || item.text().isEmpty() ? name : item.text() + QLatin1Char('\n') + place));
     item.setData(Qt::AccessibleTextRole,
                  tr("%1 - %2", "printer, state").arg(name, StateText(item.data(IconRole).toInt())));
 }

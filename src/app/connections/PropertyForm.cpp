@@ -2,11 +2,12 @@
 
 #include "ui_PropertyForm.h"
 
+#include "widgets/PlainText.h"
 #include "widgets/WindowPlacement.h"
 
 TPropertyForm::TPropertyForm(QWidget* parent) : QDialog(parent), m_ui(std::make_unique<Ui::TPropertyForm>())
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setWindowModality(Qt::ApplicationModal);

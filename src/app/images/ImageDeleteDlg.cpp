@@ -5,6 +5,7 @@
 #include "coder/Coder.h"
 #include "comm/CommChannel.h"
 #include "station/Station.h"
+#include "widgets/PlainText.h"
 #include "widgets/WindowPlacement.h"
 
 using TSide = TImageDeleteChoice::TSide;
@@ -12,7 +13,7 @@ using TSide = TImageDeleteChoice::TSide;
 TImageDeleteDlg::TImageDeleteDlg(QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TImageDeleteDlg>())
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     connect(m_ui->addButton, &QPushButton::clicked, this,
             [this] { Move(&TImageDeleteChoice::MoveSelected, TSide::Source); });

@@ -5,11 +5,12 @@
 #include "station/Station.h"
 #include "station/TransferBatch.h"
 #include "widgets/MessageBox.h"
+#include "widgets/PlainText.h"
 
 TImageDownloadForm::TImageDownloadForm(QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TImageDownloadForm>())
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     // The one action of the window; the fields are read-only.
     m_ui->cancelButton->setFocus();
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &TImageDownloadForm::reject);

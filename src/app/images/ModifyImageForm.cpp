@@ -7,6 +7,7 @@
 #include "images/CoderImageItem.h"
 #include "comm/CommChannel.h"
 #include "station/Station.h"
+#include "widgets/PlainText.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QHeaderView>
@@ -18,7 +19,7 @@
 TModifyImageForm::TModifyImageForm(QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TModifyImageForm>()), m_itemForm(new TModifyItemForm(this))
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     QTableWidget* table = m_ui->itemTable;
     table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -6,12 +6,13 @@
 #include "station/ImageMessages.h"
 #include "station/ModifyImage.h"
 #include "widgets/MessageBox.h"
+#include "widgets/PlainText.h"
 #include "widgets/WindowPlacement.h"
 
 TModifyItemForm::TModifyItemForm(QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TModifyItemForm>())
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     // The fields that only show are drawn on the window's background, the value field stands out.
     for (QLineEdit* shown : {m_ui->imageNameValue, m_ui->itemNumberValue, m_ui->itemTypeValue}) {

@@ -3,6 +3,7 @@
 #include "ui_AboutBox.h"
 
 #include "VexVersion.h"
+#include "widgets/PlainText.h"
 #include "widgets/ProgramIcon.h"
 
 TProgramVersion TProgramVersion::OfProgram()
@@ -13,7 +14,7 @@ TProgramVersion TProgramVersion::OfProgram()
 TAboutBox::TAboutBox(std::optional<TProgramVersion> version, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TAboutBox>()), m_version(version)
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     m_ui->programIcon->setPixmap(ProgramIcon::Pixmap(64));
     m_ui->programIcon->setAccessibleName(tr("Program icon"));

@@ -9,6 +9,8 @@
 #include "station/ComPortChoices.h"
 #include "station/LanguagePack.h"
 #include "station/Station.h"
+#include "widgets/ElidingLabel.h"
+#include "widgets/PlainText.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QActionGroup>
@@ -17,7 +19,7 @@
 TVexMainForm::TVexMainForm(QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::TVexMainForm>()), m_languageGroup(new QActionGroup(this))
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     // Closed only through "Exit": a title without buttons, and a size of its own.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
     m_ui->clientArea->setFixedSize(ClientSize);
@@ -96,15 +98,15 @@ void TVexMainForm::ApplyMenuState()
     m_ui->actionConnections->setEnabled(m_menuState.Connections);
 }
 
-// A value takes its row's label as its name; a lamp says its row and whether it is lit.
+// A value and a lamp say their row and what they show ("Printer: LINE1", "Printing: on").
 void TVexMainForm::UpdateAccessibleNames()
 {
-    const std::pair<QLabel*, QWidget*> rows[] = {
+    const std::pair<QLabel*, TElidingLabel*> rows[] = {
         {m_ui->printerLabel, m_ui->printerValue},       {m_ui->imageLabel, m_ui->imageValue},
         {m_ui->printCountLabel, m_ui->printCountValue}, {m_ui->freeSpaceLabel, m_ui->freeSpaceValue},
     };
     for (const auto& [label, value] : rows)
-        value->setAccessibleName(label->text());
+        value->SetCaption(label->text());
     m_ui->printLamp->SetCaption(m_ui->printingLabel->text());
     m_ui->inkLamp->SetCaption(m_ui->inkLabel->text());
 }

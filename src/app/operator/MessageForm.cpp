@@ -2,6 +2,7 @@
 
 #include "ui_MessageForm.h"
 
+#include "widgets/PlainText.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QScreen>
@@ -13,7 +14,7 @@ constexpr int MinimumTextWidth = 440;
 
 TMessageForm::TMessageForm(QWidget* parent) : QDialog(parent), m_ui(std::make_unique<Ui::TMessageForm>())
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     QFont font = m_ui->messageText->font();
     font.setPointSizeF(font.pointSizeF() * TextScale);

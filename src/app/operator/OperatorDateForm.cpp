@@ -4,11 +4,12 @@
 
 #include "platform/StationClock.h"
 #include "widgets/DateFormat.h"
+#include "widgets/PlainText.h"
 
 TOperatorDateForm::TOperatorDateForm(QWidget* parent)
     : TOperatorRequestForm(parent), m_ui(std::make_unique<Ui::TOperatorDateForm>())
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     connect(m_ui->saveButton, &QPushButton::clicked, this, &QDialog::accept);
     ReloadWindowTexts();
 }

@@ -3,6 +3,7 @@
 #include "ui_OperatorNumericForm.h"
 
 #include "widgets/MessageBox.h"
+#include "widgets/PlainText.h"
 #include "widgets/SystemBeep.h"
 
 #include <QRegularExpressionValidator>
@@ -10,7 +11,7 @@
 TOperatorNumericForm::TOperatorNumericForm(QWidget* parent)
     : TOperatorRequestForm(parent), m_ui(std::make_unique<Ui::TOperatorNumericForm>())
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     m_ui->valueField->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{1,%1}").arg(TNumericRequest::EntryDigits)),
         m_ui->valueField));

@@ -2,7 +2,10 @@
 
 #include "ui_OpreqTextForm.h"
 
+#include "widgets/PlainText.h"
 #include "widgets/WireTextValidator.h"
+
+#include <algorithm>
 
 namespace {
 // A line edit's own limit, which stands for none.
@@ -12,7 +15,7 @@ constexpr int NoLimit = 32767;
 TOpreqTextForm::TOpreqTextForm(QWidget* parent)
     : TOperatorRequestForm(parent), m_ui(std::make_unique<Ui::TOpreqTextForm>())
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     // The prompt reads as text on the window, not as a field.
     QPalette palette = m_ui->promptField->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
@@ -37,10 +40,13 @@ std::optional<QString> TOpreqTextForm::Ask(const QString& prompt, const QString&
     m_ui->promptField->setCursorPosition(0);
     if (!prompt.isEmpty())
         m_ui->textField->setAccessibleName(prompt);
-    m_ui->textField->setMaxLength(maxLength == 0 ? NoLimit : maxLength);
+    // A field cuts its text to its maximum length: the printer's own text, should it be longer than
+    // the length the printer gives, stays whole, and the field then takes as many characters as it has.
+    const int limit = maxLength == 0 ? NoLimit : maxLength;
+    m_ui->textField->setMaxLength(std::max(limit, int(text.size())));
     m_ui->textField->setText(text);
     m_ui->textField->setFocus();
-    m_replyText = m_ui->textField->text();
+    m_replyText = text;
     if (!WaitForAnswer())
         return std::nullopt;
     return m_replyText;

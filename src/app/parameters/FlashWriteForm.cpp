@@ -2,10 +2,12 @@
 
 #include "ui_FlashWriteForm.h"
 
+#include "widgets/PlainText.h"
+
 TFlashWriteForm::TFlashWriteForm(QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TFlashWriteForm>())
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
     // A notice: the window the operator works in keeps the keyboard.
     setAttribute(Qt::WA_ShowWithoutActivating);

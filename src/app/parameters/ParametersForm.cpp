@@ -1,9 +1,12 @@
 #include "app/parameters/ParametersForm.h"
 
+#include "comm/CommChannel.h"
 #include "comm/XLMessage.h"
 #include "station/ConnectionManager.h"
+#include "station/PrinterSink.h"
 #include "widgets/MessageBox.h"
 #include "widgets/NumberEdit.h"
+#include "widgets/PlainText.h"
 #include "widgets/SystemBeep.h"
 
 #include <QComboBox>
@@ -96,6 +99,7 @@ QGroupBox* TParametersForm::BuildPage(TPage page)
         controls.Labels.append(label);
         controls.Controls.append(control);
     }
+    PlainText::ForLabelsOf(*controls.Box);
     return controls.Box;
 }
 
@@ -130,6 +134,10 @@ QWidget* TParametersForm::CreateControl(TPage page, int row, QWidget* box)
 void TParametersForm::Attach(TConnectionManager& manager)
 {
     m_manager = &manager;
+    connect(&manager, &TConnectionManager::SelectionChanged, this, [this] {
+        if (isVisible())
+            CloseEdit();
+    });
 }
 
 void TParametersForm::ReloadWindowTexts()
@@ -166,8 +174,11 @@ void TParametersForm::RetranslatePage(TPage page)
     }
 }
 
+// Only the selected printer's parameters come here.
 void TParametersForm::SetParameters(const TXLMessage& parameterData)
 {
+    const TCommChannel* selected = m_manager ? m_manager->SelectedChannel() : nullptr;
+    m_printerId = selected ? selected->Id() : 0;
     m_editor.SetParameters(parameterData);
     ShowModelPage();
 }
@@ -306,8 +317,10 @@ void TParametersForm::OKButtonClick()
         ShowRefusal(collected, true);
         return;
     }
-    if (m_manager)
-        emit ParametersWritten(m_editor.SendChanges(*m_manager));
+    if (m_manager) {
+        TPrinterSink printer(*m_manager, m_printerId);
+        emit ParametersWritten(m_printerId, m_editor.SendChanges(printer));
+    }
     CloseEdit();
 }
 
@@ -374,8 +387,10 @@ void TParametersForm::OpenClick()
 // The printer's answer opens the clock dialog.
 void TParametersForm::TimeParameterClick()
 {
-    if (m_manager)
-        m_manager->SendToSelected(std::make_unique<TXLMessage>(XLSend::RequestClock));
+    if (!m_manager || !m_editor.IsOpen())
+        return;
+    emit ClockRequested(m_printerId);
+    TPrinterSink(*m_manager, m_printerId).SendToSelected(std::make_unique<TXLMessage>(XLSend::RequestClock));
 }
 
 void TParametersForm::showEvent(QShowEvent* event)

@@ -20,6 +20,10 @@ class TConnectionManager;
 // picks an entry. "OK" writes what changed back to the printer; "Cancel" drops the edit. The menu
 // saves and loads parameter files and asks the printer for its clock. While the window shows, the
 // "Connections" window is disabled, so the printer being edited stays the selected one.
+//
+// The edit belongs to the printer whose parameters it shows: what it sends goes to that printer
+// only, and when another printer becomes the selected one (another printer connects, or this one
+// goes) the edit ends and nothing is sent.
 class TParametersForm : public QDialog
 {
     Q_OBJECT
@@ -42,13 +46,17 @@ public:
     // The page of a model, once a printer of that model has been edited; null before.
     QGroupBox* PageBox(ParameterPages::TPage page) const { return m_pages[size_t(page)].Box; }
 
+signals:
+    // "Date/Time" asked the printer of that channel id for its clock.
+    void ClockRequested(quint64 printerId);
+
 public slots:
     // Escape, and the window system's close: as "Cancel".
     void reject() override;
 
 signals:
-    // "OK" wrote these settings to the printer.
-    void ParametersWritten(const QList<TSettingChange>& changes);
+    // "OK" wrote these settings to the printer (a channel's id).
+    void ParametersWritten(quint64 printerId, const QList<TSettingChange>& changes);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -95,6 +103,7 @@ private:
 
     TParameterEditor m_editor;
     TConnectionManager* m_manager = nullptr;
+    quint64 m_printerId = 0;
     std::array<TPageControls, 5> m_pages;
     QMenu* m_fileMenu = nullptr;
     QAction* m_loadAction = nullptr;

@@ -9,7 +9,10 @@ TParametersWindows::TParametersWindows(QWidget* mainWindow)
     : m_flashWrite(std::make_unique<TFlashWriteForm>()),
       m_parameters(std::make_unique<TParametersForm>(mainWindow)),
       m_dateTime(std::make_unique<TDateTimeForm>(m_parameters.get()))
-{}
+{
+    QObject::connect(m_parameters.get(), &TParametersForm::ClockRequested, m_dateTime.get(),
+                     &TDateTimeForm::ExpectClockOf);
+}
 
 // The clock dialog, a child of the editor, goes first.
 TParametersWindows::~TParametersWindows() = default;
@@ -40,9 +43,10 @@ void TParametersWindows::HideParameters()
     m_parameters->HideParameters();
 }
 
-void TParametersWindows::ShowPrinterClock(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute)
+void TParametersWindows::ShowPrinterClock(quint64 printerId, quint16 year, quint8 month, quint8 day,
+                                          quint8 hour, quint8 minute)
 {
-    m_dateTime->ShowPrinterClock(year, month, day, hour, minute);
+    m_dateTime->ShowPrinterClock(printerId, year, month, day, hour, minute);
 }
 
 void TParametersWindows::ShowFlashWrite()

@@ -8,6 +8,7 @@
 #include "comm/CommChannel.h"
 #include "station/Station.h"
 #include "widgets/MessageBox.h"
+#include "widgets/PlainText.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -32,7 +33,7 @@ QString ShownOnOneLine(QString text)
 TLabelPreviewForm::TLabelPreviewForm(const TFontMap& fonts, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TLabelPreviewForm>()), m_fonts(fonts)
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     resize(InitialSize);
     m_ui->splitter->setStretchFactor(0, PictureShare);
@@ -179,10 +180,11 @@ void TLabelPreviewForm::ShowLegend(const TLabelPreview& preview)
                 cell->setForeground(TLabelPictureView::FindingColour);
             table.setItem(row, column, cell);
         }
-        table.item(row, ContentColumn)->setToolTip(entry.Content);
+        table.item(row, ContentColumn)->setToolTip(PlainText::ToolTip(entry.Content));
         if (readBack)
             table.item(row, ReadBackColumn)
-                ->setToolTip(tr("Expected: %1\nRead: %2").arg(readBack->Expected, readBack->Read));
+                ->setToolTip(PlainText::ToolTip(
+                    tr("Expected: %1\nRead: %2").arg(readBack->Expected, readBack->Read)));
         const QRect area = readBack && !readBack->Area.isEmpty() ? readBack->Area : entry.Area;
         table.item(row, ItemColumn)->setData(Qt::UserRole, area);
     }

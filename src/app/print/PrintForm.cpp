@@ -5,12 +5,13 @@
 #include "coder/Coder.h"
 #include "comm/CommChannel.h"
 #include "station/Station.h"
+#include "widgets/PlainText.h"
 
 #include <QHideEvent>
 
 TPrintForm::TPrintForm(QWidget* mainWindow) : QDialog(mainWindow), m_ui(std::make_unique<Ui::TPrintForm>())
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(ClientSize);
     connect(m_ui->imageAList, &QComboBox::currentIndexChanged, this,

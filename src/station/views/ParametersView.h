@@ -12,7 +12,9 @@ public:
 
     virtual void SetParameters(const TXLMessage& parameterData) = 0;
     virtual void HideParameters() = 0;
-    virtual void ShowPrinterClock(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minute) = 0;
+    // A clock report, from the printer of that channel id.
+    virtual void ShowPrinterClock(quint64 printerId, quint16 year, quint8 month, quint8 day, quint8 hour,
+                                  quint8 minute) = 0;
     virtual void ShowFlashWrite() = 0;
     virtual void HideFlashWrite() = 0;
 };

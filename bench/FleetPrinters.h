@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The printers of the fleet benchmark, run in a process of their own so that their work is not
+// counted as the station's: count simulated printers on loopback, each on a TCP port of its own and
+// answering discovery on the loopback broadcast address at discoveryPort. Once all listen it prints
+// "READY" and their ports. Commands on standard input, one a line:
+//   changes N   from now on every printer changes its state N times a second (0 stops), their
+//               first changes spread over one period; "changes 0" answers "sent K", the state
+//               reports the printers sent since the changes started.
+// The end of the input ends the program.
+int RunFleetPrinters(int argc, char* argv[], int count, quint16 discoveryPort);

@@ -190,6 +190,8 @@ int RunSide(int argc, char* argv[], const QString& kind)
     const quint16 discoveryPort = FreeUdpPort();
     TFleetSide::WriteSettings(settingsFile, discoveryPort);
     qputenv("VEX_SETTINGS_FILE", settingsFile.toLocal8Bit());
+    // The window program records its history, into the run's folder, not the user's.
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
     const int result = MeasureSide(kind, discoveryPort);
     std::fflush(stdout);
     return result;

@@ -91,6 +91,8 @@ int main(int argc, char* argv[])
     WriteSettings(dir.filePath(QStringLiteral("settings.ini")));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("VEX_SETTINGS_FILE"), dir.filePath(QStringLiteral("settings.ini")));
+    // The station's history goes into the run's folder, not the user's.
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
     environment.insert(QStringLiteral("VEX_BENCH_PROGRAM"), program);
     if (!environment.contains(QStringLiteral("QT_QPA_PLATFORM")) && !environment.contains(QStringLiteral("DISPLAY")) &&
         !environment.contains(QStringLiteral("WAYLAND_DISPLAY")))

@@ -187,6 +187,147 @@
     </message>
 </context>
 <context>
+    <name>THistoryForm</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Drucker:</translation>
+    </message>
+    <message>
+        <source>Event:</source>
+        <translation>Ereignis:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Bis:</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Events, newest first</source>
+        <translation>Ereignisse, neueste zuerst</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>All printers</source>
+        <translation>Alle Drucker</translation>
+    </message>
+    <message>
+        <source>All events</source>
+        <translation>Alle Ereignisse</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>Der Verlauf kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Exporting the history...</source>
+        <translation>Der Verlauf wird exportiert...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>Der Export wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1 rows exported to %2.</source>
+        <translation>%1 Zeilen nach %2 exportiert.</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryStore</name>
+    <message>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the file is damaged</source>
+        <translation>die Datei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the file is locked by another program</source>
+        <translation>die Datei ist von einem anderen Programm gesperrt</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>die Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the file was written by a newer version of the station</source>
+        <translation>die Datei wurde von einer neueren Version der Station geschrieben</translation>
+    </message>
+    <message>
+        <source>the database reports an error</source>
+        <translation>die Datenbank meldet einen Fehler</translation>
+    </message>
+    <message>
+        <source>The history cannot be written to %1: %2. The station goes on working and records the gap once it can write again.</source>
+        <translation>Der Verlauf kann nicht in %1 geschrieben werden: %2. Die Station arbeitet weiter und verzeichnet die Lücke, sobald sie wieder schreiben kann.</translation>
+    </message>
+</context>
+<context>
     <name>TImageDeleteDlg</name>
     <message>
         <source>Delete Images</source>
@@ -1046,6 +1187,89 @@ Gelesen: %2</translation>
     </message>
 </context>
 <context>
+    <name>TStationEvent</name>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>Link lost</source>
+        <translation>Verbindung verloren</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>Störung</translation>
+    </message>
+    <message>
+        <source>State on</source>
+        <translation>Zustand ein</translation>
+    </message>
+    <message>
+        <source>State off</source>
+        <translation>Zustand aus</translation>
+    </message>
+    <message>
+        <source>Print started</source>
+        <translation>Druck gestartet</translation>
+    </message>
+    <message>
+        <source>Print stopped</source>
+        <translation>Druck gestoppt</translation>
+    </message>
+    <message>
+        <source>Image transfer</source>
+        <translation>Bildübertragung</translation>
+    </message>
+    <message>
+        <source>Image deleted</source>
+        <translation>Bild gelöscht</translation>
+    </message>
+    <message>
+        <source>Item changed</source>
+        <translation>Element geändert</translation>
+    </message>
+    <message>
+        <source>Flash write started</source>
+        <translation>Flash-Schreiben begonnen</translation>
+    </message>
+    <message>
+        <source>Flash write ended</source>
+        <translation>Flash-Schreiben beendet</translation>
+    </message>
+    <message>
+        <source>Parameter written</source>
+        <translation>Parameter geschrieben</translation>
+    </message>
+    <message>
+        <source>Clock set</source>
+        <translation>Uhr gestellt</translation>
+    </message>
+    <message>
+        <source>Operator request</source>
+        <translation>Bedieneranfrage</translation>
+    </message>
+    <message>
+        <source>Operator answer</source>
+        <translation>Bedienerantwort</translation>
+    </message>
+    <message>
+        <source>History gap began</source>
+        <translation>Lücke im Verlauf begonnen</translation>
+    </message>
+    <message>
+        <source>History gap ended</source>
+        <translation>Lücke im Verlauf beendet</translation>
+    </message>
+    <message>
+        <source>History pruned</source>
+        <translation>Verlauf gekürzt</translation>
+    </message>
+</context>
+<context>
     <name>TTransferBatch</name>
     <message>
         <source>Insufficient Memory to Store Image. Transfer Aborted</source>
@@ -1177,6 +1401,10 @@ Gelesen: %2</translation>
     <message>
         <source>Preview</source>
         <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
     </message>
 </context>
 </TS>

@@ -187,6 +187,147 @@
     </message>
 </context>
 <context>
+    <name>THistoryForm</name>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Printer:</translation>
+    </message>
+    <message>
+        <source>Event:</source>
+        <translation>Event:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>From:</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>To:</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>Events, newest first</source>
+        <translation>Events, newest first</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>All printers</source>
+        <translation>All printers</translation>
+    </message>
+    <message>
+        <source>All events</source>
+        <translation>All events</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>The history cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>The file %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>Exporting the history...</source>
+        <translation>Exporting the history...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>The export was cancelled.</translation>
+    </message>
+    <message>
+        <source>%1 rows exported to %2.</source>
+        <translation>%1 rows exported to %2.</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryStore</name>
+    <message>
+        <source>the file is read-only</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>the file is damaged</source>
+        <translation>the file is damaged</translation>
+    </message>
+    <message>
+        <source>the file is locked by another program</source>
+        <translation>the file is locked by another program</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>the file cannot be opened</translation>
+    </message>
+    <message>
+        <source>the file was written by a newer version of the station</source>
+        <translation>the file was written by a newer version of the station</translation>
+    </message>
+    <message>
+        <source>the database reports an error</source>
+        <translation>the database reports an error</translation>
+    </message>
+    <message>
+        <source>The history cannot be written to %1: %2. The station goes on working and records the gap once it can write again.</source>
+        <translation>The history cannot be written to %1: %2. The station goes on working and records the gap once it can write again.</translation>
+    </message>
+</context>
+<context>
     <name>TImageDeleteDlg</name>
     <message>
         <source>Delete Images</source>
@@ -1046,6 +1187,89 @@ Read: %2</translation>
     </message>
 </context>
 <context>
+    <name>TStationEvent</name>
+    <message>
+        <source>Connected</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Disconnected</translation>
+    </message>
+    <message>
+        <source>Link lost</source>
+        <translation>Link lost</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>Fault</translation>
+    </message>
+    <message>
+        <source>State on</source>
+        <translation>State on</translation>
+    </message>
+    <message>
+        <source>State off</source>
+        <translation>State off</translation>
+    </message>
+    <message>
+        <source>Print started</source>
+        <translation>Print started</translation>
+    </message>
+    <message>
+        <source>Print stopped</source>
+        <translation>Print stopped</translation>
+    </message>
+    <message>
+        <source>Image transfer</source>
+        <translation>Image transfer</translation>
+    </message>
+    <message>
+        <source>Image deleted</source>
+        <translation>Image deleted</translation>
+    </message>
+    <message>
+        <source>Item changed</source>
+        <translation>Item changed</translation>
+    </message>
+    <message>
+        <source>Flash write started</source>
+        <translation>Flash write started</translation>
+    </message>
+    <message>
+        <source>Flash write ended</source>
+        <translation>Flash write ended</translation>
+    </message>
+    <message>
+        <source>Parameter written</source>
+        <translation>Parameter written</translation>
+    </message>
+    <message>
+        <source>Clock set</source>
+        <translation>Clock set</translation>
+    </message>
+    <message>
+        <source>Operator request</source>
+        <translation>Operator request</translation>
+    </message>
+    <message>
+        <source>Operator answer</source>
+        <translation>Operator answer</translation>
+    </message>
+    <message>
+        <source>History gap began</source>
+        <translation>History gap began</translation>
+    </message>
+    <message>
+        <source>History gap ended</source>
+        <translation>History gap ended</translation>
+    </message>
+    <message>
+        <source>History pruned</source>
+        <translation>History pruned</translation>
+    </message>
+</context>
+<context>
     <name>TTransferBatch</name>
     <message>
         <source>Insufficient Memory to Store Image. Transfer Aborted</source>
@@ -1177,6 +1401,10 @@ Read: %2</translation>
     <message>
         <source>Preview</source>
         <translation>Preview</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
     </message>
 </context>
 </TS>

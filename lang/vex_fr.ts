@@ -187,6 +187,147 @@
     </message>
 </context>
 <context>
+    <name>THistoryForm</name>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Imprimante&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Event:</source>
+        <translation>Événement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Du&#xa0;:</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Au&#xa0;:</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Events, newest first</source>
+        <translation>Événements, les plus récents d&apos;abord</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>All printers</source>
+        <translation>Toutes les imprimantes</translation>
+    </message>
+    <message>
+        <source>All events</source>
+        <translation>Tous les événements</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>L&apos;historique ne peut pas être lu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Impossible d&apos;écrire le fichier %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Exporting the history...</source>
+        <translation>Exportation de l&apos;historique...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>L&apos;exportation a été annulée.</translation>
+    </message>
+    <message>
+        <source>%1 rows exported to %2.</source>
+        <translation>%1 lignes exportées vers %2.</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimante</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryStore</name>
+    <message>
+        <source>the file is read-only</source>
+        <translation>le fichier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the file is damaged</source>
+        <translation>le fichier est endommagé</translation>
+    </message>
+    <message>
+        <source>the file is locked by another program</source>
+        <translation>le fichier est verrouillé par un autre programme</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>le fichier ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>the file was written by a newer version of the station</source>
+        <translation>le fichier a été écrit par une version plus récente de la station</translation>
+    </message>
+    <message>
+        <source>the database reports an error</source>
+        <translation>la base de données signale une erreur</translation>
+    </message>
+    <message>
+        <source>The history cannot be written to %1: %2. The station goes on working and records the gap once it can write again.</source>
+        <translation>L&apos;historique ne peut pas être écrit dans %1&#xa0;: %2. La station continue de fonctionner et consignera la lacune dès qu&apos;elle pourra écrire à nouveau.</translation>
+    </message>
+</context>
+<context>
     <name>TImageDeleteDlg</name>
     <message>
         <source>Delete Images</source>
@@ -1046,6 +1187,89 @@ Lu : %2</translation>
     </message>
 </context>
 <context>
+    <name>TStationEvent</name>
+    <message>
+        <source>Connected</source>
+        <translation>Connectée</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnectée</translation>
+    </message>
+    <message>
+        <source>Link lost</source>
+        <translation>Liaison perdue</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>Défaut</translation>
+    </message>
+    <message>
+        <source>State on</source>
+        <translation>État activé</translation>
+    </message>
+    <message>
+        <source>State off</source>
+        <translation>État désactivé</translation>
+    </message>
+    <message>
+        <source>Print started</source>
+        <translation>Impression démarrée</translation>
+    </message>
+    <message>
+        <source>Print stopped</source>
+        <translation>Impression arrêtée</translation>
+    </message>
+    <message>
+        <source>Image transfer</source>
+        <translation>Transfert d&apos;image</translation>
+    </message>
+    <message>
+        <source>Image deleted</source>
+        <translation>Image supprimée</translation>
+    </message>
+    <message>
+        <source>Item changed</source>
+        <translation>Élément modifié</translation>
+    </message>
+    <message>
+        <source>Flash write started</source>
+        <translation>Écriture flash commencée</translation>
+    </message>
+    <message>
+        <source>Flash write ended</source>
+        <translation>Écriture flash terminée</translation>
+    </message>
+    <message>
+        <source>Parameter written</source>
+        <translation>Paramètre écrit</translation>
+    </message>
+    <message>
+        <source>Clock set</source>
+        <translation>Horloge réglée</translation>
+    </message>
+    <message>
+        <source>Operator request</source>
+        <translation>Demande à l&apos;opérateur</translation>
+    </message>
+    <message>
+        <source>Operator answer</source>
+        <translation>Réponse de l&apos;opérateur</translation>
+    </message>
+    <message>
+        <source>History gap began</source>
+        <translation>Début d&apos;une lacune de l&apos;historique</translation>
+    </message>
+    <message>
+        <source>History gap ended</source>
+        <translation>Fin d&apos;une lacune de l&apos;historique</translation>
+    </message>
+    <message>
+        <source>History pruned</source>
+        <translation>Historique raccourci</translation>
+    </message>
+</context>
+<context>
     <name>TTransferBatch</name>
     <message>
         <source>Insufficient Memory to Store Image. Transfer Aborted</source>
@@ -1177,6 +1401,10 @@ Lu : %2</translation>
     <message>
         <source>Preview</source>
         <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
     </message>
 </context>
 </TS>

@@ -187,6 +187,147 @@
     </message>
 </context>
 <context>
+    <name>THistoryForm</name>
+    <message>
+        <source>History</source>
+        <translation>Geschiedenis</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Printer:</translation>
+    </message>
+    <message>
+        <source>Event:</source>
+        <translation>Gebeurtenis:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Van:</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Van</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Tot:</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Tot</translation>
+    </message>
+    <message>
+        <source>Events, newest first</source>
+        <translation>Gebeurtenissen, nieuwste eerst</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporteren...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>All printers</source>
+        <translation>Alle printers</translation>
+    </message>
+    <message>
+        <source>All events</source>
+        <translation>Alle gebeurtenissen</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>De geschiedenis kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-bestanden (*.csv)</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Het bestand %1 kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>Exporting the history...</source>
+        <translation>De geschiedenis wordt geëxporteerd...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>De export is geannuleerd.</translation>
+    </message>
+    <message>
+        <source>%1 rows exported to %2.</source>
+        <translation>%1 regels geëxporteerd naar %2.</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Gebeurtenis</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Bron</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryStore</name>
+    <message>
+        <source>the file is read-only</source>
+        <translation>het bestand is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>de schijf is vol</translation>
+    </message>
+    <message>
+        <source>the file is damaged</source>
+        <translation>het bestand is beschadigd</translation>
+    </message>
+    <message>
+        <source>the file is locked by another program</source>
+        <translation>het bestand is vergrendeld door een ander programma</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>het bestand kan niet worden geopend</translation>
+    </message>
+    <message>
+        <source>the file was written by a newer version of the station</source>
+        <translation>het bestand is geschreven door een nieuwere versie van het station</translation>
+    </message>
+    <message>
+        <source>the database reports an error</source>
+        <translation>de database meldt een fout</translation>
+    </message>
+    <message>
+        <source>The history cannot be written to %1: %2. The station goes on working and records the gap once it can write again.</source>
+        <translation>De geschiedenis kan niet naar %1 worden geschreven: %2. Het station blijft werken en legt het gat vast zodra het weer kan schrijven.</translation>
+    </message>
+</context>
+<context>
     <name>TImageDeleteDlg</name>
     <message>
         <source>Delete Images</source>
@@ -1046,6 +1187,89 @@ Gelezen: %2</translation>
     </message>
 </context>
 <context>
+    <name>TStationEvent</name>
+    <message>
+        <source>Connected</source>
+        <translation>Verbonden</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Verbroken</translation>
+    </message>
+    <message>
+        <source>Link lost</source>
+        <translation>Verbinding verloren</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>Storing</translation>
+    </message>
+    <message>
+        <source>State on</source>
+        <translation>Toestand aan</translation>
+    </message>
+    <message>
+        <source>State off</source>
+        <translation>Toestand uit</translation>
+    </message>
+    <message>
+        <source>Print started</source>
+        <translation>Afdrukken gestart</translation>
+    </message>
+    <message>
+        <source>Print stopped</source>
+        <translation>Afdrukken gestopt</translation>
+    </message>
+    <message>
+        <source>Image transfer</source>
+        <translation>Afbeeldingsoverdracht</translation>
+    </message>
+    <message>
+        <source>Image deleted</source>
+        <translation>Afbeelding verwijderd</translation>
+    </message>
+    <message>
+        <source>Item changed</source>
+        <translation>Element gewijzigd</translation>
+    </message>
+    <message>
+        <source>Flash write started</source>
+        <translation>Flash-schrijven begonnen</translation>
+    </message>
+    <message>
+        <source>Flash write ended</source>
+        <translation>Flash-schrijven beëindigd</translation>
+    </message>
+    <message>
+        <source>Parameter written</source>
+        <translation>Parameter geschreven</translation>
+    </message>
+    <message>
+        <source>Clock set</source>
+        <translation>Klok ingesteld</translation>
+    </message>
+    <message>
+        <source>Operator request</source>
+        <translation>Operatorverzoek</translation>
+    </message>
+    <message>
+        <source>Operator answer</source>
+        <translation>Operatorantwoord</translation>
+    </message>
+    <message>
+        <source>History gap began</source>
+        <translation>Gat in de geschiedenis begonnen</translation>
+    </message>
+    <message>
+        <source>History gap ended</source>
+        <translation>Gat in de geschiedenis beëindigd</translation>
+    </message>
+    <message>
+        <source>History pruned</source>
+        <translation>Geschiedenis ingekort</translation>
+    </message>
+</context>
+<context>
     <name>TTransferBatch</name>
     <message>
         <source>Insufficient Memory to Store Image. Transfer Aborted</source>
@@ -1177,6 +1401,10 @@ Gelezen: %2</translation>
     <message>
         <source>Preview</source>
         <translation>Voorbeeld</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Geschiedenis</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "app/StationWindows.h"
 
 #include "app/connections/ConnectionsForm.h"
+#include "app/history/HistoryForm.h"
 #include "app/images/ImageDialogs.h"
 #include "app/images/ImageDownloadForm.h"
 #include "app/main/AboutBox.h"
@@ -10,6 +11,7 @@
 #include "app/preview/LabelPreviewForm.h"
 #include "app/print/PrintForm.h"
 #include "comm/CommChannel.h"
+#include "history/HistoryStore.h"
 #include "preview/LabelPreview.h"
 #include "images/FontUnit.h"
 #include "station/Station.h"
@@ -48,6 +50,8 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
     // "Preview", which needs no printer: after the windows of the station's order.
     m_preview = std::make_unique<TLabelPreviewForm>(*m_fonts, m_mainForm.get());
     Created(m_preview);
+    m_historyForm = std::make_unique<THistoryForm>(m_mainForm.get());
+    Created(m_historyForm);
     m_station = std::make_unique<TStation>(
         TStationViews{*m_mainForm, *m_connections, *m_print, *m_imageTransfer, *m_imageDialogs, *m_parameters,
                       *m_operator},
@@ -55,6 +59,15 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
     m_station->Batch().SetBarcodeCheck(&LabelPreview::FirstUnreadableBarcode);
     // The body of the last image built, in the working folder of the moment.
     m_station->Batch().SetBodyCopyPath(QStringLiteral("scltest.dta"));
+    // Everything the station does and sees goes into the history; a file that cannot be written is
+    // said once in the message window.
+    m_history = std::make_unique<THistoryStore>(THistoryStore::PathFromSettings(),
+                                                TEventSource{QLatin1String(TEventSource::Window), {}},
+                                                THistoryStore::DaysFromSettings());
+    QObject::connect(&m_station->Events(), &TStationEvents::Emitted, m_history.get(), &THistoryStore::Append);
+    QObject::connect(m_history.get(), &THistoryStore::Fault, m_history.get(),
+                     [this](const QString& text) { m_operator->ShowMessage(text); });
+    m_historyForm->SetStore(*m_history);
 
     for (TStationWindow* window : m_windows)
         window->Attach(*m_station);
@@ -63,10 +76,12 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
                      &TVexMainForm::ShowTransferProgress);
 }
 
-// The station goes first: it refers to the windows as its views.
+// The station goes first: it refers to the windows as its views; the history after it has written
+// what the station told it.
 TStationWindows::~TStationWindows()
 {
     m_station.reset();
+    m_history.reset();
 }
 
 void TStationWindows::ConnectMainMenu()
@@ -77,6 +92,7 @@ void TStationWindows::ConnectMainMenu()
     QObject::connect(main, &TVexMainForm::ModifyClicked, main, [this] { m_imageDialogs->ShowModifyImage(); });
     QObject::connect(main, &TVexMainForm::PrintClicked, main, [this] { m_print->ShowPrintWindow(); });
     QObject::connect(main, &TVexMainForm::PreviewClicked, main, [this] { m_preview->OpenClick(); });
+    QObject::connect(main, &TVexMainForm::HistoryClicked, main, [this] { m_historyForm->ShowWindow(); });
     QObject::connect(main, &TVexMainForm::AboutClicked, m_aboutBox.get(), &QWidget::show);
     QObject::connect(main, &TVexMainForm::LanguageClicked, main,
                      [this](qint32 localeId) { LanguageSelectClick(localeId); });

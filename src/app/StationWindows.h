@@ -9,6 +9,8 @@
 class TAboutBox;
 class TConnectionsForm;
 class TFontMap;
+class THistoryForm;
+class THistoryStore;
 class TImageDialogs;
 class TImageDownloadForm;
 class TLabelPreviewForm;
@@ -44,6 +46,8 @@ public:
     TAboutBox& AboutBox() { return *m_aboutBox; }
     TParametersWindows& ParametersWindows() { return *m_parameters; }
     TStation& Station() { return *m_station; }
+    THistoryStore& History() { return *m_history; }
+    THistoryForm& HistoryForm() { return *m_historyForm; }
     const TLanguagePack& LanguagePack() const { return m_languagePack; }
 
 private:
@@ -63,5 +67,7 @@ private:
     std::unique_ptr<TFontMap> m_fonts;
     std::unique_ptr<TConnectionsForm> m_connections;
     std::unique_ptr<TLabelPreviewForm> m_preview;
+    std::unique_ptr<THistoryForm> m_historyForm;
     std::unique_ptr<TStation> m_station;
+    std::unique_ptr<THistoryStore> m_history;
 };

@@ -73,7 +73,8 @@ void TCoder::HandleMessage(TXLMessage& message)
     if (!ReplyLimits::Fits(message)) {
         qCWarning(lcCoder) << Channel.Name() << "refuses a report of" << message.Size() << "bytes:" << Qt::hex
                            << message.Id << message.Sub;
-        ReportFault(QCoreApplication::translate("TCoder", "%1 - REPORT TOO LARGE, REFUSED!").arg(PrinterName));
+        ReportFault(TPrinterFault::ReportTooLarge,
+                    QCoreApplication::translate("TCoder", "%1 - REPORT TOO LARGE, REFUSED!").arg(PrinterName));
         return;
     }
     switch (message.Id) {
@@ -207,10 +208,12 @@ void TCoder::HandleStatus(TXLMessage& message)
         Version = message.ReadString();
         break;
     case PrintCycleTimeout:
-        ReportFault(QCoreApplication::translate("TCoder", "%1 - PRINT CYCLE TIMEOUT!").arg(PrinterName));
+        ReportFault(TPrinterFault::PrintCycleTimeout,
+                    QCoreApplication::translate("TCoder", "%1 - PRINT CYCLE TIMEOUT!").arg(PrinterName));
         break;
     case PositioningError:
-        ReportFault(QCoreApplication::translate("TCoder", "%1 - PRINTHEAD POSITIONING ERROR!").arg(PrinterName));
+        ReportFault(TPrinterFault::PositioningError,
+                    QCoreApplication::translate("TCoder", "%1 - PRINTHEAD POSITIONING ERROR!").arg(PrinterName));
         break;
     case Disconnected:
         Connected = false;
@@ -218,7 +221,7 @@ void TCoder::HandleStatus(TXLMessage& message)
     case MemoryWriteError:
         if (Selected)
             m_events.FlashWriteEnded(false);
-        ReportFault(QCoreApplication::translate("TCoder", "MEMORY WRITE ERROR!"));
+        ReportFault(TPrinterFault::MemoryWriteError, QCoreApplication::translate("TCoder", "MEMORY WRITE ERROR!"));
         break;
     case ImageItems:
         if (Selected)
@@ -228,7 +231,8 @@ void TCoder::HandleStatus(TXLMessage& message)
         Version = message.ReadString();
         break;
     case RibbonFault:
-        ReportFault(QCoreApplication::translate("TCoder", "%1 - RIBBON FAULT!").arg(PrinterName));
+        ReportFault(TPrinterFault::RibbonFault,
+                    QCoreApplication::translate("TCoder", "%1 - RIBBON FAULT!").arg(PrinterName));
         break;
     case ClockInfo: {
         if (!Connected)
@@ -255,13 +259,12 @@ void TCoder::HandleOperatorRequest(TXLMessage& message)
     using namespace XLReceive;
     if (!Connected)
         return;
-    const quint64 printer = Channel.Id();
     switch (message.Sub) {
     case OperatorTextRequest: {
         const QString prompt = message.ReadString();
         const QString text = message.ReadString();
         const quint8 maxLength = message.ReadU8();
-        if (const auto answer = m_events.OperatorTextRequest(printer, prompt, text, maxLength); answer && Connected) {
+        if (const auto answer = m_events.OperatorTextRequest(*this, prompt, text, maxLength); answer && Connected) {
             auto reply = std::make_unique<TXLMessage>(XLSend::OperatorTextReply);
             reply->WriteString(*answer);
             Channel.QueueMessage(std::move(reply));
@@ -269,7 +272,7 @@ void TCoder::HandleOperatorRequest(TXLMessage& message)
         break;
     }
     case OperatorDateRequest:
-        if (const auto date = m_events.OperatorDateRequest(printer); date && Connected) {
+        if (const auto date = m_events.OperatorDateRequest(*this); date && Connected) {
             auto reply = std::make_unique<TXLMessage>(XLSend::OperatorDateReply);
             reply->WriteU8(quint8(date->day()));
             reply->WriteU8(quint8(date->month()));
@@ -283,7 +286,7 @@ void TCoder::HandleOperatorRequest(TXLMessage& message)
         const auto limitA = qint32(message.ReadU32());
         const auto limitB = qint32(message.ReadU32());
         const quint8 itemNumber = message.ReadU8();
-        if (const auto answer = m_events.OperatorNumericRequest(printer, value, limitA, limitB, itemNumber);
+        if (const auto answer = m_events.OperatorNumericRequest(*this, value, limitA, limitB, itemNumber);
             answer && Connected) {
             auto reply = std::make_unique<TXLMessage>(XLSend::OperatorNumericReply);
             reply->WriteU32(quint32(*answer));
@@ -298,10 +301,10 @@ void TCoder::HandleOperatorRequest(TXLMessage& message)
 
 // Faults go to the message window for every connected printer, selected or not; a printer that is
 // not connected opens no window.
-void TCoder::ReportFault(const QString& text)
+void TCoder::ReportFault(TPrinterFault fault, const QString& text)
 {
     if (Connected)
-        m_events.FaultReported(text);
+        m_events.FaultReported(*this, fault, text);
 }
 
 void TCoder::Refresh()

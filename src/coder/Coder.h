@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class TCoderEvents;
+enum class TPrinterFault;
 class TXLMessage;
 struct TXLMessageKind;
 
@@ -73,7 +74,7 @@ private:
     void HandleStatus(TXLMessage& message);
     void HandleOperatorRequest(TXLMessage& message);
     void ReadCurrentImages(TXLMessage& message);
-    void ReportFault(const QString& text);
+    void ReportFault(TPrinterFault fault, const QString& text);
     void Queue(TXLMessageKind kind);
 
     TCoderEvents& m_events;

@@ -9,6 +9,16 @@
 class TCoder;
 class TXLMessage;
 
+// The faults a printer reports by message; the message window shows each.
+enum class TPrinterFault
+{
+    PrintCycleTimeout,
+    PositioningError,
+    MemoryWriteError,
+    RibbonFault,
+    ReportTooLarge, // a report beyond what a printer can hold, refused
+};
+
 // What a printer's state reports to the station above it. Most reports concern only the printer the
 // station shows, and the coder makes them only while it is selected; the station passes each on to
 // the window or the work in progress it belongs to.
@@ -43,16 +53,16 @@ public:
     // The printer has written its memory to flash, or reported that it could not (written false).
     virtual void FlashWriteEnded(bool written) = 0;
 
-    // Any printer; faults, clock reports and operator requests only from a connected one. A request
-    // names the printer that asks by its channel's id.
+    // Any printer, which is given; faults, clock reports and operator requests only from a
+    // connected one.
     virtual void StatusChanged(const TCoder& coder) = 0;
     virtual void ConnectAcknowledged(TCoder& coder) = 0;
-    virtual void FaultReported(const QString& text) = 0;
+    virtual void FaultReported(const TCoder& coder, TPrinterFault fault, const QString& text) = 0;
     virtual void ClockReported(const TCoder& coder, quint16 year, quint8 month, quint8 day, quint8 hour,
                                quint8 minute) = 0;
-    virtual std::optional<QString> OperatorTextRequest(quint64 printer, const QString& prompt,
+    virtual std::optional<QString> OperatorTextRequest(const TCoder& coder, const QString& prompt,
                                                        const QString& text, quint8 maxLength) = 0;
-    virtual std::optional<QDate> OperatorDateRequest(quint64 printer) = 0;
-    virtual std::optional<qint32> OperatorNumericRequest(quint64 printer, qint32 value, qint32 limitA,
+    virtual std::optional<QDate> OperatorDateRequest(const TCoder& coder) = 0;
+    virtual std::optional<qint32> OperatorNumericRequest(const TCoder& coder, qint32 value, qint32 limitA,
                                                          qint32 limitB, quint8 itemNumber) = 0;
 };

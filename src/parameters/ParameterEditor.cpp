@@ -108,13 +108,20 @@ bool TParameterEditor::IsReadOnly(int row) const
 
 QString TParameterEditor::DisplayText(int row) const
 {
+    return ValueIn(row, Edited(), true);
+}
+
+QString TParameterEditor::ValueIn(int row, const TParameterData& record, bool translated) const
+{
     const TRow& shown = RowAt(row);
-    const qint32 value = Edited().*FieldOfParameter(shown.Parameter);
-    if (shown.Control == TControl::List)
-        return value >= 0 && value < qsizetype(shown.Entries.size())
-                   ? Translated(shown.Entries[size_t(value)])
-                   : QString::number(value);
-    return ValueText(Format(row), value);
+    const qint32 value = record.*FieldOfParameter(shown.Parameter);
+    if (shown.Control == TControl::List) {
+        if (value < 0 || value >= qsizetype(shown.Entries.size()))
+            return QString::number(value);
+        const char* entry = shown.Entries[size_t(value)];
+        return translated ? Translated(entry) : QString::fromLatin1(entry);
+    }
+    return ValueText(FormatOf(shown, record), value);
 }
 
 TEditResult TParameterEditor::Result(int row, TOutcome outcome, const QString& rule) const
@@ -320,31 +327,46 @@ TEditResult TParameterEditor::SetText(int row, const QString& text)
     return Result(row, TOutcome::Unchanged);
 }
 
-void TParameterEditor::SendChanges(TMessageSink& sink)
+QList<TSettingChange> TParameterEditor::SendChanges(TMessageSink& sink)
 {
-    if (IsOpen())
-        m_edited->SendChanges(*m_received, sink);
+    if (!IsOpen())
+        return {};
+    QList<TSettingChange> changes = Changes();
+    m_edited->SendChanges(*m_received, sink);
+    return changes;
 }
 
-bool TParameterEditor::HasChanges() const
+QList<TSettingChange> TParameterEditor::Changes() const
 {
-    class TWriteCounter : public TMessageSink
+    // The settings the model's own comparison writes, on copies.
+    class TWrites : public TMessageSink
     {
     public:
-        int Writes = 0;
+        QList<quint16> Parameters;
         void SendToSelected(std::unique_ptr<TXLMessage> message) override
         {
             if (message->Id == XLSend::WriteParameterId)
-                ++Writes;
+                Parameters.append(message->Sub);
         }
     };
     if (!IsOpen())
-        return false;
-    // The model's own comparison, on copies.
-    TWriteCounter counter;
+        return {};
+    TWrites writes;
     const std::unique_ptr<TParameterData> received = m_received->Clone();
-    m_edited->Clone()->SendChanges(*received, counter);
-    return counter.Writes > 0;
+    m_edited->Clone()->SendChanges(*received, writes);
+    QList<TSettingChange> changes;
+    for (const quint16 parameter : writes.Parameters) {
+        const int row = RowOf(parameter);
+        if (row < 0) {
+            const TParameterData::Setting field = FieldOfParameter(parameter);
+            changes.append({QStringLiteral("#%1").arg(parameter), QString::number(Received().*field),
+                            QString::number(Edited().*field)});
+        } else {
+            changes.append({QLatin1String(RowAt(row).Label), ValueIn(row, Received(), false),
+                            ValueIn(row, Edited(), false)});
+        }
+    }
+    return changes;
 }
 
 TFileResult TParameterEditor::Save(const QString& path, const QList<QVariant>& shown)

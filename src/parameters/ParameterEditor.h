@@ -38,6 +38,17 @@ struct TEditResult
     QString Text() const { return Setting + QStringLiteral(": ") + Rule; }
 };
 
+// A setting written to the printer: its label and its value before and after, as the page shows
+// them, untranslated (a setting the page does not show is named by its number).
+struct TSettingChange
+{
+    QString Setting;
+    QString Old;
+    QString New;
+
+    bool operator==(const TSettingChange&) const = default;
+};
+
 // What came of saving or loading a parameter file.
 struct TFileResult
 {
@@ -119,11 +130,13 @@ public:
     TEditResult StretchEditExit(const QString& text);
 
     // Writes every setting that differs from the printer's to the printer, in the model's order, and
-    // FlashWrite when the record asks for it; the received record is brought up to date.
-    void SendChanges(TMessageSink& sink);
-    // Whether SendChanges would write any setting (the ribbon printer's record asks for FlashWrite
-    // also when it writes none).
-    bool HasChanges() const;
+    // FlashWrite when the record asks for it; the received record is brought up to date. Returns
+    // the settings written.
+    QList<TSettingChange> SendChanges(TMessageSink& sink);
+    // The settings SendChanges would write, in that order (the ribbon printer's record asks for
+    // FlashWrite also when it writes none).
+    QList<TSettingChange> Changes() const;
+    bool HasChanges() const { return !Changes().isEmpty(); }
 
     // Parameter files: the model byte, then the settings. Save first collects the shown values (none
     // for a caller without controls); it replaces an existing file only once the new one is
@@ -147,6 +160,8 @@ private:
     TEditResult ChangeStretch(int row, qint32 value);
     TEditResult Store(int row, qint32 value);
     TEditResult Refusal(int row, qint32 value, ParameterPages::TLimits limits) const;
+    // A row's value in a record as its control shows it, with the entries translated or not.
+    QString ValueIn(int row, const TParameterData& record, bool translated) const;
 
     quint8 m_modelCode = 0;
     std::unique_ptr<TParameterData> m_received;

@@ -35,8 +35,22 @@ QString TPrinterClock::ReportError() const
     return {};
 }
 
-void TPrinterClock::SendChanges(const QDate& date, const QTime& time, TMessageSink& sink) const
+namespace {
+QString ClockText(int year, int month, int day, int hour, int minute)
 {
+    return QStringLiteral("%1-%2-%3 %4:%5")
+        .arg(year, 4, 10, QLatin1Char('0'))
+        .arg(month, 2, 10, QLatin1Char('0'))
+        .arg(day, 2, 10, QLatin1Char('0'))
+        .arg(hour, 2, 10, QLatin1Char('0'))
+        .arg(minute, 2, 10, QLatin1Char('0'));
+}
+} // namespace
+
+std::optional<TClockChange> TPrinterClock::SendChanges(const QDate& date, const QTime& time,
+                                                       TMessageSink& sink) const
+{
+    int year = m_year, month = m_month, day = m_day, hour = m_hour, minute = m_minute;
     if (date.isValid() && date.year() >= 1 && date.year() <= 0xFFFF &&
         (date.year() != m_year || date.month() != m_month || date.day() != m_day)) {
         auto setDate = std::make_unique<TXLMessage>(XLSend::SetDate);
@@ -44,13 +58,19 @@ void TPrinterClock::SendChanges(const QDate& date, const QTime& time, TMessageSi
         setDate->WriteU8(quint8(date.month()));
         setDate->WriteU8(quint8(date.day()));
         sink.SendToSelected(std::move(setDate));
+        date.getDate(&year, &month, &day);
     }
     if (time.isValid() && (time.hour() != m_hour || time.minute() != m_minute)) {
         auto setTime = std::make_unique<TXLMessage>(XLSend::SetTime);
         setTime->WriteU8(quint8(time.hour()));
         setTime->WriteU8(quint8(time.minute()));
         sink.SendToSelected(std::move(setTime));
+        hour = time.hour();
+        minute = time.minute();
     }
+    const QString before = ClockText(m_year, m_month, m_day, m_hour, m_minute);
+    const QString after = ClockText(year, month, day, hour, minute);
+    return before == after ? std::nullopt : std::optional(TClockChange{before, after});
 }
 
 QDateTime TPrinterClock::PcTime()

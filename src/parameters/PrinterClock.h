@@ -9,6 +9,16 @@
 
 class TMessageSink;
 
+// A change of the printer's clock: the date and time it reported and those it was set to, as
+// "YYYY-MM-DD HH:MM" (the reported one as the printer sent it, possible or not).
+struct TClockChange
+{
+    QString Old;
+    QString New;
+
+    bool operator==(const TClockChange&) const = default;
+};
+
 // The printer's clock as the clock dialog shows and sets it: the date and time the printer last
 // reported, and the messages that set what the operator changed.
 class TPrinterClock
@@ -24,8 +34,9 @@ public:
     QString ReportError() const;
 
     // The operator accepts the pickers' date and time (seconds do not count): SetDate when the date
-    // differs from the reported one, SetTime when the hour or the minute does.
-    void SendChanges(const QDate& date, const QTime& time, TMessageSink& sink) const;
+    // differs from the reported one, SetTime when the hour or the minute does. Returns the change,
+    // or nothing when neither was sent.
+    std::optional<TClockChange> SendChanges(const QDate& date, const QTime& time, TMessageSink& sink) const;
 
     // "Use PC time": the station's clock.
     static QDateTime PcTime();

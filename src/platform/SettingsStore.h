@@ -24,6 +24,9 @@ inline constexpr char DiscoveryLocalPort[] = "DISCOVERY_LOCAL_PORT";
 inline constexpr char VerifyBarcodes[] = "VERIFY_BARCODES";
 // The folder the image files of the last transfer were chosen from.
 inline constexpr char TransferDirectory[] = "TRANSFER_DIRECTORY";
+// The history's database file, and the days it keeps.
+inline constexpr char HistoryFile[] = "HISTORY_FILE";
+inline constexpr char HistoryDays[] = "HISTORY_DAYS";
 
 std::unique_ptr<QSettings> Open();
 

@@ -30,13 +30,13 @@ TConnectionManager::~TConnectionManager()
 void TConnectionManager::Watch(TCommChannel* channel)
 {
     connect(channel, &TCommChannel::LinkLost, this, [this, channel] {
-        PrinterLost(*channel, TPrinterLoss::LinkLost);
+        PrinterLost(*channel, TDisconnectCause::LinkLost);
         UpdateChannelIcons();
     });
     connect(channel, &TCommChannel::PrinterEndedConnection, this,
-            [this, channel] { PrinterLost(*channel, TPrinterLoss::EndedConnection); });
+            [this, channel] { PrinterLost(*channel, TDisconnectCause::EndedConnection); });
     connect(channel, &TCommChannel::WentOffline, this, [this, channel] {
-        PrinterLost(*channel, TPrinterLoss::WentOffline);
+        PrinterLost(*channel, TDisconnectCause::WentOffline);
         RefreshListView();
     });
 }
@@ -207,17 +207,18 @@ void TConnectionManager::SelectAgain(TCommChannel* previous)
 
 // The windows that work with the printer go with it; so does what it asked the operator. The
 // "Connections" window is enabled again as those windows close, each under its own name.
-void TConnectionManager::PrinterLost(TCommChannel& channel, TPrinterLoss loss)
+void TConnectionManager::PrinterLost(TCommChannel& channel, TDisconnectCause cause)
 {
     const int position = int(m_connected.indexOf(&channel));
     if (position < 0)
         return;
     const bool wasSelected = position == m_selectedIndex;
     RemoveFromConnected(position);
+    emit Disconnecting(channel, cause);
     // Every other way of going has closed the link already.
-    if (loss == TPrinterLoss::EndedConnection)
+    if (cause == TDisconnectCause::EndedConnection)
         channel.Abort();
-    ShowLoss(TCoder::Of(channel), loss);
+    ShowLoss(TCoder::Of(channel), cause);
     m_views.Operator.CloseOperatorRequests(channel.Id());
     if (!wasSelected)
         return;
@@ -226,7 +227,7 @@ void TConnectionManager::PrinterLost(TCommChannel& channel, TPrinterLoss loss)
     m_views.Parameters.HideParameters();
     m_views.Print.HidePrintWindow();
     m_views.Main.ShowDisconnected();
-    if (loss == TPrinterLoss::Dropped) {
+    if (cause == TDisconnectCause::Dropped) {
         // A discovery drops every silent printer at once: the last of those that stay is selected.
         m_selectedIndex = -1;
         for (int i = int(m_connected.size()) - 1; i >= 0 && m_selectedIndex < 0; --i)
@@ -236,16 +237,20 @@ void TConnectionManager::PrinterLost(TCommChannel& channel, TPrinterLoss loss)
     SelectAgain(&channel);
 }
 
-// The operator gave up the port, or discovery dropped the printer: nothing to tell.
-void TConnectionManager::ShowLoss(const TCoder& coder, TPrinterLoss loss)
+// A printer that ended its connection or whose link broke is told; one whose port the operator gave
+// up, or that discovery dropped, is not.
+void TConnectionManager::ShowLoss(const TCoder& coder, TDisconnectCause cause)
 {
-    QString text;
-    if (loss == TPrinterLoss::EndedConnection)
-        text = QCoreApplication::translate("TConnectionManager", "%1 MANUALLY DISCONNECTED!");
-    else if (loss == TPrinterLoss::LinkLost)
-        text = QCoreApplication::translate("TConnectionManager", "%1 - CONNECTION LOST!");
-    if (!text.isEmpty())
-        m_views.Operator.ShowMessage(text.arg(coder.PrinterName));
+    if (cause == TDisconnectCause::EndedConnection)
+        m_views.Operator.ShowMessage(DisconnectNoticeText(coder.PrinterName));
+    else if (cause == TDisconnectCause::LinkLost)
+        m_views.Operator.ShowMessage(
+            QCoreApplication::translate("TConnectionManager", "%1 - CONNECTION LOST!").arg(coder.PrinterName));
+}
+
+QString TConnectionManager::DisconnectNoticeText(const QString& printerName)
+{
+    return QCoreApplication::translate("TConnectionManager", "%1 MANUALLY DISCONNECTED!").arg(printerName);
 }
 
 // Only what changed is told, so that the window keeps the operator's selection.
@@ -325,7 +330,7 @@ void TConnectionManager::PruneConnected()
     const QList<TCommChannel*> connected = m_connected;
     for (auto it = connected.rbegin(); it != connected.rend(); ++it)
         if (m_connected.contains(*it) && !IsListed(*it))
-            PrinterLost(**it, TPrinterLoss::Dropped);
+            PrinterLost(**it, TDisconnectCause::Dropped);
 }
 
 void TConnectionManager::SelectPrinter(quint64 id)
@@ -395,6 +400,7 @@ void TConnectionManager::DisconnectAt(int position)
     const QPointer<TCommChannel> channel = m_connected[position];
     TCommChannel* selected = SelectedChannel();
     RemoveFromConnected(position);
+    emit Disconnecting(*channel, TDisconnectCause::Operator);
     m_views.Main.ShowDisconnected();
     SelectAgain(selected);
     if (channel && channel->IsConnected())
@@ -418,6 +424,8 @@ void TConnectionManager::ShutdownChannels()
     channels.append(QList<TCommChannel*>(m_serialList.Channels().begin(), m_serialList.Channels().end()));
     LinkShutdown::AwaitDisconnectRequests(channels);
     m_shuttingDown = false;
+    for (TCommChannel* channel : m_connected)
+        emit Disconnecting(*channel, TDisconnectCause::Station);
     for (TNetChannel* channel : QList<TNetChannel*>(m_networkList->Probes()))
         channel->Close(); // ends its probe: it is released
     for (TNetChannel* channel : m_networkList->Channels())

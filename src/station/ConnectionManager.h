@@ -28,13 +28,16 @@ struct TPrinterProperties
     TLinkAddress Address;
 };
 
-// How a connected printer went without the operator's "Disconnect".
-enum class TPrinterLoss
+// Why a connected printer leaves the station: the operator's "Disconnect", or one of the ways it
+// goes without being asked.
+enum class TDisconnectCause
 {
+    Operator,        // "Disconnect", "Disconnect all", the end of a command
     EndedConnection, // the printer said that it ends the connection
     LinkLost,        // its link broke (a TCP connection the printer closed or reset)
     WentOffline,     // its COM port was given up
     Dropped,         // discovery dropped it: it did not answer, or left a message unanswered
+    Station,         // the station closed its links while the printer was still connected
 };
 
 // Which of the "Connections" window's commands do something for a printer.
@@ -83,9 +86,11 @@ public:
     // the selected one the windows that work with it hide and another printer is selected. The
     // operator is told unless the operator gave up its port. A printer that is not connected
     // (a probe, a link already disconnected) changes nothing here.
-    void PrinterLost(TCommChannel& channel, TPrinterLoss loss);
+    void PrinterLost(TCommChannel& channel, TDisconnectCause cause);
     // The printer itself ended the connection.
-    void PrinterDisconnected(TCommChannel& channel) { PrinterLost(channel, TPrinterLoss::EndedConnection); }
+    void PrinterDisconnected(TCommChannel& channel) { PrinterLost(channel, TDisconnectCause::EndedConnection); }
+    // What the message window says when a printer ends its connection.
+    static QString DisconnectNoticeText(const QString& printerName);
     void UpdateChannelIcons();
     // A printer's report changes its own entry only.
     void UpdateChannelIcon(const TCommChannel& channel);
@@ -133,6 +138,8 @@ signals:
     // The selected printer is another one, or none. Emitted once the manager's own state is final:
     // what it sets off may wait for the operator.
     void SelectionChanged();
+    // A connected printer leaves the station, whatever the cause; emitted before anything else is done.
+    void Disconnecting(TCommChannel& channel, TDisconnectCause cause);
 
 private:
     void Watch(TCommChannel* channel);
@@ -142,7 +149,7 @@ private:
     void RemoveFromConnected(int position);
     void SelectAgain(TCommChannel* previous);
     void PruneConnected();
-    void ShowLoss(const TCoder& coder, TPrinterLoss loss);
+    void ShowLoss(const TCoder& coder, TDisconnectCause cause);
     void ReleaseRetired();
 
     const TStationViews m_views;

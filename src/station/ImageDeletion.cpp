@@ -3,6 +3,7 @@
 #include "coder/Coder.h"
 #include "comm/MessageSink.h"
 #include "station/ImageMessages.h"
+#include "station/StationEvents.h"
 #include "station/views/ImageDialogsView.h"
 
 QStringList TImageDeletion::Offered(const TCoder& coder)
@@ -36,7 +37,10 @@ void TImageDeletion::DeletionReported(quint64 printer, quint8 reportNo)
     // Settled before anything is told: the dialog may wait for the operator meanwhile.
     m_awaitingFirst = false;
     m_lastReportOf.insert(printer, reportNo);
-    m_names.removeFirst();
+    const QString deleted = m_names.takeFirst();
+    if (m_events)
+        m_events->EmitForSelected(TStationEventKind::ImageDeleted,
+                                  {{QStringLiteral("image"), TStationEvent::Bounded(deleted)}});
     const QStringList remaining = m_names;
     if (remaining.isEmpty())
         m_sink.SendToSelected(std::make_unique<TXLMessage>(XLSend::FlashWrite));

@@ -8,6 +8,7 @@
 class TCoder;
 class TImageDialogsView;
 class TMessageSink;
+class TStationEvents;
 
 // Deletes a set of images from the selected printer one at a time: each DeleteImage goes out when
 // the printer has reported the previous deletion, and when none is left the printer writes its
@@ -22,6 +23,8 @@ public:
     TImageDeletion(TMessageSink& sink, TImageDialogsView& view, SelectedPrinter selectedPrinter)
         : m_sink(sink), m_view(view), m_selectedPrinter(std::move(selectedPrinter))
     {}
+    // Where each deletion the printer reports is told as an event.
+    void SetEvents(TStationEvents* events) { m_events = events; }
 
     // The names that may be chosen for deletion: the printer's images except its protected one.
     static QStringList Offered(const TCoder& coder);
@@ -42,6 +45,7 @@ private:
     TMessageSink& m_sink;
     TImageDialogsView& m_view;
     SelectedPrinter m_selectedPrinter;
+    TStationEvents* m_events = nullptr;
     QStringList m_names;
     quint64 m_printer = 0; // the deletion's printer
     bool m_awaitingFirst = false;

@@ -3,6 +3,7 @@
 #include "coder/Coder.h"
 #include "comm/MessageSink.h"
 #include "station/ImageMessages.h"
+#include "station/StationEvents.h"
 
 bool TModifyImage::Open(const TCoder* selected)
 {
@@ -67,8 +68,15 @@ bool TModifyImage::EditAccepted(const TItemEdit& edit, const QString& value)
 {
     if (!TXLMessage::IsWireString(value))
         return false;
-    if (value != edit.InitialValue)
+    if (value != edit.InitialValue) {
         m_sink.SendToSelected(ImageMessages::ModifyItem(edit.ImageName, edit.ItemNumber, value));
+        if (m_events)
+            m_events->EmitForSelected(TStationEventKind::ItemModified,
+                                      {{QStringLiteral("image"), TStationEvent::Bounded(edit.ImageName)},
+                                       {QStringLiteral("item"), edit.ItemNumber},
+                                       {QStringLiteral("old"), TStationEvent::Bounded(edit.InitialValue)},
+                                       {QStringLiteral("new"), TStationEvent::Bounded(value)}});
+    }
     RequestItems();
     return true;
 }

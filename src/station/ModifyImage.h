@@ -8,6 +8,7 @@
 
 class TCoder;
 class TMessageSink;
+class TStationEvents;
 class TXLMessage;
 
 // What the modify item dialog shows of the row it edits, and the value the row had.
@@ -26,6 +27,8 @@ class TModifyImage
 {
 public:
     explicit TModifyImage(TMessageSink& sink) : m_sink(sink) {}
+    // Where each change of an item sent to the printer is told as an event.
+    void SetEvents(TStationEvents* events) { m_events = events; }
 
     // Opening the window on the selected printer (none: nothing happens and false): lists the
     // printer's images in sorted order, shows image (the printer's current image when not given)
@@ -63,6 +66,7 @@ public:
 
 private:
     TMessageSink& m_sink;
+    TStationEvents* m_events = nullptr;
     bool m_open = false;
     bool m_droppedDown = false;
     QStringList m_imageNames;

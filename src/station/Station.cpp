@@ -2,23 +2,51 @@
 
 #include "coder/Coder.h"
 #include "comm/CommChannel.h"
+#include "parameters/ParameterEditor.h"
+#include "parameters/PrinterClock.h"
+
+#include <QJsonArray>
+
+namespace {
+using Kind = TStationEventKind;
+
+QJsonObject RequestValues(const char* request, QJsonObject values = {})
+{
+    values.insert(QStringLiteral("request"), QLatin1String(request));
+    return values;
+}
+
+QJsonObject AnswerValues(const char* request, const std::optional<QJsonValue>& answer)
+{
+    QJsonObject values = RequestValues(request, {{QStringLiteral("answered"), answer.has_value()}});
+    if (answer)
+        values.insert(QStringLiteral("answer"), *answer);
+    return values;
+}
+} // namespace
 
 TStation::TStation(const TStationViews& views, const TFontMap& fonts, const TDiscoveryAddress& discovery,
                    QObject* parent)
-    : QObject(parent), m_views(views), m_manager(views, *this, discovery, this),
-      m_batch(views.Transfer, m_manager, fonts,
-              [this]() -> TCoder* {
-                  TCommChannel* selected = m_manager.SelectedChannel();
-                  return selected ? &TCoder::Of(*selected) : nullptr;
-              }),
+    : QObject(parent), m_views(views), m_events([this] { return SelectedPrinter(); }),
+      m_manager(views, *this, discovery, this), m_recorder(m_events, m_manager),
+      m_batch(views.Transfer, m_manager, fonts, [this] { return SelectedPrinter(); }),
       m_deletion(m_manager, views.ImageDialogs,
                  [this]() -> quint64 {
-                     const TCommChannel* selected = m_manager.SelectedChannel();
-                     return selected ? selected->Id() : 0;
+                     const TCoder* selected = SelectedPrinter();
+                     return selected ? selected->Channel.Id() : 0;
                  }),
       m_modifyImage(m_manager)
 {
     connect(&m_manager, &TConnectionManager::SelectionChanged, this, &TStation::OnSelectionChanged);
+    m_batch.SetEvents(&m_events);
+    m_deletion.SetEvents(&m_events);
+    m_modifyImage.SetEvents(&m_events);
+}
+
+TCoder* TStation::SelectedPrinter() const
+{
+    TCommChannel* selected = m_manager.SelectedChannel();
+    return selected ? &TCoder::Of(*selected) : nullptr;
 }
 
 TLinkPeerFactory TStation::PrinterFactory()
@@ -56,6 +84,30 @@ void TStation::Shutdown()
 void TStation::StopPrint()
 {
     m_manager.SendToSelected(std::make_unique<TXLMessage>(XLSend::StopPrint));
+}
+
+const TCoder* TStation::ConnectedPrinter(quint64 printerId) const
+{
+    for (TCommChannel* channel : m_manager.ConnectedList())
+        if (channel->Id() == printerId)
+            return &TCoder::Of(*channel);
+    return nullptr;
+}
+
+void TStation::RecordParameterWrites(quint64 printerId, const QList<TSettingChange>& changes)
+{
+    const TCoder* printer = ConnectedPrinter(printerId);
+    for (const TSettingChange& change : printer ? changes : QList<TSettingChange>())
+        m_events.Emit(Kind::ParameterWritten, *printer,
+                      {{QStringLiteral("setting"), change.Setting},
+                       {QStringLiteral("old"), change.Old},
+                       {QStringLiteral("new"), change.New}});
+}
+
+void TStation::RecordClockSet(quint64 printerId, const std::optional<TClockChange>& change)
+{
+    if (const TCoder* printer = ConnectedPrinter(printerId); printer && change)
+        m_events.Emit(Kind::ClockSet, *printer, {{QStringLiteral("old"), change->Old}, {QStringLiteral("new"), change->New}});
 }
 
 void TStation::UpdateForm(const TCoder& coder)
@@ -148,26 +200,32 @@ void TStation::ParametersReported(const TXLMessage& parameterData)
 
 void TStation::FlashWriteStarted()
 {
+    m_events.EmitForSelected(Kind::FlashWriteStarted);
     m_views.Parameters.ShowFlashWrite();
 }
 
 void TStation::FlashWriteEnded(bool written)
 {
+    m_events.EmitForSelected(Kind::FlashWriteEnded, {{QStringLiteral("written"), written}});
     m_views.Parameters.HideFlashWrite(written);
 }
 
 void TStation::StatusChanged(const TCoder& coder)
 {
+    m_recorder.StatusChanged(coder);
     m_manager.UpdateChannelIcon(coder.Channel);
 }
 
 void TStation::ConnectAcknowledged(TCoder& coder)
 {
     m_manager.ConnectAcknowledged(coder.Channel);
+    if (m_manager.ConnectedList().contains(&coder.Channel))
+        m_recorder.Connected(coder);
 }
 
-void TStation::FaultReported(const QString& text)
+void TStation::FaultReported(const TCoder& coder, TPrinterFault fault, const QString& text)
 {
+    m_recorder.FaultRaised(coder, fault, text);
     m_views.Operator.ShowMessage(text);
 }
 
@@ -177,19 +235,39 @@ void TStation::ClockReported(const TCoder& coder, quint16 year, quint8 month, qu
     m_views.Parameters.ShowPrinterClock(coder.Channel.Id(), year, month, day, hour, minute);
 }
 
-std::optional<QString> TStation::OperatorTextRequest(quint64 printer, const QString& prompt,
-                                                     const QString& text, quint8 maxLength)
+std::optional<QString> TStation::OperatorTextRequest(const TCoder& coder, const QString& prompt, const QString& text,
+                                                     quint8 maxLength)
 {
-    return m_views.Operator.OperatorTextRequest(printer, prompt, text, maxLength);
+    m_events.Emit(Kind::OperatorRequest, coder,
+                  RequestValues("text", {{QStringLiteral("prompt"), TStationEvent::Bounded(prompt)},
+                                         {QStringLiteral("text"), TStationEvent::Bounded(text)},
+                                         {QStringLiteral("maxLength"), maxLength}}));
+    const std::optional<QString> answer = m_views.Operator.OperatorTextRequest(coder.Channel.Id(), prompt, text, maxLength);
+    m_events.Emit(Kind::OperatorAnswer, coder,
+                  AnswerValues("text", answer ? std::optional<QJsonValue>(TStationEvent::Bounded(*answer))
+                                              : std::nullopt));
+    return answer;
 }
 
-std::optional<QDate> TStation::OperatorDateRequest(quint64 printer)
+std::optional<QDate> TStation::OperatorDateRequest(const TCoder& coder)
 {
-    return m_views.Operator.OperatorDateRequest(printer);
+    m_events.Emit(Kind::OperatorRequest, coder, RequestValues("date"));
+    const std::optional<QDate> answer = m_views.Operator.OperatorDateRequest(coder.Channel.Id());
+    m_events.Emit(Kind::OperatorAnswer, coder,
+                  AnswerValues("date", answer ? std::optional<QJsonValue>(answer->toString(Qt::ISODate))
+                                              : std::nullopt));
+    return answer;
 }
 
-std::optional<qint32> TStation::OperatorNumericRequest(quint64 printer, qint32 value, qint32 limitA,
+std::optional<qint32> TStation::OperatorNumericRequest(const TCoder& coder, qint32 value, qint32 limitA,
                                                        qint32 limitB, quint8 itemNumber)
 {
-    return m_views.Operator.OperatorNumericRequest(printer, value, limitA, limitB, itemNumber);
+    m_events.Emit(Kind::OperatorRequest, coder,
+                  RequestValues("number", {{QStringLiteral("value"), value},
+                                           {QStringLiteral("limits"), QJsonArray{limitA, limitB}},
+                                           {QStringLiteral("item"), itemNumber}}));
+    const std::optional<qint32> answer = m_views.Operator.OperatorNumericRequest(coder.Channel.Id(), value, limitA, limitB, itemNumber);
+    m_events.Emit(Kind::OperatorAnswer, coder,
+                  AnswerValues("number", answer ? std::optional<QJsonValue>(*answer) : std::nullopt));
+    return answer;
 }

@@ -4,12 +4,16 @@
 #include "station/ConnectionManager.h"
 #include "station/ImageDeletion.h"
 #include "station/ModifyImage.h"
+#include "station/PrinterRecorder.h"
+#include "station/StationEvents.h"
 #include "station/StationViews.h"
 #include "station/TransferBatch.h"
 
 #include <QObject>
 
 class TFontMap;
+struct TClockChange;
+struct TSettingChange;
 
 // The station's logic in one place: the connection manager with every printer link, the transfer
 // batch and the image deletion in progress, the items of the image the modify window lists, and
@@ -28,6 +32,8 @@ public:
     TImageDeletion& Deletion() { return m_deletion; }
     TModifyImage& ModifyImage() { return m_modifyImage; }
     const TStationViews& Views() const { return m_views; }
+    // The station's one stream of events: what happens to the printers and what is done to them.
+    TStationEvents& Events() { return m_events; }
     // Makes the state of a printer linked by a channel made outside the manager (tests, tools),
     // reporting to this station like the manager's own.
     TLinkPeerFactory PrinterFactory();
@@ -40,8 +46,15 @@ public:
     // the printer hears the disconnect), every printer is disconnected and every link closed.
     void Shutdown();
 
+    // What the parameters editor and the clock dialog (or the command line) wrote to a connected
+    // printer (a channel's id), for the events; nothing went to a printer that is no longer there.
+    void RecordParameterWrites(quint64 printerId, const QList<TSettingChange>& changes);
+    void RecordClockSet(quint64 printerId, const std::optional<TClockChange>& change);
+
 private:
     void OnSelectionChanged();
+    TCoder* SelectedPrinter() const;
+    const TCoder* ConnectedPrinter(quint64 printerId) const;
 
     // The printers' reports.
     void UpdateForm(const TCoder& coder) override;
@@ -64,17 +77,19 @@ private:
     void FlashWriteEnded(bool written) override;
     void StatusChanged(const TCoder& coder) override;
     void ConnectAcknowledged(TCoder& coder) override;
-    void FaultReported(const QString& text) override;
+    void FaultReported(const TCoder& coder, TPrinterFault fault, const QString& text) override;
     void ClockReported(const TCoder& coder, quint16 year, quint8 month, quint8 day, quint8 hour,
                        quint8 minute) override;
-    std::optional<QString> OperatorTextRequest(quint64 printer, const QString& prompt, const QString& text,
+    std::optional<QString> OperatorTextRequest(const TCoder& coder, const QString& prompt, const QString& text,
                                                quint8 maxLength) override;
-    std::optional<QDate> OperatorDateRequest(quint64 printer) override;
-    std::optional<qint32> OperatorNumericRequest(quint64 printer, qint32 value, qint32 limitA, qint32 limitB,
+    std::optional<QDate> OperatorDateRequest(const TCoder& coder) override;
+    std::optional<qint32> OperatorNumericRequest(const TCoder& coder, qint32 value, qint32 limitA, qint32 limitB,
                                                  quint8 itemNumber) override;
 
     const TStationViews m_views;
+    TStationEvents m_events;
     TConnectionManager m_manager;
+    TPrinterRecorder m_recorder;
     TTransferBatch m_batch;
     TImageDeletion m_deletion;
     TModifyImage m_modifyImage;

@@ -6,9 +6,11 @@
 #include "images/ImageData.h"
 #include "platform/Logging.h"
 #include "platform/SettingsStore.h"
+#include "station/StationEvents.h"
 #include "station/views/ImageTransferView.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QScopedValueRollback>
@@ -100,6 +102,8 @@ void TTransferBatch::TransferNextImage()
     const QScopedValueRollback stepping(m_stepping, true);
     const quint64 batch = m_batchSerial;
     m_nextRequested = false;
+    if (m_transfer && m_transfer->Queued)
+        RecordTransfer("sent"); // the printer has stored it and asks for the next
     while (!m_waiting) {
         if (m_index >= m_files.size()) {
             End();
@@ -142,6 +146,13 @@ void TTransferBatch::Abort(const QString& text)
     ++m_batchSerial;
     m_files.clear();
     m_waiting = false;
+    // The printer refuses the image it was sent; an image not sent yet is only cancelled.
+    const char* outcome = "cancelled";
+    if (m_transfer && m_transfer->Queued && text == InsufficientMemoryText())
+        outcome = "out-of-memory";
+    else if (m_transfer && m_transfer->Queued && text == TransferFailedText())
+        outcome = "failed";
+    RecordTransfer(outcome, text);
     if (m_index > 1)
         QueueFlashWrite();
     m_view.CloseTransfer();
@@ -161,6 +172,7 @@ void TTransferBatch::EndEarly()
     ++m_batchSerial;
     m_files.clear();
     m_waiting = false;
+    RecordTransfer("cancelled");
     if (!m_sent.isEmpty() && m_printer && m_printer->IsConnected())
         m_printer->QueueMessage(std::make_unique<TXLMessage>(XLSend::FlashWrite));
     m_view.CloseTransfer();
@@ -174,6 +186,7 @@ void TTransferBatch::QueueFlashWrite()
 
 bool TTransferBatch::Refuse(const QString& text)
 {
+    RecordTransfer("refused", text);
     m_view.HideTransfer();
     m_view.ShowFileRefused(text);
     return false;
@@ -186,11 +199,14 @@ bool TTransferBatch::DownloadImage(QString fileName)
 {
     const quint64 batch = m_batchSerial;
     const QString shownName = QFileInfo(fileName).fileName().toLower();
+    const TCoder* printer = m_selectedPrinter ? m_selectedPrinter() : nullptr;
+    m_transfer = TTransferRecord{printer ? TEventPrinter::Of(*printer) : TEventPrinter(), fileName, {}, {}, false};
     m_view.ShowTransferFile(shownName, QString());
     TImageDownload download;
     if (std::optional<TImageError> error = download.Begin(fileName))
         return Refuse(RefusalText(*error, fileName, download.ImageName()));
     const QString imageName = download.ImageName();
+    m_transfer->Image = imageName;
     m_view.ShowTransferFile(shownName, imageName);
     if (!IsSameBatch(batch))
         return false;
@@ -202,6 +218,7 @@ bool TTransferBatch::DownloadImage(QString fileName)
             if (!IsSameBatch(batch))
                 return false;
             if (!overwrite) {
+                RecordTransfer("declined", QStringLiteral("overwrite"));
                 m_view.HideTransfer();
                 return false;
             }
@@ -212,9 +229,11 @@ bool TTransferBatch::DownloadImage(QString fileName)
         return Refuse(RefusalText(*error, fileName, imageName));
     auto message = std::move(std::get<std::unique_ptr<TXLMessage>>(result));
     KeepBodyCopy(message->Body());
+    m_transfer->Body = message->Body();
     if (!BarcodesAccepted(download.Image()) || !IsSameBatch(batch))
         return false;
     message->SetPosition(message->Size());
+    m_transfer->Queued = true;
     m_sink.SendToSelected(std::move(message));
     return true;
 }
@@ -228,8 +247,10 @@ bool TTransferBatch::BarcodesAccepted(const TImageDesignFile& image)
         return true;
     const quint64 batch = m_batchSerial;
     const bool send = m_view.ConfirmUnreadableBarcode(unreadable->ItemNumber, unreadable->Reason);
-    if (IsSameBatch(batch) && !send)
+    if (IsSameBatch(batch) && !send) {
+        RecordTransfer("declined", UnreadableBarcodeQuestion(unreadable->ItemNumber, unreadable->Reason));
         m_view.HideTransfer();
+    }
     return send;
 }
 
@@ -243,4 +264,22 @@ void TTransferBatch::KeepBodyCopy(const QByteArray& body) const
         qCWarning(lcStation) << "cannot write" << m_bodyCopyPath << copy.errorString();
         copy.remove();
     }
+}
+
+void TTransferBatch::RecordTransfer(const char* outcome, const QString& reason)
+{
+    const std::optional<TTransferRecord> transfer = std::exchange(m_transfer, std::nullopt);
+    if (!transfer || !m_events)
+        return;
+    QJsonObject values{{QStringLiteral("file"), TStationEvent::Bounded(transfer->File)},
+                       {QStringLiteral("image"), TStationEvent::Bounded(transfer->Image)},
+                       {QStringLiteral("outcome"), QLatin1String(outcome)}};
+    if (!reason.isEmpty())
+        values.insert(QStringLiteral("reason"), TStationEvent::Bounded(reason));
+    if (!transfer->Body.isNull()) {
+        values.insert(QStringLiteral("size"), transfer->Body.size());
+        values.insert(QStringLiteral("sha256"),
+                      QString::fromLatin1(QCryptographicHash::hash(transfer->Body, QCryptographicHash::Sha256).toHex()));
+    }
+    m_events->Emit(TStationEventKind::ImageTransfer, transfer->Printer, values);
 }

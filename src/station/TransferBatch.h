@@ -1,5 +1,7 @@
 #pragma once
 
+#include "station/StationEvent.h"
+
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -14,6 +16,7 @@ class TImageDesignFile;
 class TImageTransferView;
 struct TImageError;
 class TMessageSink;
+class TStationEvents;
 
 // A barcode of an image that a scanner would not read as its data.
 struct TUnreadableBarcode
@@ -51,6 +54,10 @@ public:
     // Where the body of the last image message built is copied (the station keeps one in its working
     // folder); empty for no copy.
     void SetBodyCopyPath(const QString& path) { m_bodyCopyPath = path; }
+    // Where each file's transfer is told as an event once its outcome is known: sent (the printer
+    // asked for the next image), refused by the station, declined by the operator, out of memory,
+    // failed, or cancelled.
+    void SetEvents(TStationEvents* events) { m_events = events; }
 
     // Checks every file's barcodes before its image is sent: a file with a barcode that does not
     // read back goes only when the operator confirms it. With followSettings the settings value
@@ -87,6 +94,16 @@ public:
     int Index() const { return m_index; }
 
 private:
+    // The file being prepared or sent, until its outcome is known.
+    struct TTransferRecord
+    {
+        TEventPrinter Printer; // the printer the file goes to
+        QString File;
+        QString Image;
+        QByteArray Body; // the image message's body once built
+        bool Queued = false;
+    };
+
     // Sends one file: true when its message was queued, false when it was skipped.
     bool DownloadImage(QString fileName);
     bool Refuse(const QString& text);
@@ -95,6 +112,7 @@ private:
     void End();
     void QueueFlashWrite();
     void KeepBodyCopy(const QByteArray& body) const;
+    void RecordTransfer(const char* outcome, const QString& reason = {});
     bool IsSameBatch(quint64 batch) const { return batch == m_batchSerial; }
 
     TImageTransferView& m_view;
@@ -113,4 +131,6 @@ private:
     bool m_nextRequested = false; // the printer asked for the next image while this one was sent
     bool m_stepping = false;      // a step is in progress (it may be waiting for the operator)
     quint64 m_batchSerial = 0;    // counts the batches started, ended and aborted
+    TStationEvents* m_events = nullptr;
+    std::optional<TTransferRecord> m_transfer;
 };

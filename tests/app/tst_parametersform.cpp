@@ -8,6 +8,7 @@
 #include "app/parameters/FlashWriteForm.h"
 #include "app/parameters/ParametersForm.h"
 #include "app/parameters/ParametersWindows.h"
+#include "coder/Coder.h"
 #include "comm/SerialChannel.h"
 #include "station/Station.h"
 #include "widgets/MessageBox.h"
@@ -340,7 +341,7 @@ private slots:
     }
 
     // "OK" writes the changed setting, then the flash; the wait notice shows until the printer
-    // reports the end.
+    // reports the end. The station records the setting written, for the printer edited.
     void aChangedSettingIsWrittenThenTheFlash_data()
     {
         QTest::addColumn<quint8>("model");
@@ -361,10 +362,19 @@ private slots:
         QFETCH(QStringList, written);
         Open(model, [](TSimPrinterConfig& config, TSimParameters&) { config.FlashDelayMs = 400; });
         Choose(label, entry);
+        QStringList recorded;
+        const QObject recording;
+        connect(&m_windows->Station().Events(), &TStationEvents::Emitted, &recording, [&](const TStationEvent& event) {
+            if (event.Kind == TStationEventKind::ParameterWritten)
+                recorded << event.Printer.Name + QStringLiteral(": ") + event.Values.value("setting").toString() +
+                                QLatin1Char('=') + event.Values.value("new").toString();
+        });
+        const QString printer = TCoder::Of(*Manager().SelectedChannel()).PrinterName;
         Click("okButton");
         QVERIFY(!Form().isVisible());
         QTRY_VERIFY(Notice().isVisible());
         QCOMPARE(Written(), written);
+        QCOMPARE(recorded, QStringList{printer + QStringLiteral(": ") + label + QLatin1Char('=') + entry});
         QTRY_VERIFY(!Notice().isVisible());
         QVERIFY(Manager().IsEnabled());
     }

@@ -4,6 +4,7 @@
 #include "app/StationWindows.h"
 #include "app/connections/ConnectionsForm.h"
 #include "app/connections/PropertyForm.h"
+#include "app/history/HistoryForm.h"
 #include "app/images/ImageDeleteDlg.h"
 #include "app/images/ImageDownloadForm.h"
 #include "app/images/ModifyImageForm.h"
@@ -213,6 +214,7 @@ void TScreenshotTour::Run(const QDir& folder)
     TransferAndFlashWrite();
     Preview();
     AboutBox();
+    History();
 }
 
 void TScreenshotTour::MainWindow()
@@ -394,4 +396,14 @@ void TScreenshotTour::AboutBox()
     MainAction(m_windows, "actionAbout")->trigger();
     Save(QStringLiteral("about"), &m_windows.AboutBox());
     m_windows.AboutBox().hide();
+}
+
+// What the tour did to the printers, as the station recorded it.
+void TScreenshotTour::History()
+{
+    THistoryForm& history = m_windows.HistoryForm();
+    MainAction(m_windows, "actionHistory")->trigger();
+    Check(Wait([&] { return history.Model().rowCount() > 10; }), QStringLiteral("rows of the history"));
+    Save(QStringLiteral("history"), &history);
+    history.hide();
 }

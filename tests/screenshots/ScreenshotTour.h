@@ -75,6 +75,7 @@ private:
     void TransferAndFlashWrite();
     void Preview();
     void AboutBox();
+    void History();
 
     TStationWindows& m_windows;
     TScreenshotPrinters& m_printers;

@@ -72,11 +72,13 @@ int Fail(const QString& text)
 
 int main(int argc, char* argv[])
 {
-    // The pictures are taken offscreen, with settings of their own in a folder that goes at the end,
-    // which is also the working folder (a transfer leaves the last image body there).
+    // The pictures are taken offscreen, with settings and a data folder (the history) of their own in
+    // a folder that goes at the end, which is also the working folder (a transfer leaves the last
+    // image body there).
     QTemporaryDir work;
     qputenv("QT_QPA_PLATFORM", OffscreenPlatform(work.filePath(QStringLiteral("screen.json"))));
     qputenv("VEX_SETTINGS_FILE", work.filePath(QStringLiteral("vex.ini")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", work.filePath(QStringLiteral("data")).toLocal8Bit());
     StandardMessageHandler = qInstallMessageHandler(&QuietOffscreenNotes);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Telvos Vex"));

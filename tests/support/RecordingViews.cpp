@@ -113,7 +113,7 @@ void TRecordingCoderEvents::ConnectAcknowledged(TCoder& coder)
 {
     Calls << QStringLiteral("ConnectAcknowledged %1").arg(coder.Channel.Name());
 }
-void TRecordingCoderEvents::FaultReported(const QString& text)
+void TRecordingCoderEvents::FaultReported(const TCoder&, TPrinterFault, const QString& text)
 {
     Calls << QStringLiteral("FaultReported %1").arg(text);
 }
@@ -122,18 +122,18 @@ void TRecordingCoderEvents::ClockReported(const TCoder&, quint16 year, quint8 mo
 {
     Calls << QStringLiteral("ClockReported ") + Clock(year, month, day, hour, minute);
 }
-std::optional<QString> TRecordingCoderEvents::OperatorTextRequest(quint64, const QString& prompt,
+std::optional<QString> TRecordingCoderEvents::OperatorTextRequest(const TCoder&, const QString& prompt,
                                                                   const QString& text, quint8 maxLength)
 {
     Calls << QStringLiteral("OperatorTextRequest %1,%2,%3").arg(prompt, text).arg(maxLength);
     return Text(prompt, text, maxLength);
 }
-std::optional<QDate> TRecordingCoderEvents::OperatorDateRequest(quint64)
+std::optional<QDate> TRecordingCoderEvents::OperatorDateRequest(const TCoder&)
 {
     Calls << QStringLiteral("OperatorDateRequest");
     return DateAnswer;
 }
-std::optional<qint32> TRecordingCoderEvents::OperatorNumericRequest(quint64, qint32 value, qint32 limitA,
+std::optional<qint32> TRecordingCoderEvents::OperatorNumericRequest(const TCoder&, qint32 value, qint32 limitA,
                                                                     qint32 limitB, quint8 itemNumber)
 {
     Calls << QStringLiteral("OperatorNumericRequest %1,%2,%3,%4").arg(value).arg(limitA).arg(limitB).arg(itemNumber);

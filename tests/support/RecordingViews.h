@@ -53,13 +53,13 @@ public:
     void FlashWriteEnded(bool written) override;
     void StatusChanged(const TCoder& coder) override;
     void ConnectAcknowledged(TCoder& coder) override;
-    void FaultReported(const QString& text) override;
+    void FaultReported(const TCoder& coder, TPrinterFault fault, const QString& text) override;
     void ClockReported(const TCoder& coder, quint16 year, quint8 month, quint8 day, quint8 hour,
                        quint8 minute) override;
-    std::optional<QString> OperatorTextRequest(quint64 printer, const QString& prompt, const QString& text,
+    std::optional<QString> OperatorTextRequest(const TCoder& coder, const QString& prompt, const QString& text,
                                                quint8 maxLength) override;
-    std::optional<QDate> OperatorDateRequest(quint64 printer) override;
-    std::optional<qint32> OperatorNumericRequest(quint64 printer, qint32 value, qint32 limitA, qint32 limitB,
+    std::optional<QDate> OperatorDateRequest(const TCoder& coder) override;
+    std::optional<qint32> OperatorNumericRequest(const TCoder& coder, qint32 value, qint32 limitA, qint32 limitB,
                                                  quint8 itemNumber) override;
 };
 

@@ -1,6 +1,6 @@
-// Compiled into every test program: a test never touches the user's own settings. Run by hand
-// rather than through ctest (which names a settings file per test), it gets a file of its own in
-// the temporary folder.
+// Compiled into every test program: a test never touches the user's own settings or history. Run by
+// hand rather than through ctest (which names a settings file and a data folder per test), it gets
+// its own in the temporary folder.
 #include <QCoreApplication>
 #include <QDir>
 
@@ -11,6 +11,11 @@ void UseTestSettingsFile()
         qputenv("VEX_SETTINGS_FILE",
                 QDir::temp()
                     .filePath(QStringLiteral("vex-test-%1.ini").arg(QCoreApplication::applicationPid()))
+                    .toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("XDG_DATA_HOME"))
+        qputenv("XDG_DATA_HOME",
+                QDir::temp()
+                    .filePath(QStringLiteral("vex-test-%1.data").arg(QCoreApplication::applicationPid()))
                     .toLocal8Bit());
 }
 } // namespace

@@ -16,15 +16,20 @@ QString VexctlRun::SettingsFile(const QString& folder)
 }
 
 void VexctlRun::Start(QProcess& process, const QString& folder, const QStringList& arguments,
-                      const QMap<QString, QString>& variables)
+                      const QMap<QString, QString>& variables, const QStringList& launcher)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("VEX_SETTINGS_FILE"), SettingsFile(folder));
+    // The history vexctl keeps, in the folder's "data" unless the settings name another file.
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), QDir(folder).filePath(QStringLiteral("data")));
     for (auto it = variables.begin(); it != variables.end(); ++it)
         environment.insert(it.key(), it.value());
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(VEX_CTL), arguments);
+    if (launcher.isEmpty())
+        process.start(QStringLiteral(VEX_CTL), arguments);
+    else
+        process.start(launcher.first(), launcher.mid(1) + QStringList{QStringLiteral(VEX_CTL)} + arguments);
 }
 
 VexctlRun::TResult VexctlRun::Finish(QProcess& process)
@@ -44,12 +49,12 @@ VexctlRun::TResult VexctlRun::Finish(QProcess& process)
 }
 
 VexctlRun::TResult VexctlRun::Run(const QString& folder, const QStringList& arguments,
-                                  const QMap<QString, QString>& variables)
+                                  const QMap<QString, QString>& variables, const QStringList& launcher)
 {
     QElapsedTimer clock;
     clock.start();
     QProcess process;
-    Start(process, folder, arguments, variables);
+    Start(process, folder, arguments, variables, launcher);
     TResult result = Finish(process);
     result.Ms = clock.elapsed();
     return result;

@@ -7,7 +7,8 @@
 #include <QStringList>
 
 // The vexctl program run by a test: in a folder of the test's, with a settings file of its own
-// there ("settings.ini"), so that it never reads the user's settings.
+// there ("settings.ini") and its data folder there ("data", where its history goes unless the
+// settings name another file), so that it never reads the user's settings or writes their history.
 namespace VexctlRun {
 
 struct TResult
@@ -20,13 +21,14 @@ struct TResult
 
 QString SettingsFile(const QString& folder);
 
-// The environment's variables are those of the test, with the settings file and the given ones.
+// The environment's variables are those of the test, with the settings file and the given ones. A
+// launcher (a program and its arguments) runs vexctl, such as setpriv with capabilities dropped.
 void Start(QProcess& process, const QString& folder, const QStringList& arguments,
-           const QMap<QString, QString>& variables = {});
+           const QMap<QString, QString>& variables = {}, const QStringList& launcher = {});
 // Waits for the end of a started run, at most a minute.
 TResult Finish(QProcess& process);
 TResult Run(const QString& folder, const QStringList& arguments,
-            const QMap<QString, QString>& variables = {});
+            const QMap<QString, QString>& variables = {}, const QStringList& launcher = {});
 
 // Reads a started run's standard output or error into seen until it holds the text; false when the
 // run ends first or 20 s pass.

@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "ConsoleStation.h"
 
+#include "comm/CommChannel.h"
 #include "parameters/PrinterClock.h"
 
 #include <QJsonDocument>
@@ -52,7 +53,8 @@ int Commands::Clock(TConsoleStation& station, const TOptions& options, QTextStre
         return Show(*views.PrinterClock, options, out);
     // As "OK" in the clock dialog: the date and the time each only when it differs.
     const QDateTime wanted = options.ClockSet ? *options.ClockSet : TPrinterClock::PcTime();
-    views.PrinterClock->SendChanges(wanted.date(), wanted.time(), station.Manager());
+    station.Station().RecordClockSet(station.Printer()->Id(),
+                                     views.PrinterClock->SendChanges(wanted.date(), wanted.time(), station.Manager()));
     if (!station.AwaitQueueSent())
         return NoAnswer(QStringLiteral("while its clock is set"));
     return ExitCode::Ok;

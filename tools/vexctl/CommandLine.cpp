@@ -13,7 +13,8 @@ TCommandLine::TCommandLine()
     Parser.addHelpOption();
     Parser.addVersionOption();
     Parser.addOptions({Printer, Serial, Timeout, Json, Overwrite, Fontmap, Output, Scale, Address, Identify,
-                       Verify, Set, Sync, AnswerText, AnswerNumber, AnswerDate, Reconnect, Interval});
+                       Verify, Set, Sync, AnswerText, AnswerNumber, AnswerDate, Reconnect, Interval, Since,
+                       Kind, Csv});
     Parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do; see above."));
 }
 

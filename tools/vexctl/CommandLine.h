@@ -58,6 +58,12 @@ struct TCommandLine
     QCommandLineOption Interval{QStringLiteral("interval"),
                                 QStringLiteral("monitor: seconds between status requests (default 5)."),
                                 QStringLiteral("S")};
+    QCommandLineOption Since{QStringLiteral("since"),
+                             QStringLiteral("history: only events at or after this time."),
+                             QStringLiteral("TIME")};
+    QCommandLineOption Kind{QStringLiteral("kind"), QStringLiteral("history: only events of this kind."),
+                            QStringLiteral("KIND")};
+    QCommandLineOption Csv{QStringLiteral("csv"), QStringLiteral("history: comma-separated values.")};
 
     TCommandLine();
 };

@@ -3,10 +3,13 @@
 #include <QDateTime>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 class TConsoleStation;
+class TConsoleViews;
 class TFontMap;
+class THistoryStore;
 class QTextStream;
 
 // The commands of vexctl. Each returns the program's exit code.
@@ -48,5 +51,33 @@ int Modify(TConsoleStation& station, const QString& image, const QString& item, 
 // One discovery; with identify each printer port found is connected briefly for its identity.
 int Discover(TConsoleStation& station, int collectMs, bool identify, const TOptions& options,
              QTextStream& out);
+
+// Which rows of the history to list, and how.
+struct THistoryQuery
+{
+    QString Printer;
+    QString Kind;
+    QDateTime Since;
+    bool Json = false;
+    bool Csv = false;
+};
+// history [verify]: the rows of the station's history, oldest first, or the check of its chain.
+int History(const QStringList& arguments, const THistoryQuery& query, QTextStream& out);
+// "2024-03-05", "2024-03-05T10:00", "2024-03-05T09:00:00Z" ...; none when the text is no time.
+std::optional<QDateTime> ParseHistoryTime(const QString& text);
+// Records everything a run does to its printer, in the station's history; made before the run's
+// stations, its end waits until the events are written. A history that cannot be written is said
+// once on standard error, and the run goes on.
+class THistoryRun
+{
+public:
+    explicit THistoryRun(TConsoleViews& views);
+    ~THistoryRun();
+    THistoryRun(const THistoryRun&) = delete;
+    THistoryRun& operator=(const THistoryRun&) = delete;
+
+private:
+    std::unique_ptr<THistoryStore> m_store;
+};
 
 } // namespace Commands

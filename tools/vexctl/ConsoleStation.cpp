@@ -2,6 +2,7 @@
 
 #include "comm/NetChannel.h"
 #include "comm/SerialChannel.h"
+#include "history/HistoryStore.h"
 #include "platform/ComPortNames.h"
 
 #include <QEventLoop>
@@ -34,7 +35,11 @@ bool IsHost(const QString& host)
 TConsoleStation::TConsoleStation(TConsoleViews& views, const TFontMap& fonts, int timeoutMs,
                                  const TDiscoveryAddress& discovery)
     : m_views(views), m_timeoutMs(timeoutMs), m_station(views.Views(), fonts, discovery)
-{}
+{
+    m_station.Events().SetSource({QLatin1String(TEventSource::Vexctl), {}});
+    if (views.History)
+        QObject::connect(&m_station.Events(), &TStationEvents::Emitted, views.History, &THistoryStore::Append);
+}
 
 bool TConsoleStation::Await(const std::function<bool()>& done, int timeoutMs)
 {

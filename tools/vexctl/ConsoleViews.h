@@ -9,6 +9,8 @@
 
 #include <optional>
 
+class THistoryStore;
+
 // The answers a script gives to the printer's operator requests instead of the windows' defaults.
 struct TOperatorAnswers
 {
@@ -58,6 +60,8 @@ public:
     int RefusedAnswers = 0;
     // Off while a monitor shows the messages and answers as its own lines.
     bool ReportOnStandardError = true;
+    // Where every station of this run records its events; none for commands without a printer.
+    THistoryStore* History = nullptr;
 
     // What the printer has reported so far.
     bool ImageListReceived = false;

@@ -20,6 +20,19 @@ Commands without a printer:
         "192.0.2.7 Port 3000". --address overrides the settings' discovery address and
         port for this run; --timeout is how long replies are collected (default 3000 ms);
         --identify connects to each printer briefly and adds its name, model and version.
+  history [--printer NAME] [--since TIME] [--kind KIND] [--json | --csv]
+        The station's history, oldest first: every event vex and vexctl recorded (connected,
+        disconnected, link-lost, fault-raised, state-raised, state-cleared, print-started,
+        print-stopped, image-transfer, image-deleted, item-modified, flash-write-started,
+        flash-write-ended, parameter-written, clock-set, operator-request, operator-answer,
+        and the history's own history-gap-began, history-gap-ended, history-pruned), one a
+        line: number, time, printer, kind and values. --printer, --since (2024-03-05 or
+        2024-03-05T10:00, local time unless an offset is given) and --kind choose the
+        rows; --json gives each row as an object with its hash, --csv as comma-separated
+        values.
+  history verify
+        Checks the history's hash chain from its oldest row: exit 0 when every row holds,
+        3 naming the first row that does not.
 
 Commands for one printer, given with --printer HOST[:PORT] (TCP, port 3000 unless given)
 or --serial COMn|DEVICE:
@@ -64,7 +77,9 @@ or --serial COMn|DEVICE:
                     between status requests, which notice a printer switched off (default
                     5). --reconnect: a lost printer is connected again after 1 s, 2 s, 4 s
                     ... at most 30 s; without it the monitor ends with exit 5
-The printer is connected first and disconnected cleanly at the end. Printer faults that
+The printer is connected first and disconnected cleanly at the end. Everything a command
+does to the printer, and everything the printer reports meanwhile, is recorded in the
+station's history (HISTORY_FILE in the settings). Printer faults that
 arrive meanwhile are printed on standard error. Operator requests are answered as closing
 their window without an entry would answer them (the printer's own text or value, today's
 date), or with --answer-text TEXT, --answer-number N, --answer-date YYYY-MM-DD, each
@@ -73,14 +88,14 @@ a text longer than it allows) is replaced by the window's default and the comman
 --timeout is how long the printer may leave a packet or a request unanswered (default
 10 s); a long transfer goes on as long as the printer keeps acknowledging.
 
-Exit codes: 0 done; 2 usage, or a file or serial port that cannot be opened, read or
-written; 3 refused: an image (encode; send with files passed over), names passed over by
+Exit codes: 0 done; 2 usage, or a file, serial port or history that cannot be opened, read
+or written; 3 refused: an image (encode; send with files passed over), names passed over by
 delete, a setting or parameter file by params, an item or value by items and modify, an
-operator answer; 4 the printer ended a transfer (insufficient memory, transfer failed);
-5 the printer does not answer within --timeout, or goes away during the command
-(monitor: the printer went away without --reconnect); 6 a barcode that does not read back
-(preview); 7 the printer could not write its flash memory (MEMORY WRITE ERROR!) after send,
-delete, params set or params load.
+operator answer, a history row that does not hold (history verify); 4 the printer ended a
+transfer (insufficient memory, transfer failed); 5 the printer does not answer within
+--timeout, or goes away during the command (monitor: the printer went away without
+--reconnect); 6 a barcode that does not read back (preview); 7 the printer could not write
+its flash memory (MEMORY WRITE ERROR!) after send, delete, params set or params load.
 
 Examples:
   vexctl --printer 127.0.0.1 params set "Encoder strobe source=Internal Pulse Generator" Speed=20

@@ -3,6 +3,7 @@
 #include "CommandSupport.h"
 #include "coder/Coder.h"
 #include "comm/CommChannel.h"
+#include "history/HistoryStore.h"
 
 #include <QDateTime>
 #include <QEventLoop>
@@ -18,6 +19,8 @@ namespace {
 
 // How often a watch looks whether the printer has fallen silent or the monitor was interrupted.
 constexpr int CheckMs = 100;
+// How long a line waits for the history to hold what it reports.
+constexpr int HistoryWaitMs = 2000;
 
 // Local time with its offset from UTC, to the millisecond.
 QString Timestamp()
@@ -68,6 +71,10 @@ TMonitor::~TMonitor()
 
 void TMonitor::Line(const QString& event, const QString& text, QJsonObject data)
 {
+    // A line is printed once what it reports is in the history: a script that has read it can rely
+    // on the history holding it.
+    if (m_views.History)
+        m_views.History->WaitForWriter(HistoryWaitMs);
     const QString time = Timestamp();
     if (m_settings.Json) {
         data.insert(QStringLiteral("time"), time);

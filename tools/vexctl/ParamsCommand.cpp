@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "ConsoleStation.h"
 
+#include "comm/CommChannel.h"
 #include "parameters/ParameterEditor.h"
 
 #include <QJsonDocument>
@@ -87,7 +88,7 @@ int WriteBack(TConsoleStation& station, TParameterEditor& editor, const QStringL
             out << editor.Label(int(row)) << ": " << before.value(row) << " -> " << after[row] << Qt::endl;
     TConsoleViews& views = station.Views();
     views.FlashWriteDone = false;
-    editor.SendChanges(station.Manager());
+    station.Station().RecordParameterWrites(station.Printer()->Id(), editor.SendChanges(station.Manager()));
     if (!station.Await([&views] { return views.FlashWriteDone; }))
         return NoAnswer(QStringLiteral("while the parameters are written"));
     return FlashWriteResult(station);

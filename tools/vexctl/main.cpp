@@ -7,6 +7,7 @@
 #include "VexVersion.h"
 #include "images/FontUnit.h"
 #include "platform/StationClock.h"
+#include "station/StationEvent.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -95,6 +96,33 @@ int Monitor(const TCommandLine& line, TConsoleViews& views, const TFontMap& font
     return monitor.Run();
 }
 
+int History(const TCommandLine& line, const QStringList& rest, QTextStream& out)
+{
+    const QCommandLineParser& parser = line.Parser;
+    if (!rest.isEmpty() && rest != QStringList{QStringLiteral("verify")})
+        return Usage(QStringLiteral("history takes no argument but verify"));
+    Commands::THistoryQuery query;
+    query.Printer = parser.value(line.Printer);
+    query.Kind = parser.value(line.Kind);
+    query.Json = parser.isSet(line.Json);
+    query.Csv = parser.isSet(line.Csv);
+    if (query.Json && query.Csv)
+        return Usage(QStringLiteral("history takes either --json or --csv"));
+    if (!query.Kind.isEmpty() && !StationEventKinds::FromName(query.Kind)) {
+        QStringList kinds;
+        for (const StationEventKinds::TKindName& kind : StationEventKinds::All())
+            kinds << QLatin1String(kind.Name);
+        return Usage(QStringLiteral("--kind takes one of %1").arg(kinds.join(QStringLiteral(", "))));
+    }
+    if (parser.isSet(line.Since)) {
+        const std::optional<QDateTime> since = Commands::ParseHistoryTime(parser.value(line.Since));
+        if (!since)
+            return Usage(QStringLiteral("--since takes a time like 2024-03-05 or 2024-03-05T10:00:00"));
+        query.Since = *since;
+    }
+    return Commands::History(rest, query, out);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -140,6 +168,9 @@ int main(int argc, char* argv[])
         return Commands::Preview(rest.first(), fonts, parser.value(line.Output), pixelsPerDot, options, out);
     }
 
+    if (command == QLatin1String("history"))
+        return History(line, rest, out);
+
     TConsoleViews views(isatty(STDERR_FILENO) != 0);
     if (command == QLatin1String("discover")) {
         const int collectMs = parser.isSet(line.Timeout) ? parser.value(line.Timeout).toInt() : 3000;
@@ -164,6 +195,7 @@ int main(int argc, char* argv[])
         return Usage(problem);
     const TPrinterTarget target{parser.isSet(line.Serial),
                                 parser.value(parser.isSet(line.Serial) ? line.Serial : line.Printer)};
+    const Commands::THistoryRun history(views);
     if (command == QLatin1String("monitor"))
         return Monitor(line, views, fonts, target, timeoutSeconds * 1000, out);
 

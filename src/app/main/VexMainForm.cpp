@@ -52,6 +52,7 @@ void TVexMainForm::ConnectMenu()
     connect(m_ui->actionModify, &QAction::triggered, this, &TVexMainForm::ModifyClicked);
     connect(m_ui->actionPrint, &QAction::triggered, this, &TVexMainForm::PrintClicked);
     connect(m_ui->actionPreview, &QAction::triggered, this, &TVexMainForm::PreviewClicked);
+    connect(m_ui->actionHistory, &QAction::triggered, this, &TVexMainForm::HistoryClicked);
     connect(m_ui->actionAbout, &QAction::triggered, this, &TVexMainForm::AboutClicked);
     connect(m_ui->actionExit, &QAction::triggered, this, &QWidget::close);
     const QList<QAction*> languages = LanguageEntries();

@@ -66,6 +66,8 @@ signals:
     void PrintClicked();
     // "Preview": an image design file seen before it goes to a printer, with or without one.
     void PreviewClicked();
+    // "History": what happened to the printers and what was done to them.
+    void HistoryClicked();
     void AboutClicked();
     void LanguageClicked(qint32 localeId);
     // Every printer link is closed and the port choices are stored: the program may end.

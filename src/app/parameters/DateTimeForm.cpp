@@ -72,7 +72,7 @@ void TDateTimeForm::OKButtonClick()
 {
     if (m_manager && m_askedOf) {
         TPrinterSink printer(*m_manager, *m_askedOf);
-        m_clock.SendChanges(m_ui->dateEdit->date(), m_ui->timeEdit->time(), printer);
+        emit ClockWritten(*m_askedOf, m_clock.SendChanges(m_ui->dateEdit->date(), m_ui->timeEdit->time(), printer));
     }
     accept();
 }

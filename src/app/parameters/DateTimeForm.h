@@ -39,6 +39,10 @@ public slots:
     // However the dialog closes.
     void done(int result) override;
 
+signals:
+    // "OK" set the clock of the printer (a channel's id), or nothing when nothing differed.
+    void ClockWritten(quint64 printerId, const std::optional<TClockChange>& change);
+
 private:
     void OKButtonClick();
     void UsePcTimeClick();

@@ -319,7 +319,7 @@ void TParametersForm::OKButtonClick()
     }
     if (m_manager) {
         TPrinterSink printer(*m_manager, m_printerId);
-        m_editor.SendChanges(printer);
+        emit ParametersWritten(m_printerId, m_editor.SendChanges(printer));
     }
     CloseEdit();
 }

@@ -54,6 +54,10 @@ public slots:
     // Escape, and the window system's close: as "Cancel".
     void reject() override;
 
+signals:
+    // "OK" wrote these settings to the printer (a channel's id).
+    void ParametersWritten(quint64 printerId, const QList<TSettingChange>& changes);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;

@@ -21,6 +21,9 @@ void TParametersWindows::Attach(TStation& station)
 {
     m_parameters->Attach(station.Manager());
     m_dateTime->Attach(station.Manager());
+    QObject::connect(m_parameters.get(), &TParametersForm::ParametersWritten, &station,
+                     &TStation::RecordParameterWrites);
+    QObject::connect(m_dateTime.get(), &TDateTimeForm::ClockWritten, &station, &TStation::RecordClockSet);
 }
 
 void TParametersWindows::ReloadWindowTexts()

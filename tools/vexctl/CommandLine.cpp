@@ -49,7 +49,7 @@ QString ReadOperatorAnswers(const TCommandLine& line, TOperatorAnswers& answers)
 namespace {
 const QStringList PrinterCommands{"status", "images", "send",  "print",  "stop",   "delete",
                                   "params", "clock",  "items", "modify", "monitor"};
-const QStringList CommandsWithoutPrinter{"encode", "preview", "discover"};
+const QStringList CommandsWithoutPrinter{"encode", "preview", "discover", "history"};
 } // namespace
 
 bool IsCommand(const QString& command)

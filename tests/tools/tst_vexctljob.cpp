@@ -1,15 +1,61 @@
 // vexctl job: the example job checked without a printer, and its changeover run against the printer
 // simulator: printing starts only when every item matches; a printer, an entry or a job the station
 // refuses sends nothing and names the rule.
+#include "LabelRecords.h"
 #include "SimulatorProcess.h"
 #include "VexctlRun.h"
 #include "comm/XLMessage.h"
 #include "platform/SettingsStore.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+const QString ExampleLabel = QStringLiteral(VEX_EXAMPLE_JOBS "/../labels/JAR.Vega");
+
+// What reached the printer of a changeover's own messages, in the order its log shows them:
+// "ModifyItem JAR|3|L24031".
+QStringList ChangeoverMessages(const TSimulatorProcess& printer)
+{
+    static const QList<std::pair<TXLMessageKind, const char*>> named{
+        {XLSend::ImageData, "ImageData"},
+        {XLSend::FlashWrite, "FlashWrite"},
+        {XLSend::RequestImageItems, "RequestImageItems"},
+        {XLSend::ModifyItem, "ModifyItem"},
+        {XLSend::StartPrint, "StartPrint"}};
+    QStringList messages;
+    for (const QJsonObject& line : printer.Log()) {
+        if (line.value(QStringLiteral("dir")) != QLatin1String("in"))
+            continue;
+        for (const auto& [kind, name] : named) {
+            if (line.value(QStringLiteral("id")).toInt() != kind.Id ||
+                line.value(QStringLiteral("sub")).toInt() != kind.Sub)
+                continue;
+            QByteArray body = QByteArray::fromHex(line.value(QStringLiteral("body")).toString().toLatin1());
+            body.chop(1);
+            messages << (kind.Id == XLSend::ModifyItem.Id && kind.Sub == XLSend::ModifyItem.Sub
+                             ? QLatin1String(name) + QLatin1Char(' ') + QString::fromLatin1(body.replace('\0', '|'))
+                             : QLatin1String(name));
+        }
+    }
+    return messages;
+}
+
+// The simulator has done every command given so far: it answers a command it does not know on
+// its standard error, after the others.
+bool CommandsDone(TSimulatorProcess& printer)
+{
+    printer.Command("done?");
+    QString errors;
+    return QTest::qWaitFor([&] { return (errors += printer.ErrorOutput()).contains(QStringLiteral("done?")); });
+}
+
+} // namespace
 
 class TestVexctlJob : public QObject
 {
@@ -18,6 +64,12 @@ class TestVexctlJob : public QObject
     QTemporaryDir m_dir;
 
     VexctlRun::TResult Vexctl(const QStringList& arguments) { return VexctlRun::Run(m_dir.path(), arguments); }
+    VexctlRun::TResult Run(const TSimulatorProcess& printer, const QStringList& values)
+    {
+        return Vexctl(QStringList{"--printer", QStringLiteral("127.0.0.1:%1").arg(printer.TcpPort()), "job", "run",
+                                  "8712345678906"} +
+                      values);
+    }
 
 private slots:
     void initTestCase()
@@ -84,10 +136,7 @@ private slots:
         TSimulatorProcess printer;
         QVERIFY(printer.Start({"--tcp", "0", "--no-discovery", "--flash-delay", "1", "--model", model}));
 
-        const VexctlRun::TResult run =
-            Vexctl(QStringList{"--printer", QStringLiteral("127.0.0.1:%1").arg(printer.TcpPort()), "job", "run",
-                               "8712345678906"} +
-                   values);
+        const VexctlRun::TResult run = Run(printer, values);
 
         QCOMPARE(run.ExitCode, exitCode);
         QVERIFY2(error.isEmpty() ? run.Errors.isEmpty() || !run.Errors.contains(QStringLiteral("vexctl:"))
@@ -98,6 +147,63 @@ private slots:
         QCOMPARE(received(XLSend::ImageData).size(), exitCode == 0 ? 1 : 0);
         if (exitCode == 0)
             QVERIFY2(run.Output.contains("Printing JAR for Strawberry jam 450 g (8712345678906)"), run.Output.constData());
+    }
+
+    // The whole changeover as the printer's log shows it: the image and its flash write, the items
+    // as sent, the two values the label does not hold already (the lot number and the best-before
+    // date a year on), the read-back, the read-back at confirmation, and printing.
+    void runSendsExactlyTheChangeoversMessagesInOrder()
+    {
+        TSimulatorProcess printer;
+        QVERIFY(printer.Start({"--tcp", "0", "--no-discovery", "--flash-delay", "1"}));
+
+        const VexctlRun::TResult run = Vexctl({"--printer", QStringLiteral("127.0.0.1:%1").arg(printer.TcpPort()),
+                                               "job", "run", "8712345678906", "--value", "lot=L24031"});
+
+        QCOMPARE(run.ExitCode, 0);
+        QCOMPARE(ChangeoverMessages(printer),
+                 (QStringList{"ImageData", "FlashWrite", "RequestImageItems", "ModifyItem JAR|3|L24031",
+                              "ModifyItem JAR|5|" + QDate::currentDate().addDays(365).toString(QStringLiteral("dd/MM/yy")),
+                              "RequestImageItems", "RequestImageItems", "StartPrint"}));
+    }
+
+    // The printer holds an image JAR: the example label itself is kept; one changed at the printer,
+    // or another label stored there under that name, is replaced, and the run says why.
+    void runKeepsTheSameImageAndReplacesADifferentOne_data()
+    {
+        QTest::addColumn<QByteArray>("command"); // at the printer before the run; empty: none
+        QTest::addColumn<QString>("replaced");   // why the image was replaced, its beginning; empty: kept
+        QTest::newRow("the same image") << QByteArray() << "";
+        QTest::newRow("a text changed at the printer") << QByteArray("modify JAR 4 \"USE BY\"")
+                                                       << "item 4: expected BEST BEFORE, found USE BY";
+        QTest::newRow("another label stored under the name")
+            << QByteArray("store OTHER") << "item 2: expected LOT, found BATCH; item 3: expected Text, found (none)";
+    }
+    void runKeepsTheSameImageAndReplacesADifferentOne()
+    {
+        QFETCH(QByteArray, command);
+        QFETCH(QString, replaced);
+        QFile other(m_dir.filePath(QStringLiteral("OTHER.Vega")));
+        QVERIFY(other.open(QIODevice::WriteOnly) &&
+                other.write(LabelRecords::DesignFile({LabelRecords::Text("STRAWBERRY JAM 450 G", 10, 10, 24),
+                                                      LabelRecords::Text("BATCH", 10, 50, 24)},
+                                                     "JAR")) > 0);
+        other.close();
+        TSimulatorProcess printer;
+        QVERIFY(printer.Start({"--tcp", "0", "--no-discovery", "--flash-delay", "1", "--image", ExampleLabel}));
+        if (!command.isEmpty()) {
+            printer.Command(command.replace("OTHER", other.fileName().toLocal8Bit()));
+            QVERIFY(CommandsDone(printer));
+        }
+
+        const VexctlRun::TResult run = Run(printer, {"--value", "lot=L24031", "--json"});
+
+        QCOMPARE(run.ExitCode, 0);
+        QCOMPARE(printer.ReceivedBodies(XLSend::ImageData.Id, XLSend::ImageData.Sub).isEmpty(), replaced.isEmpty());
+        const QJsonObject result = QJsonDocument::fromJson(run.Output).object();
+        QCOMPARE(result.value(QStringLiteral("outcome")).toString(), QStringLiteral("printing"));
+        const QString because = result.value(QStringLiteral("imageReplacedBecause")).toString();
+        QVERIFY2(replaced.isEmpty() ? because.isEmpty() : because.startsWith(replaced), qPrintable(because));
     }
 };
 

@@ -192,6 +192,8 @@ void TChangeoverForm::BuildEntries()
         entry.Prompt->setBuddy(entry.Field);
         entry.Field->setMaxLength(rule->MaxLength);
         entry.Field->setObjectName(QStringLiteral("entry_") + rule->Name);
+        // The label is not beside the field in one parent, where screen readers look for a buddy.
+        entry.Field->setAccessibleName(rule->Prompt);
         entry.Problem->setTextFormat(Qt::PlainText);
         entry.Problem->setWordWrap(true);
         entry.Problem->setVisible(false);

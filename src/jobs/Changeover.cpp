@@ -19,16 +19,6 @@ namespace {
 
 using Kind = TStationEventKind;
 
-QJsonArray DifferencesJson(const QList<TItemDifference>& differences)
-{
-    QJsonArray list;
-    for (const TItemDifference& difference : differences)
-        list.append(QJsonObject{{QStringLiteral("item"), difference.Item},
-                                {QStringLiteral("expected"), TStationEvent::Bounded(difference.Expected)},
-                                {QStringLiteral("found"), TStationEvent::Bounded(difference.Found)}});
-    return list;
-}
-
 QJsonObject EntriesJson(const TJobEntries& entries)
 {
     QJsonObject object;
@@ -75,6 +65,16 @@ bool TChangeover::HasEnded() const
 {
     return m_state == TState::Idle || m_state == TState::Printing || m_state == TState::Refused ||
            m_state == TState::Failed || m_state == TState::Cancelled;
+}
+
+QJsonArray TChangeover::DifferencesJson(const QList<TItemDifference>& differences)
+{
+    QJsonArray list;
+    for (const TItemDifference& difference : differences)
+        list.append(QJsonObject{{QStringLiteral("item"), difference.Item},
+                                {QStringLiteral("expected"), TStationEvent::Bounded(difference.Expected)},
+                                {QStringLiteral("found"), TStationEvent::Bounded(difference.Found)}});
+    return list;
 }
 
 QString TChangeover::DifferencesText(const QList<TItemDifference>& differences)

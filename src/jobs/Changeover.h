@@ -4,6 +4,7 @@
 #include "jobs/ReadBack.h"
 #include "station/StationEvent.h"
 
+#include <QJsonArray>
 #include <QObject>
 #include <QPointer>
 
@@ -76,6 +77,9 @@ public:
 
     // "item 2: expected L12345, found L99999; item 3: …", as the history and the command line say it.
     static QString DifferencesText(const QList<TItemDifference>& differences);
+    // [{"item": "2", "expected": "L12345", "found": "L99999"}, …], as the history and the command
+    // line's JSON hold it.
+    static QJsonArray DifferencesJson(const QList<TItemDifference>& differences);
 
 signals:
     void StateChanged(TChangeover::TState state);

@@ -61,16 +61,6 @@ QJsonObject RuleJson(const TJobRule& rule)
     return object;
 }
 
-QJsonArray DifferencesJson(const QList<TItemDifference>& differences)
-{
-    QJsonArray list;
-    for (const TItemDifference& difference : differences)
-        list.append(QJsonObject{{QStringLiteral("item"), difference.Item},
-                                {QStringLiteral("expected"), difference.Expected},
-                                {QStringLiteral("found"), difference.Found}});
-    return list;
-}
-
 void PrintDifferences(const QList<TItemDifference>& differences)
 {
     for (const TItemDifference& difference : differences)
@@ -177,7 +167,7 @@ int Commands::JobRun(TConsoleStation& station, const TJob& job, const TJobEntrie
                            {QStringLiteral("productCode"), job.ProductCode},
                            {QStringLiteral("image"), job.ImageName},
                            {QStringLiteral("outcome"), outcomes.value(state)},
-                           {QStringLiteral("differences"), DifferencesJson(changeover.Differences())}};
+                           {QStringLiteral("differences"), TChangeover::DifferencesJson(changeover.Differences())}};
         if (!changeover.Problem().isEmpty())
             object.insert(QStringLiteral("reason"), changeover.Problem());
         if (!changeover.ReplacedBecause().isEmpty())

@@ -28,6 +28,252 @@
     </message>
 </context>
 <context>
+    <name>TChangeover</name>
+    <message>
+        <source>(none)</source>
+        <translation>(keins)</translation>
+    </message>
+    <message>
+        <source>the whole description</source>
+        <translation>die ganze Beschreibung</translation>
+    </message>
+    <message>
+        <source>the printer described another image</source>
+        <translation>der Drucker hat ein anderes Bild beschrieben</translation>
+    </message>
+    <message>
+        <source>the printer&apos;s description goes on in a way the station does not read</source>
+        <translation>die Beschreibung des Druckers geht in einer Weise weiter, die die Station nicht liest</translation>
+    </message>
+    <message>
+        <source>the printer describes more rows than an image can have</source>
+        <translation>der Drucker beschreibt mehr Zeilen, als ein Bild haben kann</translation>
+    </message>
+    <message>
+        <source>item %1: expected %2, found %3</source>
+        <translation>Element %1: erwartet %2, vorgefunden %3</translation>
+    </message>
+    <message>
+        <source>No printer is selected.</source>
+        <translation>Es ist kein Drucker ausgewählt.</translation>
+    </message>
+    <message>
+        <source>The job is not for printer %1 (%2): it is for %3.</source>
+        <translation>Der Auftrag ist nicht für den Drucker %1 (%2): er ist für %3.</translation>
+    </message>
+    <message>
+        <source>models %1</source>
+        <translation>die Modelle %1</translation>
+    </message>
+    <message>
+        <source>printers named %1</source>
+        <translation>die Drucker namens %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>Printer %1 is printing: stop it before a changeover.</source>
+        <translation>Der Drucker %1 druckt: halten Sie ihn vor einer Produktumstellung an.</translation>
+    </message>
+    <message>
+        <source>A transfer of images is under way: wait until it has ended.</source>
+        <translation>Eine Bildübertragung läuft: warten Sie, bis sie beendet ist.</translation>
+    </message>
+    <message>
+        <source>The design file now holds image %1, not %2: read the job again.</source>
+        <translation>Die Entwurfsdatei enthält jetzt das Bild %1, nicht %2: lesen Sie den Auftrag erneut.</translation>
+    </message>
+    <message>
+        <source>The job has no entry named %1.</source>
+        <translation>Der Auftrag hat keine Eingabe namens %1.</translation>
+    </message>
+    <message>
+        <source>the printer does not hold it</source>
+        <translation>der Drucker hat es nicht</translation>
+    </message>
+    <message>
+        <source>The image was not sent: %1</source>
+        <translation>Das Bild wurde nicht gesendet: %1</translation>
+    </message>
+    <message>
+        <source>The printer could not write its memory after the image was sent.</source>
+        <translation>Der Drucker konnte seinen Speicher nach dem Senden des Bildes nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>The printer does not show the image it was sent: %1</source>
+        <translation>Der Drucker zeigt nicht das Bild, das ihm gesendet wurde: %1</translation>
+    </message>
+    <message>
+        <source>The printer went away.</source>
+        <translation>Der Drucker ist nicht mehr verbunden.</translation>
+    </message>
+    <message>
+        <source>Another printer was selected.</source>
+        <translation>Ein anderer Drucker wurde ausgewählt.</translation>
+    </message>
+</context>
+<context>
+    <name>TChangeoverForm</name>
+    <message>
+        <source>Changeover</source>
+        <translation>Produktumstellung</translation>
+    </message>
+    <message>
+        <source>Product code:</source>
+        <translation>Produktcode:</translation>
+    </message>
+    <message>
+        <source>Scan the product&apos;s barcode, or type its code and press Enter</source>
+        <translation>Scannen Sie den Barcode des Produkts, oder tippen Sie seinen Code und drücken Sie die Eingabetaste</translation>
+    </message>
+    <message>
+        <source>Job:</source>
+        <translation>Auftrag:</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Bild:</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Eingaben</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Label picture</source>
+        <translation>Etikettenbild</translation>
+    </message>
+    <message>
+        <source>Zoom with the mouse wheel or +, - and 0; drag to move</source>
+        <translation>Zoomen mit dem Mausrad oder +, - und 0; zum Verschieben ziehen</translation>
+    </message>
+    <message>
+        <source>Barcodes read back</source>
+        <translation>Zurückgelesene Barcodes</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Abweichungen</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Erwartet</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Vorgefunden</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Choose a job</source>
+        <translation>Auftrag wählen</translation>
+    </message>
+    <message>
+        <source>Scan the product&apos;s barcode, or choose its job.</source>
+        <translation>Scannen Sie den Barcode des Produkts, oder wählen Sie seinen Auftrag.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (refused)</source>
+        <translation>%1 (abgelehnt)</translation>
+    </message>
+    <message>
+        <source>There are no job files in %1.</source>
+        <translation>In %1 gibt es keine Auftragsdateien.</translation>
+    </message>
+    <message>
+        <source>%1 from %2, for %3</source>
+        <translation>%1 aus %2, für %3</translation>
+    </message>
+    <message>
+        <source>Press Check: the station checks the printer against the job.</source>
+        <translation>Drücken Sie Prüfen: die Station prüft den Drucker gegen den Auftrag.</translation>
+    </message>
+    <message>
+        <source>Fill in the entries, then press Check.</source>
+        <translation>Füllen Sie die Eingaben aus, dann drücken Sie Prüfen.</translation>
+    </message>
+    <message>
+        <source>Comparing the printer&apos;s image %1 with the job&apos;s...</source>
+        <translation>Das Bild %1 des Druckers wird mit dem des Auftrags verglichen...</translation>
+    </message>
+    <message>
+        <source>Sending the image %1 to the printer...</source>
+        <translation>Das Bild %1 wird an den Drucker gesendet...</translation>
+    </message>
+    <message>
+        <source>Reading the printer&apos;s items...</source>
+        <translation>Die Elemente des Druckers werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Reading the items back from the printer...</source>
+        <translation>Die Elemente werden vom Drucker zurückgelesen...</translation>
+    </message>
+    <message>
+        <source>Every item matches the job: press Start to print.</source>
+        <translation>Alle Elemente stimmen mit dem Auftrag überein: drücken Sie Start zum Drucken.</translation>
+    </message>
+    <message>
+        <source>Items differ from the job (%1): Start is blocked. Correct the entries and check again, or cancel.</source>
+        <translation>Elemente weichen vom Auftrag ab (%1): Start ist gesperrt. Korrigieren Sie die Eingaben und prüfen Sie erneut, oder brechen Sie ab.</translation>
+    </message>
+    <message>
+        <source>Reading the items once more before printing...</source>
+        <translation>Die Elemente werden vor dem Drucken noch einmal gelesen...</translation>
+    </message>
+    <message>
+        <source>Starting the printer...</source>
+        <translation>Der Drucker wird gestartet...</translation>
+    </message>
+    <message>
+        <source>Printing %1 for %2 (%3).</source>
+        <translation>Druckt %1 für %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The changeover was cancelled.</source>
+        <translation>Die Produktumstellung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The label with the values the printer holds:</source>
+        <translation>Das Etikett mit den Werten, die der Drucker hat:</translation>
+    </message>
+    <message>
+        <source>The label as its design file gives it:</source>
+        <translation>Das Etikett, wie seine Entwurfsdatei es angibt:</translation>
+    </message>
+    <message>
+        <source>Item %1 (%2): %3 %4</source>
+        <translation>Element %1 (%2): %3 %4</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>TCoder</name>
     <message>
         <source>%1 Bytes.</source>
@@ -474,6 +720,161 @@
     <message>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TJobFile</name>
+    <message>
+        <source>Job file %1, %2: %3</source>
+        <translation>Auftragsdatei %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Job file %1: %2</source>
+        <translation>Auftragsdatei %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>is larger than %1 bytes</source>
+        <translation>ist größer als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>is not JSON: %1 at character %2</source>
+        <translation>ist kein JSON: %1 bei Zeichen %2</translation>
+    </message>
+    <message>
+        <source>must be a JSON object</source>
+        <translation>muss ein JSON-Objekt sein</translation>
+    </message>
+    <message>
+        <source>is not a field a job has</source>
+        <translation>ist kein Feld eines Auftrags</translation>
+    </message>
+    <message>
+        <source>is given twice</source>
+        <translation>ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>must be a text</source>
+        <translation>muss ein Text sein</translation>
+    </message>
+    <message>
+        <source>must be a whole number</source>
+        <translation>muss eine ganze Zahl sein</translation>
+    </message>
+    <message>
+        <source>must be a list</source>
+        <translation>muss eine Liste sein</translation>
+    </message>
+    <message>
+        <source>must not be empty</source>
+        <translation>darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>must be at most %1 characters long</source>
+        <translation>darf höchstens %1 Zeichen lang sein</translation>
+    </message>
+    <message>
+        <source>must hold at most %1 entries</source>
+        <translation>darf höchstens %1 Einträge haben</translation>
+    </message>
+    <message>
+        <source>must be from %1 to %2</source>
+        <translation>muss zwischen %1 und %2 liegen</translation>
+    </message>
+    <message>
+        <source>must be one of: %1</source>
+        <translation>muss eines davon sein: %1</translation>
+    </message>
+    <message>
+        <source>holds a character a printer message cannot carry</source>
+        <translation>enthält ein Zeichen, das eine Druckernachricht nicht übertragen kann</translation>
+    </message>
+    <message>
+        <source>may hold only letters, digits, &apos;-&apos;, &apos;.&apos; and &apos;_&apos;</source>
+        <translation>darf nur Buchstaben, Ziffern, &apos;-&apos;, &apos;.&apos; und &apos;_&apos; enthalten</translation>
+    </message>
+    <message>
+        <source>must start with a letter and hold only letters, digits, &apos;-&apos; and &apos;_&apos;</source>
+        <translation>muss mit einem Buchstaben beginnen und darf nur Buchstaben, Ziffern, &apos;-&apos; und &apos;_&apos; enthalten</translation>
+    </message>
+    <message>
+        <source>must name at least one printer model or printer name</source>
+        <translation>muss mindestens ein Druckermodell oder einen Druckernamen nennen</translation>
+    </message>
+    <message>
+        <source>there is no file %1</source>
+        <translation>es gibt keine Datei %1</translation>
+    </message>
+    <message>
+        <source>the station would not send %1: %2</source>
+        <translation>die Station würde %1 nicht senden: %2</translation>
+    </message>
+    <message>
+        <source>the image %1 has no item %2 (it has %3)</source>
+        <translation>das Bild %1 hat kein Element %2 (es hat %3)</translation>
+    </message>
+    <message>
+        <source>a %1 rule does not fit item %2, a %3 item</source>
+        <translation>eine Regel %1 passt nicht zu Element %2, einem Element %3</translation>
+    </message>
+    <message>
+        <source>item %1 has a rule already</source>
+        <translation>Element %1 hat schon eine Regel</translation>
+    </message>
+    <message>
+        <source>an entry named %1 is there already</source>
+        <translation>eine Eingabe namens %1 gibt es schon</translation>
+    </message>
+    <message>
+        <source>is not a valid pattern: %1</source>
+        <translation>ist kein gültiges Muster: %1</translation>
+    </message>
+    <message>
+        <source>No job in %1 has the product code or name %2</source>
+        <translation>Kein Auftrag in %1 hat den Produktcode oder Namen %2</translation>
+    </message>
+    <message>
+        <source>Several jobs in %1 have the product code %2: %3</source>
+        <translation>Mehrere Aufträge in %1 haben den Produktcode %2: %3</translation>
+    </message>
+    <message>
+        <source>an %1 value holds only the digits 0 to 9</source>
+        <translation>ein Wert für %1 enthält nur die Ziffern 0 bis 9</translation>
+    </message>
+    <message>
+        <source>an %1 value has %2 digits, its check digit included</source>
+        <translation>ein Wert für %1 hat %2 Ziffern, die Prüfziffer eingeschlossen</translation>
+    </message>
+    <message>
+        <source>the check digit of %1 is %2</source>
+        <translation>die Prüfziffer von %1 ist %2</translation>
+    </message>
+    <message>
+        <source>a value of item %1 has at most %2 characters</source>
+        <translation>ein Wert von Element %1 hat höchstens %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>Entry %1 (%2): %3</source>
+        <translation>Eingabe %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>no value given</source>
+        <translation>kein Wert angegeben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not match %2</source>
+        <translation>&apos;%1&apos; passt nicht zu %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is longer than %2 characters</source>
+        <translation>&apos;%1&apos; ist länger als %2 Zeichen</translation>
     </message>
 </context>
 <context>
@@ -1268,6 +1669,26 @@ Gelesen: %2</translation>
         <source>History pruned</source>
         <translation>Verlauf gekürzt</translation>
     </message>
+    <message>
+        <source>Changeover started</source>
+        <translation>Produktumstellung begonnen</translation>
+    </message>
+    <message>
+        <source>Changeover check</source>
+        <translation>Produktumstellung geprüft</translation>
+    </message>
+    <message>
+        <source>Changeover values applied</source>
+        <translation>Produktumstellung: Werte gesetzt</translation>
+    </message>
+    <message>
+        <source>Changeover confirmed</source>
+        <translation>Produktumstellung bestätigt</translation>
+    </message>
+    <message>
+        <source>Changeover ended</source>
+        <translation>Produktumstellung beendet</translation>
+    </message>
 </context>
 <context>
     <name>TTransferBatch</name>
@@ -1405,6 +1826,10 @@ Gelesen: %2</translation>
     <message>
         <source>History</source>
         <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Changeover</source>
+        <translation>Produktumstellung</translation>
     </message>
 </context>
 </TS>

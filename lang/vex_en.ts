@@ -28,6 +28,252 @@
     </message>
 </context>
 <context>
+    <name>TChangeover</name>
+    <message>
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>the whole description</source>
+        <translation>the whole description</translation>
+    </message>
+    <message>
+        <source>the printer described another image</source>
+        <translation>the printer described another image</translation>
+    </message>
+    <message>
+        <source>the printer&apos;s description goes on in a way the station does not read</source>
+        <translation>the printer&apos;s description goes on in a way the station does not read</translation>
+    </message>
+    <message>
+        <source>the printer describes more rows than an image can have</source>
+        <translation>the printer describes more rows than an image can have</translation>
+    </message>
+    <message>
+        <source>item %1: expected %2, found %3</source>
+        <translation>item %1: expected %2, found %3</translation>
+    </message>
+    <message>
+        <source>No printer is selected.</source>
+        <translation>No printer is selected.</translation>
+    </message>
+    <message>
+        <source>The job is not for printer %1 (%2): it is for %3.</source>
+        <translation>The job is not for printer %1 (%2): it is for %3.</translation>
+    </message>
+    <message>
+        <source>models %1</source>
+        <translation>models %1</translation>
+    </message>
+    <message>
+        <source>printers named %1</source>
+        <translation>printers named %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>Printer %1 is printing: stop it before a changeover.</source>
+        <translation>Printer %1 is printing: stop it before a changeover.</translation>
+    </message>
+    <message>
+        <source>A transfer of images is under way: wait until it has ended.</source>
+        <translation>A transfer of images is under way: wait until it has ended.</translation>
+    </message>
+    <message>
+        <source>The design file now holds image %1, not %2: read the job again.</source>
+        <translation>The design file now holds image %1, not %2: read the job again.</translation>
+    </message>
+    <message>
+        <source>The job has no entry named %1.</source>
+        <translation>The job has no entry named %1.</translation>
+    </message>
+    <message>
+        <source>the printer does not hold it</source>
+        <translation>the printer does not hold it</translation>
+    </message>
+    <message>
+        <source>The image was not sent: %1</source>
+        <translation>The image was not sent: %1</translation>
+    </message>
+    <message>
+        <source>The printer could not write its memory after the image was sent.</source>
+        <translation>The printer could not write its memory after the image was sent.</translation>
+    </message>
+    <message>
+        <source>The printer does not show the image it was sent: %1</source>
+        <translation>The printer does not show the image it was sent: %1</translation>
+    </message>
+    <message>
+        <source>The printer went away.</source>
+        <translation>The printer went away.</translation>
+    </message>
+    <message>
+        <source>Another printer was selected.</source>
+        <translation>Another printer was selected.</translation>
+    </message>
+</context>
+<context>
+    <name>TChangeoverForm</name>
+    <message>
+        <source>Changeover</source>
+        <translation>Changeover</translation>
+    </message>
+    <message>
+        <source>Product code:</source>
+        <translation>Product code:</translation>
+    </message>
+    <message>
+        <source>Scan the product&apos;s barcode, or type its code and press Enter</source>
+        <translation>Scan the product&apos;s barcode, or type its code and press Enter</translation>
+    </message>
+    <message>
+        <source>Job:</source>
+        <translation>Job:</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Image:</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Entries</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Label picture</source>
+        <translation>Label picture</translation>
+    </message>
+    <message>
+        <source>Zoom with the mouse wheel or +, - and 0; drag to move</source>
+        <translation>Zoom with the mouse wheel or +, - and 0; drag to move</translation>
+    </message>
+    <message>
+        <source>Barcodes read back</source>
+        <translation>Barcodes read back</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Differences</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Expected</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Found</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Choose a job</source>
+        <translation>Choose a job</translation>
+    </message>
+    <message>
+        <source>Scan the product&apos;s barcode, or choose its job.</source>
+        <translation>Scan the product&apos;s barcode, or choose its job.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (refused)</source>
+        <translation>%1 (refused)</translation>
+    </message>
+    <message>
+        <source>There are no job files in %1.</source>
+        <translation>There are no job files in %1.</translation>
+    </message>
+    <message>
+        <source>%1 from %2, for %3</source>
+        <translation>%1 from %2, for %3</translation>
+    </message>
+    <message>
+        <source>Press Check: the station checks the printer against the job.</source>
+        <translation>Press Check: the station checks the printer against the job.</translation>
+    </message>
+    <message>
+        <source>Fill in the entries, then press Check.</source>
+        <translation>Fill in the entries, then press Check.</translation>
+    </message>
+    <message>
+        <source>Comparing the printer&apos;s image %1 with the job&apos;s...</source>
+        <translation>Comparing the printer&apos;s image %1 with the job&apos;s...</translation>
+    </message>
+    <message>
+        <source>Sending the image %1 to the printer...</source>
+        <translation>Sending the image %1 to the printer...</translation>
+    </message>
+    <message>
+        <source>Reading the printer&apos;s items...</source>
+        <translation>Reading the printer&apos;s items...</translation>
+    </message>
+    <message>
+        <source>Reading the items back from the printer...</source>
+        <translation>Reading the items back from the printer...</translation>
+    </message>
+    <message>
+        <source>Every item matches the job: press Start to print.</source>
+        <translation>Every item matches the job: press Start to print.</translation>
+    </message>
+    <message>
+        <source>Items differ from the job (%1): Start is blocked. Correct the entries and check again, or cancel.</source>
+        <translation>Items differ from the job (%1): Start is blocked. Correct the entries and check again, or cancel.</translation>
+    </message>
+    <message>
+        <source>Reading the items once more before printing...</source>
+        <translation>Reading the items once more before printing...</translation>
+    </message>
+    <message>
+        <source>Starting the printer...</source>
+        <translation>Starting the printer...</translation>
+    </message>
+    <message>
+        <source>Printing %1 for %2 (%3).</source>
+        <translation>Printing %1 for %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The changeover was cancelled.</source>
+        <translation>The changeover was cancelled.</translation>
+    </message>
+    <message>
+        <source>The label with the values the printer holds:</source>
+        <translation>The label with the values the printer holds:</translation>
+    </message>
+    <message>
+        <source>The label as its design file gives it:</source>
+        <translation>The label as its design file gives it:</translation>
+    </message>
+    <message>
+        <source>Item %1 (%2): %3 %4</source>
+        <translation>Item %1 (%2): %3 %4</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>TCoder</name>
     <message>
         <source>%1 Bytes.</source>
@@ -474,6 +720,161 @@
     <message>
         <source>All Files (*)</source>
         <translation>All Files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TJobFile</name>
+    <message>
+        <source>Job file %1, %2: %3</source>
+        <translation>Job file %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Job file %1: %2</source>
+        <translation>Job file %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>is larger than %1 bytes</source>
+        <translation>is larger than %1 bytes</translation>
+    </message>
+    <message>
+        <source>is not JSON: %1 at character %2</source>
+        <translation>is not JSON: %1 at character %2</translation>
+    </message>
+    <message>
+        <source>must be a JSON object</source>
+        <translation>must be a JSON object</translation>
+    </message>
+    <message>
+        <source>is not a field a job has</source>
+        <translation>is not a field a job has</translation>
+    </message>
+    <message>
+        <source>is given twice</source>
+        <translation>is given twice</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>is missing</translation>
+    </message>
+    <message>
+        <source>must be a text</source>
+        <translation>must be a text</translation>
+    </message>
+    <message>
+        <source>must be a whole number</source>
+        <translation>must be a whole number</translation>
+    </message>
+    <message>
+        <source>must be a list</source>
+        <translation>must be a list</translation>
+    </message>
+    <message>
+        <source>must not be empty</source>
+        <translation>must not be empty</translation>
+    </message>
+    <message>
+        <source>must be at most %1 characters long</source>
+        <translation>must be at most %1 characters long</translation>
+    </message>
+    <message>
+        <source>must hold at most %1 entries</source>
+        <translation>must hold at most %1 entries</translation>
+    </message>
+    <message>
+        <source>must be from %1 to %2</source>
+        <translation>must be from %1 to %2</translation>
+    </message>
+    <message>
+        <source>must be one of: %1</source>
+        <translation>must be one of: %1</translation>
+    </message>
+    <message>
+        <source>holds a character a printer message cannot carry</source>
+        <translation>holds a character a printer message cannot carry</translation>
+    </message>
+    <message>
+        <source>may hold only letters, digits, &apos;-&apos;, &apos;.&apos; and &apos;_&apos;</source>
+        <translation>may hold only letters, digits, &apos;-&apos;, &apos;.&apos; and &apos;_&apos;</translation>
+    </message>
+    <message>
+        <source>must start with a letter and hold only letters, digits, &apos;-&apos; and &apos;_&apos;</source>
+        <translation>must start with a letter and hold only letters, digits, &apos;-&apos; and &apos;_&apos;</translation>
+    </message>
+    <message>
+        <source>must name at least one printer model or printer name</source>
+        <translation>must name at least one printer model or printer name</translation>
+    </message>
+    <message>
+        <source>there is no file %1</source>
+        <translation>there is no file %1</translation>
+    </message>
+    <message>
+        <source>the station would not send %1: %2</source>
+        <translation>the station would not send %1: %2</translation>
+    </message>
+    <message>
+        <source>the image %1 has no item %2 (it has %3)</source>
+        <translation>the image %1 has no item %2 (it has %3)</translation>
+    </message>
+    <message>
+        <source>a %1 rule does not fit item %2, a %3 item</source>
+        <translation>a %1 rule does not fit item %2, a %3 item</translation>
+    </message>
+    <message>
+        <source>item %1 has a rule already</source>
+        <translation>item %1 has a rule already</translation>
+    </message>
+    <message>
+        <source>an entry named %1 is there already</source>
+        <translation>an entry named %1 is there already</translation>
+    </message>
+    <message>
+        <source>is not a valid pattern: %1</source>
+        <translation>is not a valid pattern: %1</translation>
+    </message>
+    <message>
+        <source>No job in %1 has the product code or name %2</source>
+        <translation>No job in %1 has the product code or name %2</translation>
+    </message>
+    <message>
+        <source>Several jobs in %1 have the product code %2: %3</source>
+        <translation>Several jobs in %1 have the product code %2: %3</translation>
+    </message>
+    <message>
+        <source>an %1 value holds only the digits 0 to 9</source>
+        <translation>an %1 value holds only the digits 0 to 9</translation>
+    </message>
+    <message>
+        <source>an %1 value has %2 digits, its check digit included</source>
+        <translation>an %1 value has %2 digits, its check digit included</translation>
+    </message>
+    <message>
+        <source>the check digit of %1 is %2</source>
+        <translation>the check digit of %1 is %2</translation>
+    </message>
+    <message>
+        <source>a value of item %1 has at most %2 characters</source>
+        <translation>a value of item %1 has at most %2 characters</translation>
+    </message>
+    <message>
+        <source>Entry %1 (%2): %3</source>
+        <translation>Entry %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>no value given</source>
+        <translation>no value given</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not match %2</source>
+        <translation>&apos;%1&apos; does not match %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is longer than %2 characters</source>
+        <translation>&apos;%1&apos; is longer than %2 characters</translation>
     </message>
 </context>
 <context>
@@ -1268,6 +1669,26 @@ Read: %2</translation>
         <source>History pruned</source>
         <translation>History pruned</translation>
     </message>
+    <message>
+        <source>Changeover started</source>
+        <translation>Changeover started</translation>
+    </message>
+    <message>
+        <source>Changeover check</source>
+        <translation>Changeover check</translation>
+    </message>
+    <message>
+        <source>Changeover values applied</source>
+        <translation>Changeover values applied</translation>
+    </message>
+    <message>
+        <source>Changeover confirmed</source>
+        <translation>Changeover confirmed</translation>
+    </message>
+    <message>
+        <source>Changeover ended</source>
+        <translation>Changeover ended</translation>
+    </message>
 </context>
 <context>
     <name>TTransferBatch</name>
@@ -1405,6 +1826,10 @@ Read: %2</translation>
     <message>
         <source>History</source>
         <translation>History</translation>
+    </message>
+    <message>
+        <source>Changeover</source>
+        <translation>Changeover</translation>
     </message>
 </context>
 </TS>

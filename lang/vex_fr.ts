@@ -28,6 +28,252 @@
     </message>
 </context>
 <context>
+    <name>TChangeover</name>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>the whole description</source>
+        <translation>la description entière</translation>
+    </message>
+    <message>
+        <source>the printer described another image</source>
+        <translation>l&apos;imprimante a décrit une autre image</translation>
+    </message>
+    <message>
+        <source>the printer&apos;s description goes on in a way the station does not read</source>
+        <translation>la description de l&apos;imprimante continue d&apos;une manière que la station ne lit pas</translation>
+    </message>
+    <message>
+        <source>the printer describes more rows than an image can have</source>
+        <translation>l&apos;imprimante décrit plus de lignes qu&apos;une image ne peut en avoir</translation>
+    </message>
+    <message>
+        <source>item %1: expected %2, found %3</source>
+        <translation>élément %1 : attendu %2, trouvé %3</translation>
+    </message>
+    <message>
+        <source>No printer is selected.</source>
+        <translation>Aucune imprimante n&apos;est sélectionnée.</translation>
+    </message>
+    <message>
+        <source>The job is not for printer %1 (%2): it is for %3.</source>
+        <translation>Le travail n&apos;est pas prévu pour l&apos;imprimante %1 (%2) : il est prévu pour %3.</translation>
+    </message>
+    <message>
+        <source>models %1</source>
+        <translation>les modèles %1</translation>
+    </message>
+    <message>
+        <source>printers named %1</source>
+        <translation>les imprimantes nommées %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>Printer %1 is printing: stop it before a changeover.</source>
+        <translation>L&apos;imprimante %1 imprime : arrêtez-la avant un changement de production.</translation>
+    </message>
+    <message>
+        <source>A transfer of images is under way: wait until it has ended.</source>
+        <translation>Un transfert d&apos;images est en cours : attendez qu&apos;il soit terminé.</translation>
+    </message>
+    <message>
+        <source>The design file now holds image %1, not %2: read the job again.</source>
+        <translation>Le fichier de conception contient maintenant l&apos;image %1, et non %2 : relisez le travail.</translation>
+    </message>
+    <message>
+        <source>The job has no entry named %1.</source>
+        <translation>Le travail n&apos;a pas de saisie nommée %1.</translation>
+    </message>
+    <message>
+        <source>the printer does not hold it</source>
+        <translation>l&apos;imprimante ne la contient pas</translation>
+    </message>
+    <message>
+        <source>The image was not sent: %1</source>
+        <translation>L&apos;image n&apos;a pas été envoyée : %1</translation>
+    </message>
+    <message>
+        <source>The printer could not write its memory after the image was sent.</source>
+        <translation>L&apos;imprimante n&apos;a pas pu écrire sa mémoire après l&apos;envoi de l&apos;image.</translation>
+    </message>
+    <message>
+        <source>The printer does not show the image it was sent: %1</source>
+        <translation>L&apos;imprimante ne montre pas l&apos;image qui lui a été envoyée : %1</translation>
+    </message>
+    <message>
+        <source>The printer went away.</source>
+        <translation>L&apos;imprimante n&apos;est plus connectée.</translation>
+    </message>
+    <message>
+        <source>Another printer was selected.</source>
+        <translation>Une autre imprimante a été sélectionnée.</translation>
+    </message>
+</context>
+<context>
+    <name>TChangeoverForm</name>
+    <message>
+        <source>Changeover</source>
+        <translation>Changement de production</translation>
+    </message>
+    <message>
+        <source>Product code:</source>
+        <translation>Code produit :</translation>
+    </message>
+    <message>
+        <source>Scan the product&apos;s barcode, or type its code and press Enter</source>
+        <translation>Scannez le code-barres du produit, ou tapez son code et appuyez sur Entrée</translation>
+    </message>
+    <message>
+        <source>Job:</source>
+        <translation>Travail :</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Image :</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Saisies</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Label picture</source>
+        <translation>Image de l&apos;étiquette</translation>
+    </message>
+    <message>
+        <source>Zoom with the mouse wheel or +, - and 0; drag to move</source>
+        <translation>Zoomez avec la molette ou +, - et 0 ; faites glisser pour déplacer</translation>
+    </message>
+    <message>
+        <source>Barcodes read back</source>
+        <translation>Codes-barres relus</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Écarts</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Élément</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Attendu</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Trouvé</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Choose a job</source>
+        <translation>Choisir un travail</translation>
+    </message>
+    <message>
+        <source>Scan the product&apos;s barcode, or choose its job.</source>
+        <translation>Scannez le code-barres du produit, ou choisissez son travail.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (refused)</source>
+        <translation>%1 (refusé)</translation>
+    </message>
+    <message>
+        <source>There are no job files in %1.</source>
+        <translation>Il n&apos;y a pas de fichiers de travail dans %1.</translation>
+    </message>
+    <message>
+        <source>%1 from %2, for %3</source>
+        <translation>%1 de %2, pour %3</translation>
+    </message>
+    <message>
+        <source>Press Check: the station checks the printer against the job.</source>
+        <translation>Appuyez sur Vérifier : la station vérifie l&apos;imprimante par rapport au travail.</translation>
+    </message>
+    <message>
+        <source>Fill in the entries, then press Check.</source>
+        <translation>Remplissez les saisies, puis appuyez sur Vérifier.</translation>
+    </message>
+    <message>
+        <source>Comparing the printer&apos;s image %1 with the job&apos;s...</source>
+        <translation>Comparaison de l&apos;image %1 de l&apos;imprimante avec celle du travail...</translation>
+    </message>
+    <message>
+        <source>Sending the image %1 to the printer...</source>
+        <translation>Envoi de l&apos;image %1 à l&apos;imprimante...</translation>
+    </message>
+    <message>
+        <source>Reading the printer&apos;s items...</source>
+        <translation>Lecture des éléments de l&apos;imprimante...</translation>
+    </message>
+    <message>
+        <source>Reading the items back from the printer...</source>
+        <translation>Relecture des éléments depuis l&apos;imprimante...</translation>
+    </message>
+    <message>
+        <source>Every item matches the job: press Start to print.</source>
+        <translation>Tous les éléments correspondent au travail : appuyez sur Démarrer pour imprimer.</translation>
+    </message>
+    <message>
+        <source>Items differ from the job (%1): Start is blocked. Correct the entries and check again, or cancel.</source>
+        <translation>Des éléments diffèrent du travail (%1) : Démarrer est bloqué. Corrigez les saisies et vérifiez à nouveau, ou annulez.</translation>
+    </message>
+    <message>
+        <source>Reading the items once more before printing...</source>
+        <translation>Relecture des éléments avant l&apos;impression...</translation>
+    </message>
+    <message>
+        <source>Starting the printer...</source>
+        <translation>Démarrage de l&apos;imprimante...</translation>
+    </message>
+    <message>
+        <source>Printing %1 for %2 (%3).</source>
+        <translation>Impression de %1 pour %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The changeover was cancelled.</source>
+        <translation>Le changement de production a été annulé.</translation>
+    </message>
+    <message>
+        <source>The label with the values the printer holds:</source>
+        <translation>L&apos;étiquette avec les valeurs que contient l&apos;imprimante :</translation>
+    </message>
+    <message>
+        <source>The label as its design file gives it:</source>
+        <translation>L&apos;étiquette telle que la donne son fichier de conception :</translation>
+    </message>
+    <message>
+        <source>Item %1 (%2): %3 %4</source>
+        <translation>Élément %1 (%2) : %3 %4</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>TCoder</name>
     <message>
         <source>%1 Bytes.</source>
@@ -474,6 +720,161 @@
     <message>
         <source>All Files (*)</source>
         <translation>Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TJobFile</name>
+    <message>
+        <source>Job file %1, %2: %3</source>
+        <translation>Fichier de travail %1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>Job file %1: %2</source>
+        <translation>Fichier de travail %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>ne peut pas être lu (%1)</translation>
+    </message>
+    <message>
+        <source>is larger than %1 bytes</source>
+        <translation>dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>is not JSON: %1 at character %2</source>
+        <translation>n&apos;est pas du JSON : %1 au caractère %2</translation>
+    </message>
+    <message>
+        <source>must be a JSON object</source>
+        <translation>doit être un objet JSON</translation>
+    </message>
+    <message>
+        <source>is not a field a job has</source>
+        <translation>n&apos;est pas un champ d&apos;un travail</translation>
+    </message>
+    <message>
+        <source>is given twice</source>
+        <translation>est donné deux fois</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>manque</translation>
+    </message>
+    <message>
+        <source>must be a text</source>
+        <translation>doit être un texte</translation>
+    </message>
+    <message>
+        <source>must be a whole number</source>
+        <translation>doit être un nombre entier</translation>
+    </message>
+    <message>
+        <source>must be a list</source>
+        <translation>doit être une liste</translation>
+    </message>
+    <message>
+        <source>must not be empty</source>
+        <translation>ne doit pas être vide</translation>
+    </message>
+    <message>
+        <source>must be at most %1 characters long</source>
+        <translation>doit faire au plus %1 caractères</translation>
+    </message>
+    <message>
+        <source>must hold at most %1 entries</source>
+        <translation>doit contenir au plus %1 entrées</translation>
+    </message>
+    <message>
+        <source>must be from %1 to %2</source>
+        <translation>doit être compris entre %1 et %2</translation>
+    </message>
+    <message>
+        <source>must be one of: %1</source>
+        <translation>doit être l&apos;un de : %1</translation>
+    </message>
+    <message>
+        <source>holds a character a printer message cannot carry</source>
+        <translation>contient un caractère qu&apos;un message d&apos;imprimante ne peut pas transporter</translation>
+    </message>
+    <message>
+        <source>may hold only letters, digits, &apos;-&apos;, &apos;.&apos; and &apos;_&apos;</source>
+        <translation>ne peut contenir que des lettres, des chiffres, &apos;-&apos;, &apos;.&apos; et &apos;_&apos;</translation>
+    </message>
+    <message>
+        <source>must start with a letter and hold only letters, digits, &apos;-&apos; and &apos;_&apos;</source>
+        <translation>doit commencer par une lettre et ne contenir que des lettres, des chiffres, &apos;-&apos; et &apos;_&apos;</translation>
+    </message>
+    <message>
+        <source>must name at least one printer model or printer name</source>
+        <translation>doit nommer au moins un modèle ou un nom d&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>there is no file %1</source>
+        <translation>il n&apos;y a pas de fichier %1</translation>
+    </message>
+    <message>
+        <source>the station would not send %1: %2</source>
+        <translation>la station n&apos;enverrait pas %1 : %2</translation>
+    </message>
+    <message>
+        <source>the image %1 has no item %2 (it has %3)</source>
+        <translation>l&apos;image %1 n&apos;a pas d&apos;élément %2 (elle en a %3)</translation>
+    </message>
+    <message>
+        <source>a %1 rule does not fit item %2, a %3 item</source>
+        <translation>une règle %1 ne convient pas à l&apos;élément %2, un élément %3</translation>
+    </message>
+    <message>
+        <source>item %1 has a rule already</source>
+        <translation>l&apos;élément %1 a déjà une règle</translation>
+    </message>
+    <message>
+        <source>an entry named %1 is there already</source>
+        <translation>une saisie nommée %1 existe déjà</translation>
+    </message>
+    <message>
+        <source>is not a valid pattern: %1</source>
+        <translation>n&apos;est pas un motif valide : %1</translation>
+    </message>
+    <message>
+        <source>No job in %1 has the product code or name %2</source>
+        <translation>Aucun travail dans %1 n&apos;a le code produit ou le nom %2</translation>
+    </message>
+    <message>
+        <source>Several jobs in %1 have the product code %2: %3</source>
+        <translation>Plusieurs travaux dans %1 ont le code produit %2 : %3</translation>
+    </message>
+    <message>
+        <source>an %1 value holds only the digits 0 to 9</source>
+        <translation>une valeur %1 ne contient que les chiffres 0 à 9</translation>
+    </message>
+    <message>
+        <source>an %1 value has %2 digits, its check digit included</source>
+        <translation>une valeur %1 a %2 chiffres, chiffre de contrôle compris</translation>
+    </message>
+    <message>
+        <source>the check digit of %1 is %2</source>
+        <translation>le chiffre de contrôle de %1 est %2</translation>
+    </message>
+    <message>
+        <source>a value of item %1 has at most %2 characters</source>
+        <translation>une valeur de l&apos;élément %1 a au plus %2 caractères</translation>
+    </message>
+    <message>
+        <source>Entry %1 (%2): %3</source>
+        <translation>Saisie %1 (%2) : %3</translation>
+    </message>
+    <message>
+        <source>no value given</source>
+        <translation>aucune valeur donnée</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not match %2</source>
+        <translation>&apos;%1&apos; ne correspond pas à %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is longer than %2 characters</source>
+        <translation>&apos;%1&apos; dépasse %2 caractères</translation>
     </message>
 </context>
 <context>
@@ -1268,6 +1669,26 @@ Lu : %2</translation>
         <source>History pruned</source>
         <translation>Historique raccourci</translation>
     </message>
+    <message>
+        <source>Changeover started</source>
+        <translation>Changement de production commencé</translation>
+    </message>
+    <message>
+        <source>Changeover check</source>
+        <translation>Changement de production vérifié</translation>
+    </message>
+    <message>
+        <source>Changeover values applied</source>
+        <translation>Changement de production : valeurs appliquées</translation>
+    </message>
+    <message>
+        <source>Changeover confirmed</source>
+        <translation>Changement de production confirmé</translation>
+    </message>
+    <message>
+        <source>Changeover ended</source>
+        <translation>Changement de production terminé</translation>
+    </message>
 </context>
 <context>
     <name>TTransferBatch</name>
@@ -1405,6 +1826,10 @@ Lu : %2</translation>
     <message>
         <source>History</source>
         <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Changeover</source>
+        <translation>Changement de production</translation>
     </message>
 </context>
 </TS>

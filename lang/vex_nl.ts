@@ -28,6 +28,252 @@
     </message>
 </context>
 <context>
+    <name>TChangeover</name>
+    <message>
+        <source>(none)</source>
+        <translation>(geen)</translation>
+    </message>
+    <message>
+        <source>the whole description</source>
+        <translation>de hele beschrijving</translation>
+    </message>
+    <message>
+        <source>the printer described another image</source>
+        <translation>de printer heeft een ander beeld beschreven</translation>
+    </message>
+    <message>
+        <source>the printer&apos;s description goes on in a way the station does not read</source>
+        <translation>de beschrijving van de printer gaat verder op een manier die het station niet leest</translation>
+    </message>
+    <message>
+        <source>the printer describes more rows than an image can have</source>
+        <translation>de printer beschrijft meer regels dan een beeld kan hebben</translation>
+    </message>
+    <message>
+        <source>item %1: expected %2, found %3</source>
+        <translation>element %1: verwacht %2, gevonden %3</translation>
+    </message>
+    <message>
+        <source>No printer is selected.</source>
+        <translation>Er is geen printer geselecteerd.</translation>
+    </message>
+    <message>
+        <source>The job is not for printer %1 (%2): it is for %3.</source>
+        <translation>De opdracht is niet voor printer %1 (%2): hij is voor %3.</translation>
+    </message>
+    <message>
+        <source>models %1</source>
+        <translation>de modellen %1</translation>
+    </message>
+    <message>
+        <source>printers named %1</source>
+        <translation>de printers met de naam %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>Printer %1 is printing: stop it before a changeover.</source>
+        <translation>Printer %1 drukt: stop hem voor een productwissel.</translation>
+    </message>
+    <message>
+        <source>A transfer of images is under way: wait until it has ended.</source>
+        <translation>Er loopt een beeldoverdracht: wacht tot die klaar is.</translation>
+    </message>
+    <message>
+        <source>The design file now holds image %1, not %2: read the job again.</source>
+        <translation>Het ontwerpbestand bevat nu beeld %1, niet %2: lees de opdracht opnieuw.</translation>
+    </message>
+    <message>
+        <source>The job has no entry named %1.</source>
+        <translation>De opdracht heeft geen invoer met de naam %1.</translation>
+    </message>
+    <message>
+        <source>the printer does not hold it</source>
+        <translation>de printer heeft het niet</translation>
+    </message>
+    <message>
+        <source>The image was not sent: %1</source>
+        <translation>Het beeld is niet verzonden: %1</translation>
+    </message>
+    <message>
+        <source>The printer could not write its memory after the image was sent.</source>
+        <translation>De printer kon zijn geheugen na het verzenden van het beeld niet schrijven.</translation>
+    </message>
+    <message>
+        <source>The printer does not show the image it was sent: %1</source>
+        <translation>De printer toont niet het beeld dat hem is verzonden: %1</translation>
+    </message>
+    <message>
+        <source>The printer went away.</source>
+        <translation>De printer is niet meer verbonden.</translation>
+    </message>
+    <message>
+        <source>Another printer was selected.</source>
+        <translation>Er is een andere printer geselecteerd.</translation>
+    </message>
+</context>
+<context>
+    <name>TChangeoverForm</name>
+    <message>
+        <source>Changeover</source>
+        <translation>Productwissel</translation>
+    </message>
+    <message>
+        <source>Product code:</source>
+        <translation>Productcode:</translation>
+    </message>
+    <message>
+        <source>Scan the product&apos;s barcode, or type its code and press Enter</source>
+        <translation>Scan de barcode van het product, of typ de code en druk op Enter</translation>
+    </message>
+    <message>
+        <source>Job:</source>
+        <translation>Opdracht:</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Beeld:</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Invoer</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Label picture</source>
+        <translation>Afbeelding van het etiket</translation>
+    </message>
+    <message>
+        <source>Zoom with the mouse wheel or +, - and 0; drag to move</source>
+        <translation>Zoom met het muiswiel of +, - en 0; sleep om te verplaatsen</translation>
+    </message>
+    <message>
+        <source>Barcodes read back</source>
+        <translation>Teruggelezen barcodes</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Verschillen</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Verwacht</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Gevonden</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Controleren</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Choose a job</source>
+        <translation>Kies een opdracht</translation>
+    </message>
+    <message>
+        <source>Scan the product&apos;s barcode, or choose its job.</source>
+        <translation>Scan de barcode van het product, of kies de opdracht.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (refused)</source>
+        <translation>%1 (geweigerd)</translation>
+    </message>
+    <message>
+        <source>There are no job files in %1.</source>
+        <translation>Er zijn geen opdrachtbestanden in %1.</translation>
+    </message>
+    <message>
+        <source>%1 from %2, for %3</source>
+        <translation>%1 uit %2, voor %3</translation>
+    </message>
+    <message>
+        <source>Press Check: the station checks the printer against the job.</source>
+        <translation>Druk op Controleren: het station controleert de printer aan de hand van de opdracht.</translation>
+    </message>
+    <message>
+        <source>Fill in the entries, then press Check.</source>
+        <translation>Vul de invoer in en druk dan op Controleren.</translation>
+    </message>
+    <message>
+        <source>Comparing the printer&apos;s image %1 with the job&apos;s...</source>
+        <translation>Beeld %1 van de printer wordt vergeleken met dat van de opdracht...</translation>
+    </message>
+    <message>
+        <source>Sending the image %1 to the printer...</source>
+        <translation>Beeld %1 wordt naar de printer verzonden...</translation>
+    </message>
+    <message>
+        <source>Reading the printer&apos;s items...</source>
+        <translation>De elementen van de printer worden gelezen...</translation>
+    </message>
+    <message>
+        <source>Reading the items back from the printer...</source>
+        <translation>De elementen worden van de printer teruggelezen...</translation>
+    </message>
+    <message>
+        <source>Every item matches the job: press Start to print.</source>
+        <translation>Alle elementen komen overeen met de opdracht: druk op Start om te printen.</translation>
+    </message>
+    <message>
+        <source>Items differ from the job (%1): Start is blocked. Correct the entries and check again, or cancel.</source>
+        <translation>Elementen wijken af van de opdracht (%1): Start is geblokkeerd. Corrigeer de invoer en controleer opnieuw, of annuleer.</translation>
+    </message>
+    <message>
+        <source>Reading the items once more before printing...</source>
+        <translation>De elementen worden voor het printen nog eens gelezen...</translation>
+    </message>
+    <message>
+        <source>Starting the printer...</source>
+        <translation>De printer wordt gestart...</translation>
+    </message>
+    <message>
+        <source>Printing %1 for %2 (%3).</source>
+        <translation>Print %1 voor %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The changeover was cancelled.</source>
+        <translation>De productwissel is geannuleerd.</translation>
+    </message>
+    <message>
+        <source>The label with the values the printer holds:</source>
+        <translation>Het etiket met de waarden die de printer heeft:</translation>
+    </message>
+    <message>
+        <source>The label as its design file gives it:</source>
+        <translation>Het etiket zoals het ontwerpbestand het geeft:</translation>
+    </message>
+    <message>
+        <source>Item %1 (%2): %3 %4</source>
+        <translation>Element %1 (%2): %3 %4</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
     <name>TCoder</name>
     <message>
         <source>%1 Bytes.</source>
@@ -474,6 +720,161 @@
     <message>
         <source>All Files (*)</source>
         <translation>Alle bestanden (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TJobFile</name>
+    <message>
+        <source>Job file %1, %2: %3</source>
+        <translation>Opdrachtbestand %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Job file %1: %2</source>
+        <translation>Opdrachtbestand %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>kan niet worden gelezen (%1)</translation>
+    </message>
+    <message>
+        <source>is larger than %1 bytes</source>
+        <translation>is groter dan %1 bytes</translation>
+    </message>
+    <message>
+        <source>is not JSON: %1 at character %2</source>
+        <translation>is geen JSON: %1 bij teken %2</translation>
+    </message>
+    <message>
+        <source>must be a JSON object</source>
+        <translation>moet een JSON-object zijn</translation>
+    </message>
+    <message>
+        <source>is not a field a job has</source>
+        <translation>is geen veld van een opdracht</translation>
+    </message>
+    <message>
+        <source>is given twice</source>
+        <translation>is twee keer opgegeven</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>ontbreekt</translation>
+    </message>
+    <message>
+        <source>must be a text</source>
+        <translation>moet een tekst zijn</translation>
+    </message>
+    <message>
+        <source>must be a whole number</source>
+        <translation>moet een geheel getal zijn</translation>
+    </message>
+    <message>
+        <source>must be a list</source>
+        <translation>moet een lijst zijn</translation>
+    </message>
+    <message>
+        <source>must not be empty</source>
+        <translation>mag niet leeg zijn</translation>
+    </message>
+    <message>
+        <source>must be at most %1 characters long</source>
+        <translation>mag hoogstens %1 tekens lang zijn</translation>
+    </message>
+    <message>
+        <source>must hold at most %1 entries</source>
+        <translation>mag hoogstens %1 items bevatten</translation>
+    </message>
+    <message>
+        <source>must be from %1 to %2</source>
+        <translation>moet tussen %1 en %2 liggen</translation>
+    </message>
+    <message>
+        <source>must be one of: %1</source>
+        <translation>moet een van deze zijn: %1</translation>
+    </message>
+    <message>
+        <source>holds a character a printer message cannot carry</source>
+        <translation>bevat een teken dat een printerbericht niet kan overbrengen</translation>
+    </message>
+    <message>
+        <source>may hold only letters, digits, &apos;-&apos;, &apos;.&apos; and &apos;_&apos;</source>
+        <translation>mag alleen letters, cijfers, &apos;-&apos;, &apos;.&apos; en &apos;_&apos; bevatten</translation>
+    </message>
+    <message>
+        <source>must start with a letter and hold only letters, digits, &apos;-&apos; and &apos;_&apos;</source>
+        <translation>moet met een letter beginnen en mag alleen letters, cijfers, &apos;-&apos; en &apos;_&apos; bevatten</translation>
+    </message>
+    <message>
+        <source>must name at least one printer model or printer name</source>
+        <translation>moet ten minste één printermodel of printernaam noemen</translation>
+    </message>
+    <message>
+        <source>there is no file %1</source>
+        <translation>er is geen bestand %1</translation>
+    </message>
+    <message>
+        <source>the station would not send %1: %2</source>
+        <translation>het station zou %1 niet verzenden: %2</translation>
+    </message>
+    <message>
+        <source>the image %1 has no item %2 (it has %3)</source>
+        <translation>beeld %1 heeft geen element %2 (het heeft er %3)</translation>
+    </message>
+    <message>
+        <source>a %1 rule does not fit item %2, a %3 item</source>
+        <translation>een regel %1 past niet bij element %2, een element %3</translation>
+    </message>
+    <message>
+        <source>item %1 has a rule already</source>
+        <translation>element %1 heeft al een regel</translation>
+    </message>
+    <message>
+        <source>an entry named %1 is there already</source>
+        <translation>er is al een invoer met de naam %1</translation>
+    </message>
+    <message>
+        <source>is not a valid pattern: %1</source>
+        <translation>is geen geldig patroon: %1</translation>
+    </message>
+    <message>
+        <source>No job in %1 has the product code or name %2</source>
+        <translation>Geen opdracht in %1 heeft de productcode of naam %2</translation>
+    </message>
+    <message>
+        <source>Several jobs in %1 have the product code %2: %3</source>
+        <translation>Meerdere opdrachten in %1 hebben productcode %2: %3</translation>
+    </message>
+    <message>
+        <source>an %1 value holds only the digits 0 to 9</source>
+        <translation>een waarde voor %1 bevat alleen de cijfers 0 tot 9</translation>
+    </message>
+    <message>
+        <source>an %1 value has %2 digits, its check digit included</source>
+        <translation>een waarde voor %1 heeft %2 cijfers, het controlecijfer inbegrepen</translation>
+    </message>
+    <message>
+        <source>the check digit of %1 is %2</source>
+        <translation>het controlecijfer van %1 is %2</translation>
+    </message>
+    <message>
+        <source>a value of item %1 has at most %2 characters</source>
+        <translation>een waarde van element %1 heeft hoogstens %2 tekens</translation>
+    </message>
+    <message>
+        <source>Entry %1 (%2): %3</source>
+        <translation>Invoer %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>no value given</source>
+        <translation>geen waarde opgegeven</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not match %2</source>
+        <translation>&apos;%1&apos; past niet bij %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is longer than %2 characters</source>
+        <translation>&apos;%1&apos; is langer dan %2 tekens</translation>
     </message>
 </context>
 <context>
@@ -1268,6 +1669,26 @@ Gelezen: %2</translation>
         <source>History pruned</source>
         <translation>Geschiedenis ingekort</translation>
     </message>
+    <message>
+        <source>Changeover started</source>
+        <translation>Productwissel begonnen</translation>
+    </message>
+    <message>
+        <source>Changeover check</source>
+        <translation>Productwissel gecontroleerd</translation>
+    </message>
+    <message>
+        <source>Changeover values applied</source>
+        <translation>Productwissel: waarden ingesteld</translation>
+    </message>
+    <message>
+        <source>Changeover confirmed</source>
+        <translation>Productwissel bevestigd</translation>
+    </message>
+    <message>
+        <source>Changeover ended</source>
+        <translation>Productwissel beëindigd</translation>
+    </message>
 </context>
 <context>
     <name>TTransferBatch</name>
@@ -1405,6 +1826,10 @@ Gelezen: %2</translation>
     <message>
         <source>History</source>
         <translation>Geschiedenis</translation>
+    </message>
+    <message>
+        <source>Changeover</source>
+        <translation>Productwissel</translation>
     </message>
 </context>
 </TS>

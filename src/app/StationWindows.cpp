@@ -2,6 +2,7 @@
 
 #include "app/connections/ConnectionsForm.h"
 #include "app/history/HistoryForm.h"
+#include "app/images/ChangeoverForm.h"
 #include "app/images/ImageDialogs.h"
 #include "app/images/ImageDownloadForm.h"
 #include "app/main/AboutBox.h"
@@ -52,6 +53,8 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
     Created(m_preview);
     m_historyForm = std::make_unique<THistoryForm>(m_mainForm.get());
     Created(m_historyForm);
+    m_changeover = std::make_unique<TChangeoverForm>(*m_fonts, m_mainForm.get());
+    Created(m_changeover);
     m_station = std::make_unique<TStation>(
         TStationViews{*m_mainForm, *m_connections, *m_print, *m_imageTransfer, *m_imageDialogs, *m_parameters,
                       *m_operator},
@@ -80,6 +83,7 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
 // what the station told it.
 TStationWindows::~TStationWindows()
 {
+    m_changeover.reset(); // it follows the station's reports
     m_station.reset();
     m_history.reset();
 }
@@ -91,6 +95,7 @@ void TStationWindows::ConnectMainMenu()
     QObject::connect(main, &TVexMainForm::DeleteClicked, main, [this] { m_imageDialogs->ShowImageDelete(); });
     QObject::connect(main, &TVexMainForm::ModifyClicked, main, [this] { m_imageDialogs->ShowModifyImage(); });
     QObject::connect(main, &TVexMainForm::PrintClicked, main, [this] { m_print->ShowPrintWindow(); });
+    QObject::connect(main, &TVexMainForm::ChangeoverClicked, main, [this] { m_changeover->ShowWindow(); });
     QObject::connect(main, &TVexMainForm::PreviewClicked, main, [this] { m_preview->OpenClick(); });
     QObject::connect(main, &TVexMainForm::HistoryClicked, main, [this] { m_historyForm->ShowWindow(); });
     QObject::connect(main, &TVexMainForm::AboutClicked, m_aboutBox.get(), &QWidget::show);

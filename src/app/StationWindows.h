@@ -7,6 +7,7 @@
 #include <memory>
 
 class TAboutBox;
+class TChangeoverForm;
 class TConnectionsForm;
 class TFontMap;
 class THistoryForm;
@@ -48,6 +49,7 @@ public:
     TStation& Station() { return *m_station; }
     THistoryStore& History() { return *m_history; }
     THistoryForm& HistoryForm() { return *m_historyForm; }
+    TChangeoverForm& ChangeoverForm() { return *m_changeover; }
     const TLanguagePack& LanguagePack() const { return m_languagePack; }
 
 private:
@@ -68,6 +70,7 @@ private:
     std::unique_ptr<TConnectionsForm> m_connections;
     std::unique_ptr<TLabelPreviewForm> m_preview;
     std::unique_ptr<THistoryForm> m_historyForm;
+    std::unique_ptr<TChangeoverForm> m_changeover;
     std::unique_ptr<TStation> m_station;
     std::unique_ptr<THistoryStore> m_history;
 };

@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QSemaphore>
-#include <QStandardPaths>
 
 #include <memory>
 
@@ -22,8 +21,7 @@ QString THistoryStore::PathFromSettings()
     if (!path.isEmpty())
         return path;
     // The station's data folder whatever the program: vex and vexctl write the same file.
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
-        .filePath(QStringLiteral("Telvos/Vex/history.sqlite"));
+    return QDir(SettingsStore::DataFolder()).filePath(QStringLiteral("history.sqlite"));
 }
 
 int THistoryStore::DaysFromSettings()

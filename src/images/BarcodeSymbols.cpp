@@ -177,6 +177,11 @@ std::array<quint8, SymbolByteCount> SymbolCharacters(EanUpcSymbology symbology, 
     return bytes;
 }
 
+QString HumanReadableText(EanUpcSymbology symbology, QStringView data)
+{
+    return data.toString() + SymbolCheckDigit(symbology, data);
+}
+
 EanUpcRefusal WriteEanUpcPayload(TXLMessage& message, EanUpcSymbology symbology, QStringView data,
                                  qint32 barHeight, qint32 moduleWidth)
 {
@@ -188,14 +193,15 @@ EanUpcRefusal WriteEanUpcPayload(TXLMessage& message, EanUpcSymbology symbology,
     if (data.size() < DataDigitCount(symbology))
         return EanUpcRefusal::DataTooShort;
 
-    const QChar check = SymbolCheckDigit(symbology, data);
+    const QString text = HumanReadableText(symbology, data);
+    const QChar check = text.back();
     message.WriteU8(quint8(moduleWidth));
     ItemPayload::WriteLE16(message, barHeight);
     ItemPayload::WriteLE16(message, qint64(barHeight) + row->GuardExtension);
     message.WriteU8(row->LeftQuietZone);
     message.WriteU8(row->RightQuietZone);
     message.WriteU8(row->TextValue);
-    message.WriteString(data.toString() + check);
+    message.WriteString(text);
     const auto symbols = SymbolCharacters(symbology, data, check);
     message.WriteBytes(
         QByteArrayView(reinterpret_cast<const char*>(symbols.data()), qsizetype(symbols.size())));

@@ -58,6 +58,9 @@ QString ExpandUpce(QStringView sixDigits);
 // six digits, as scanners verify it; for the others CheckDigit of all of data.
 // data must be IsDigitText and hold at least DataDigitCount digits.
 QChar SymbolCheckDigit(EanUpcSymbology symbology, QStringView data);
+// The text under the bars, which the printer also reports as the item's value: data and its
+// SymbolCheckDigit. data must be IsDigitText and hold at least DataDigitCount digits.
+QString HumanReadableText(EanUpcSymbology symbology, QStringView data);
 
 // The symbol characters from the right end of the symbol to the left, each a 7-module pattern in
 // the low bits (leftmost module in bit 6, 1 = bar), followed by 0x00 fill bytes. data as above.

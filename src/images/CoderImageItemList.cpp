@@ -53,6 +53,24 @@ TImageError ItemError(TImageErrorKind kind, qsizetype itemNumber, const QString&
 }
 } // namespace
 
+QString* BarcodeData(BarcodeItem& item)
+{
+    if (auto* eanUpc = dynamic_cast<EANUPC_Item*>(&item))
+        return &eanUpc->Data;
+    if (auto* code128 = dynamic_cast<CODE128_Item*>(&item))
+        return &code128->Data;
+    if (auto* code39 = dynamic_cast<Code39_Item*>(&item))
+        return &code39->Data;
+    if (auto* itf = dynamic_cast<ITF_Item*>(&item))
+        return &itf->Data;
+    return nullptr;
+}
+
+const QString* BarcodeData(const BarcodeItem& item)
+{
+    return BarcodeData(const_cast<BarcodeItem&>(item));
+}
+
 std::unique_ptr<BarcodeItem> CreateBarcodeItem(quint32 kind)
 {
     switch (kind) {

@@ -23,6 +23,10 @@ inline constexpr char Barcode[] = "BarcodeItem";
 
 // A new item of the symbology class of a barcode kind (BarcodeKindCode); none for another kind.
 std::unique_ptr<BarcodeItem> CreateBarcodeItem(quint32 kind);
+// The one data text of a barcode (EAN/UPC: the digits without the check digit); null for an EAN-128
+// barcode, whose data are its elements.
+QString* BarcodeData(BarcodeItem& item);
+const QString* BarcodeData(const BarcodeItem& item);
 
 // The items of one image, in order, each under the type name it was read or created with
 // ("RTextItem" and "MemoItem" both hold a MemoItem and keep their own names). Names may repeat.

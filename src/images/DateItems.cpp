@@ -6,7 +6,9 @@
 #include "platform/StationClock.h"
 
 #include <QDateTime>
+#include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 using ItemPayload::LowByte;
@@ -69,4 +71,26 @@ std::optional<TImageError> DateItem::WriteToMessage(TXLMessage& message, const T
     ItemPayload::WriteLE16(message, DateValue);
     message.WriteU8(DateOptionB != 0 ? 0xFF : 0x00);
     return std::nullopt;
+}
+
+QString DateItem::ShownText(const QDate& date, char separator, const TParts& parts)
+{
+    static constexpr std::pair<quint8, const char*> formats[] = {
+        {DayPart, "dd"}, {MonthPart, "MM"}, {YearPart, "yy"}};
+    static constexpr TParts dayMonthYear{DayPart, MonthPart, YearPart};
+    TParts order = parts;
+    std::sort(order.begin(), order.end());
+    const TParts& shownParts = order == dayMonthYear ? parts : dayMonthYear;
+    QStringList shown;
+    for (const quint8 part : shownParts)
+        for (const auto& [code, format] : formats)
+            if (part == code)
+                shown << date.toString(QLatin1String(format));
+    const bool printable = quint8(separator) > ' ' && quint8(separator) < 0x7F;
+    return shown.join(QLatin1Char(printable ? separator : '/'));
+}
+
+QString DateItem::ShownText(const QDate& date) const
+{
+    return ShownText(date, Separator, {DatePart1, DatePart2, DatePart3});
 }

@@ -2,6 +2,9 @@
 
 #include "images/CoderImageItem.h"
 
+#include <array>
+
+class QDate;
 class QDateTime;
 
 // The date the printer prints, composed by the printer from formats, parts and an offset in days
@@ -35,4 +38,16 @@ public:
     // Whole days of now minus whole days of BaseDate (each truncated toward zero), low byte; none
     // when BaseDate is no day number.
     std::optional<quint8> DayDifference(const QDateTime& now) const;
+
+    // The codes of DatePart1 to DatePart3 for the day, the month and the year.
+    static constexpr quint8 DayPart = 1;
+    static constexpr quint8 MonthPart = 2;
+    static constexpr quint8 YearPart = 4;
+    using TParts = std::array<quint8, 3>;
+    // The date as the printer shows a date item: its parts in the item's order (the day and the
+    // month in two digits, the year in its last two) between its separator. Parts that are not the
+    // day, the month and the year in some order show day, month, year. A separator that is no
+    // printable character shows as '/'.
+    static QString ShownText(const QDate& date, char separator, const TParts& parts);
+    QString ShownText(const QDate& date) const;
 };

@@ -1,5 +1,8 @@
 #include "platform/SettingsStore.h"
 
+#include <QDir>
+#include <QStandardPaths>
+
 std::unique_ptr<QSettings> SettingsStore::Open()
 {
     const QString overrideFile = qEnvironmentVariable("VEX_SETTINGS_FILE");
@@ -23,4 +26,10 @@ QVariant SettingsStore::Value(const QString& key, const QVariant& defaultValue)
 void SettingsStore::SetValue(const QString& key, const QVariant& value)
 {
     Open()->setValue(key, value);
+}
+
+QString SettingsStore::DataFolder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("Telvos/Vex"));
 }

@@ -27,10 +27,17 @@ inline constexpr char TransferDirectory[] = "TRANSFER_DIRECTORY";
 // The history's database file, and the days it keeps.
 inline constexpr char HistoryFile[] = "HISTORY_FILE";
 inline constexpr char HistoryDays[] = "HISTORY_DAYS";
+// The folder of the job files, one per product.
+inline constexpr char JobsDirectory[] = "JOBS_DIRECTORY";
 
 std::unique_ptr<QSettings> Open();
 
 QVariant Value(const QString& key, const QVariant& defaultValue = {});
 void SetValue(const QString& key, const QVariant& value);
+
+// The station's own data folder, whatever the program: ~/.local/share/Telvos/Vex (on Windows
+// %LOCALAPPDATA%\Telvos\Vex), where the history and the job files are kept unless the settings say
+// otherwise.
+QString DataFolder();
 
 } // namespace SettingsStore

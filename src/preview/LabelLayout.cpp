@@ -108,7 +108,8 @@ void PlaceText(TPlacedItem& placed, const TCoderImageItem& item, const QString& 
 
 } // namespace
 
-TPlacedItem LabelLayout::Place(int number, TCoderImageItem& item, const TFontMap& fonts, bool canDrawText)
+TPlacedItem LabelLayout::Place(int number, TCoderImageItem& item, const TFontMap& fonts, bool canDrawText,
+                               const QString& filledIn)
 {
     TPlacedItem placed;
     placed.Entry.ItemNumber = number;
@@ -131,17 +132,20 @@ TPlacedItem LabelLayout::Place(int number, TCoderImageItem& item, const TFontMap
             const char* Name;
             int Characters;
         };
-        static constexpr TFilledIn filledIn[] = {{ItemTypeCode::Date, PreviewTexts::DatePlaceholder, 8},
+        static constexpr TFilledIn kinds[] = {{ItemTypeCode::Date, PreviewTexts::DatePlaceholder, 8},
                                                  {ItemTypeCode::Time, PreviewTexts::TimePlaceholder, 5},
                                                  {ItemTypeCode::Shiftcode, PreviewTexts::ShiftPlaceholder, 1},
                                                  {ItemTypeCode::Number, PreviewTexts::CounterPlaceholder, 6}};
-        const auto* kind = std::find_if(std::begin(filledIn), std::end(filledIn),
+        const auto* kind = std::find_if(std::begin(kinds), std::end(kinds),
                                         [&item](const TFilledIn& f) { return f.Type == item.ItemType; });
-        const char* name = kind != std::end(filledIn) ? kind->Name : PreviewTexts::CounterPlaceholder;
-        int characters = kind != std::end(filledIn) ? kind->Characters : 6;
+        const char* name = kind != std::end(kinds) ? kind->Name : PreviewTexts::CounterPlaceholder;
+        int characters = kind != std::end(kinds) ? kind->Characters : 6;
         if (auto* counter = dynamic_cast<const NumberItem*>(&item))
             characters = int(std::max<qsizetype>(1, counter->EndValue.size()));
-        PlacePlaceholder(placed, item, PreviewText(name), characters, PreviewTexts::PrinterFillsInNote);
+        if (!filledIn.isEmpty())
+            characters = int(std::max<qsizetype>(characters, filledIn.size()));
+        PlacePlaceholder(placed, item, filledIn.isEmpty() ? PreviewText(name) : filledIn, characters,
+                         PreviewTexts::PrinterFillsInNote);
         placed.Entry.Content = placed.PlaceholderName;
     }
     if (placed.Needs.IsEmpty())

@@ -54,7 +54,9 @@ namespace LabelLayout {
 inline constexpr int DefaultTextHeight = 24;
 
 // Where the item goes and how it is drawn; number is its position in the image, from 1. Without
-// canDrawText texts are framed as placeholders.
-TPlacedItem Place(int number, TCoderImageItem& item, const TFontMap& fonts, bool canDrawText);
+// canDrawText texts are framed as placeholders. A value the printer filled in names the frame of an
+// item the printer fills in.
+TPlacedItem Place(int number, TCoderImageItem& item, const TFontMap& fonts, bool canDrawText,
+                  const QString& filledIn = {});
 
 } // namespace LabelLayout

@@ -121,13 +121,15 @@ void DrawPlaceholder(QImage& picture, const QRect& area, const QString& name)
 
 } // namespace
 
-std::variant<TLabelPreview, QString> LabelPreview::Draw(const TImageDesignFile& image, const TFontMap& fonts)
+std::variant<TLabelPreview, QString> LabelPreview::Draw(const TImageDesignFile& image, const TFontMap& fonts,
+                                                       const QMap<int, QString>& filledIn)
 {
     const bool canDrawText = SubstituteFont::Available();
     std::vector<TPlacedItem> placed;
     TDotBox bounds = TDotBox::Of(0, 0, 1, 1); // the label's origin
     for (qsizetype i = 0; i < image.Items.Count(); ++i) {
-        placed.push_back(LabelLayout::Place(int(i + 1), *image.Items.Item(i), fonts, canDrawText));
+        placed.push_back(
+            LabelLayout::Place(int(i + 1), *image.Items.Item(i), fonts, canDrawText, filledIn.value(int(i + 1))));
         bounds = bounds.United(Covered(placed.back().Needs));
     }
     if (bounds.Width() > MaxSide || bounds.Height() > MaxSide || bounds.Width() * bounds.Height() > MaxPixels)

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QMap>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -75,8 +76,11 @@ std::variant<TLabelPreview, TPreviewRefusal> FromFile(const QString& fileName, c
 
 // Draws an image whose file has been read and whose message has been built, and reads its barcodes
 // back; otherwise the station's message why the label is too large to draw. Texts need a
-// QGuiApplication; without one they are framed like the values the printer fills in.
-std::variant<TLabelPreview, QString> Draw(const TImageDesignFile& image, const TFontMap& fonts);
+// QGuiApplication; without one they are framed like the values the printer fills in. A value the
+// printer has filled in (a date, a time, a shift, a counter, as a printer describes it), given by
+// item number, is shown in its item's frame instead of what the frame stands for.
+std::variant<TLabelPreview, QString> Draw(const TImageDesignFile& image, const TFontMap& fonts,
+                                          const QMap<int, QString>& filledIn = {});
 
 // The check of TTransferBatch::SetBarcodeCheck: the first barcode of the image that does not read
 // back. A label too large to draw has its first barcode reported, as it cannot be checked.

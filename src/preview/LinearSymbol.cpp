@@ -2,6 +2,7 @@
 
 #include "comm/XLMessage.h"
 #include "images/Code128Items.h"
+#include "images/CoderImageItemList.h"
 #include "images/Code39Items.h"
 #include "images/EAN128Items.h"
 #include "images/EANUPCItems.h"
@@ -238,14 +239,8 @@ std::variant<TLinearSymbol, QString> Of(BarcodeItem& item, const TFontMap& fonts
 
 QString DataOf(const BarcodeItem& item)
 {
-    if (auto* eanUpc = dynamic_cast<const EANUPC_Item*>(&item))
-        return eanUpc->Data;
-    if (auto* code128 = dynamic_cast<const CODE128_Item*>(&item))
-        return code128->Data;
-    if (auto* code39 = dynamic_cast<const Code39_Item*>(&item))
-        return code39->Data;
-    if (auto* itf = dynamic_cast<const ITF_Item*>(&item))
-        return itf->Data;
+    if (const QString* data = BarcodeData(item))
+        return *data;
     QString elements;
     if (auto* gs1 = dynamic_cast<const EAN128_Item*>(&item)) {
         for (const EAN128_Element& element : gs1->Elements)

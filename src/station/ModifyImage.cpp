@@ -66,6 +66,14 @@ std::optional<TItemEdit> TModifyImage::EditOf(qsizetype row) const
 
 bool TModifyImage::EditAccepted(const TItemEdit& edit, const QString& value)
 {
+    if (!SendItemValue(edit, value))
+        return false;
+    RequestItems();
+    return true;
+}
+
+bool TModifyImage::SendItemValue(const TItemEdit& edit, const QString& value)
+{
     if (!TXLMessage::IsWireString(value))
         return false;
     if (value != edit.InitialValue) {
@@ -77,6 +85,5 @@ bool TModifyImage::EditAccepted(const TItemEdit& edit, const QString& value)
                                        {QStringLiteral("old"), TStationEvent::Bounded(edit.InitialValue)},
                                        {QStringLiteral("new"), TStationEvent::Bounded(value)}});
     }
-    RequestItems();
     return true;
 }

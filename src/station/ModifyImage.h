@@ -63,6 +63,9 @@ public:
     // (exactly, letter case included); the items are asked for again in every case. A value that
     // a message cannot carry (TXLMessage::FirstNonWireCharacter) is refused: false, nothing sent.
     bool EditAccepted(const TItemEdit& edit, const QString& value);
+    // Gives the item of the edit the value, as "OK" does, without asking for the items again: other
+    // work of the station (a changeover) sets several items and then reads them all back.
+    bool SendItemValue(const TItemEdit& edit, const QString& value);
 
 private:
     TMessageSink& m_sink;

@@ -4,6 +4,7 @@
 #include "comm/CommChannel.h"
 #include "parameters/ParameterEditor.h"
 #include "parameters/PrinterClock.h"
+#include "station/ImageMessages.h"
 
 #include <QJsonArray>
 
@@ -59,6 +60,7 @@ TLinkPeerFactory TStation::PrinterFactory()
 // batch ends by its abort rule and tells the operator, which may wait for an answer: it goes last.
 void TStation::OnSelectionChanged()
 {
+    m_itemsAskedFor.clear();
     m_deletion.Cancel();
     m_views.Print.HidePrintWindow();
     m_batch.EndEarly();
@@ -79,6 +81,14 @@ void TStation::Shutdown()
     m_batch.EndEarly();
     m_manager.DisconnectAll();
     m_manager.ShutdownChannels();
+}
+
+void TStation::RequestImageItems(const QString& image)
+{
+    if (!m_manager.SelectedChannel())
+        return;
+    m_itemsAskedFor.append(image);
+    m_manager.SendToSelected(ImageMessages::RequestImageItems(image));
 }
 
 void TStation::StopPrint()
@@ -185,6 +195,17 @@ void TStation::ImageDeleted(quint64 printer, quint8 reportNo)
 
 void TStation::ImageItemsReported(const TXLMessage& report)
 {
+    // The printer answers requests in order; a report about another image than the oldest asked
+    // for is the modify image window's.
+    if (!m_itemsAskedFor.isEmpty()) {
+        const QString image = m_itemsAskedFor.first();
+        TImageItems items = ImageItemsReport::Read(report, image);
+        if (items.End != TImageItemsEnd::OtherImage) {
+            m_itemsAskedFor.removeFirst();
+            emit ImageItemsRead(image, items.Rows, items.End);
+            return;
+        }
+    }
     const TImageItems* items = m_modifyImage.ItemsReported(report);
     if (!items)
         return;

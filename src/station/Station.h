@@ -42,6 +42,10 @@ public:
     // once the printer has the Start message.
     void StartPrint(const QString& imageA, const QString& imageB);
     void StopPrint();
+    // Asks the selected printer to describe the items of an image for the station's own work (a
+    // changeover), not for the modify image window: its report goes out as ImageItemsRead. Requests
+    // still unanswered are dropped when another printer is selected.
+    void RequestImageItems(const QString& image);
     // The station closes: a transfer under way ends by its abort rule (its flash write goes before
     // the printer hears the disconnect), every printer is disconnected and every link closed.
     void Shutdown();
@@ -50,6 +54,11 @@ public:
     // printer (a channel's id), for the events; nothing went to a printer that is no longer there.
     void RecordParameterWrites(quint64 printerId, const QList<TSettingChange>& changes);
     void RecordClockSet(quint64 printerId, const std::optional<TClockChange>& change);
+
+signals:
+    // The selected printer's description of the items of an image the station's work asked for,
+    // read as the modify image window reads it.
+    void ImageItemsRead(const QString& image, const QList<TImageItemRow>& rows, TImageItemsEnd end);
 
 private:
     void OnSelectionChanged();
@@ -93,6 +102,7 @@ private:
     TTransferBatch m_batch;
     TImageDeletion m_deletion;
     TModifyImage m_modifyImage;
+    QStringList m_itemsAskedFor; // images whose items the station's work asked for, oldest first
     QString m_startedImageA;
     QString m_startedImageB;
 };

@@ -18,7 +18,7 @@
 namespace {
 using Kind = TStationEventKind;
 
-constexpr std::array<StationEventKinds::TKindName, 20> Kinds{{
+constexpr std::array<StationEventKinds::TKindName, 25> Kinds{{
     {Kind::Connected, "connected", QT_TRANSLATE_NOOP("TStationEvent", "Connected")},
     {Kind::Disconnected, "disconnected", QT_TRANSLATE_NOOP("TStationEvent", "Disconnected")},
     {Kind::LinkLost, "link-lost", QT_TRANSLATE_NOOP("TStationEvent", "Link lost")},
@@ -36,6 +36,12 @@ constexpr std::array<StationEventKinds::TKindName, 20> Kinds{{
     {Kind::ClockSet, "clock-set", QT_TRANSLATE_NOOP("TStationEvent", "Clock set")},
     {Kind::OperatorRequest, "operator-request", QT_TRANSLATE_NOOP("TStationEvent", "Operator request")},
     {Kind::OperatorAnswer, "operator-answer", QT_TRANSLATE_NOOP("TStationEvent", "Operator answer")},
+    {Kind::ChangeoverStarted, "changeover-started", QT_TRANSLATE_NOOP("TStationEvent", "Changeover started")},
+    {Kind::ChangeoverCheck, "changeover-check", QT_TRANSLATE_NOOP("TStationEvent", "Changeover check")},
+    {Kind::ChangeoverValuesApplied, "changeover-values-applied",
+     QT_TRANSLATE_NOOP("TStationEvent", "Changeover values applied")},
+    {Kind::ChangeoverConfirmed, "changeover-confirmed", QT_TRANSLATE_NOOP("TStationEvent", "Changeover confirmed")},
+    {Kind::ChangeoverEnded, "changeover-ended", QT_TRANSLATE_NOOP("TStationEvent", "Changeover ended")},
     {Kind::HistoryGapBegan, "history-gap-began", QT_TRANSLATE_NOOP("TStationEvent", "History gap began")},
     {Kind::HistoryGapEnded, "history-gap-ended", QT_TRANSLATE_NOOP("TStationEvent", "History gap ended")},
     {Kind::HistoryPruned, "history-pruned", QT_TRANSLATE_NOOP("TStationEvent", "History pruned")},

@@ -73,10 +73,11 @@ bool SettingsTurnCheckOff()
 }
 } // namespace
 
-bool TTransferBatch::Start(const QStringList& files)
+bool TTransferBatch::Start(const QStringList& files, THeldImage heldImage)
 {
     if (m_stepping)
         return false;
+    m_heldImage = heldImage;
     m_checkBarcodes = m_barcodeCheck && !(m_checkFollowsSettings && SettingsTurnCheckOff());
     ++m_batchSerial;
     m_files = files;
@@ -213,7 +214,7 @@ bool TTransferBatch::DownloadImage(QString fileName)
     if (TCoder* printer = m_selectedPrinter ? m_selectedPrinter() : nullptr) {
         if (!printer->HasImage(imageName)) {
             printer->Images.append(imageName); // the printer's next image list replaces it
-        } else {
+        } else if (m_heldImage == THeldImage::Ask) {
             const bool overwrite = m_view.ConfirmOverwrite(imageName);
             if (!IsSameBatch(batch))
                 return false;

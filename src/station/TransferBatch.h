@@ -67,8 +67,15 @@ public:
     // The question the operator is asked about such a file.
     static QString UnreadableBarcodeQuestion(int itemNumber, const QString& reason);
 
+    // What a batch does with an image the printer holds already: asks the operator whether to
+    // overwrite it, or replaces it without asking (the station has decided that it must go).
+    enum class THeldImage
+    {
+        Ask,
+        Replace,
+    };
     // Starts a batch; false (nothing done) while a step of the running batch is still in progress.
-    bool Start(const QStringList& files);
+    bool Start(const QStringList& files, THeldImage heldImage = THeldImage::Ask);
     // The printer asks for the next image. The next file goes once the last image is sent; a request
     // that overtakes the acknowledgement of the image's last packet (that acknowledgement was lost and
     // the packet is being resent) is kept until the acknowledgement comes.
@@ -123,6 +130,7 @@ private:
     BarcodeCheck m_barcodeCheck;
     bool m_checkFollowsSettings = true;
     bool m_checkBarcodes = false; // for the running batch
+    THeldImage m_heldImage = THeldImage::Ask;
     QStringList m_files;
     QStringList m_sent; // the files whose image the printer acknowledged whole
     QPointer<TCommChannel> m_printer;

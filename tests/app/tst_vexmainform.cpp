@@ -41,8 +41,8 @@ class TestVexMainForm : public QObject
     QString Text(const char* label) { return Find<QLabel>(label)->text(); }
     bool Lit(const char* lamp) { return Find<TLamp>(lamp)->IsLit(); }
     QAction* Action(const char* name) { return Find<QAction>(name); }
-    // "DPITMC": Disconnect all, Parameters, Images menu, Transfer, Delete, Connections; upper case
-    // for enabled.
+    // "DPITXGC": Disconnect all, Parameters, Images menu, Transfer, Delete, Changeover, Connections;
+    // upper case for enabled.
     QString MenuLetters()
     {
         const std::pair<QAction*, char> entries[] = {
@@ -51,6 +51,7 @@ class TestVexMainForm : public QObject
             {Find<QMenu>("menuImages")->menuAction(), 'i'},
             {Action("actionTransfer"), 't'},
             {Action("actionDelete"), 'x'},
+            {Action("actionChangeover"), 'g'},
             {Action("actionConnections"), 'c'},
         };
         QString letters;
@@ -102,13 +103,13 @@ private slots:
         QCOMPARE(Captions(m_form->menuBar()->actions()), (QStringList{"Printer", "Images", "Settings", "Help", "Exit"}));
         QCOMPARE(Captions(Find<QMenu>("menuPrinter")->actions()),
                  (QStringList{"Connections", "Disconnect all", "Parameters", "", "Preview", "History"}));
-        QCOMPARE(Captions(Find<QMenu>("menuImages")->actions()), (QStringList{"Transfer", "Delete", "Modify", "Print"}));
+        QCOMPARE(Captions(Find<QMenu>("menuImages")->actions()), (QStringList{"Transfer", "Delete", "Modify", "Print", "", "Changeover"}));
         QCOMPARE(Captions(Find<QMenu>("menuSettings")->actions()), QStringList{"Language"});
         QCOMPARE(Captions(Find<QMenu>("menuLanguage")->actions()),
                  (QStringList{"Deutsch", "English", "Francais", "Nederlands"}));
         for (const QAction* language : Find<QMenu>("menuLanguage")->actions())
             QVERIFY(language->isCheckable() && !language->isChecked());
-        QCOMPARE(MenuLetters(), QStringLiteral("dpiTXC"));
+        QCOMPARE(MenuLetters(), QStringLiteral("dpiTXGC"));
     }
 
     // Each row follows one of the station's calls from the start.
@@ -116,11 +117,11 @@ private slots:
     {
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("start") << QStringList{} << "dpiTXC";
-        QTest::newRow("a printer shown") << QStringList{"UpdateForm"} << "DPITXC";
-        QTest::newRow("printing") << QStringList{"UpdateForm", "PrintStarted"} << "DpItxC";
-        QTest::newRow("not printing") << QStringList{"UpdateForm", "PrintStarted", "PrintStopped"} << "DPITXC";
-        QTest::newRow("no printer") << QStringList{"UpdateForm", "PrintStarted", "ShowDisconnected"} << "dpiTXC";
+        QTest::newRow("start") << QStringList{} << "dpiTXGC";
+        QTest::newRow("a printer shown") << QStringList{"UpdateForm"} << "DPITXGC";
+        QTest::newRow("printing") << QStringList{"UpdateForm", "PrintStarted"} << "DpItxgC";
+        QTest::newRow("not printing") << QStringList{"UpdateForm", "PrintStarted", "PrintStopped"} << "DPITXGC";
+        QTest::newRow("no printer") << QStringList{"UpdateForm", "PrintStarted", "ShowDisconnected"} << "dpiTXGC";
     }
     void theMenusFollowThePrinter()
     {

@@ -12,6 +12,7 @@
 #include "images/ShiftcodeItems.h"
 #include "images/TextItems.h"
 #include "images/TimeItems.h"
+#include "platform/StationClock.h"
 #include "station/ImageItemsReport.h"
 
 #include <QTemporaryDir>
@@ -146,6 +147,32 @@ private slots:
         if (row >= 0)
             expected[row] = shown;
         QCOMPARE(ReportedRows(state, QStringLiteral("DEMO")), expected);
+    }
+
+    // A date shows that many days beyond the printer's today from then on, as a best-before date.
+    void aDateTakesADateAsItShowsDates_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("shown"); // empty: not taken, today shown
+        QTest::newRow("half a year ahead") << "01.09.24" << "1 Date 01.09.24";
+        QTest::newRow("across a year's end") << "04.01.25" << "1 Date 04.01.25";
+        QTest::newRow("another separator") << "01/09/24" << "";
+        QTest::newRow("a day that does not exist") << "30.02.24" << "";
+        QTest::newRow("beyond ten years") << "05.03.40" << "";
+    }
+    void aDateTakesADateAsItShowsDates()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, shown);
+        StationClock::SetSource([] { return Now; });
+        TSimPrinterState state{TSimPrinterConfig()};
+        QVERIFY(state.StoreImage(QStringLiteral("KINDS"), EveryOtherKind()));
+
+        QCOMPARE(state.ModifyItem(QStringLiteral("KINDS"), QStringLiteral("1"), value), !shown.isEmpty());
+
+        QCOMPARE(ReportedRows(state, QStringLiteral("KINDS")).first(),
+                 shown.isEmpty() ? QStringLiteral("1 Date 05.03.24") : shown);
+        StationClock::SetSource({});
     }
 
     void aDesignFileIsStoredAsTheStationSendsIt_data()

@@ -5,6 +5,7 @@
 #include "app/connections/ConnectionsForm.h"
 #include "app/connections/PropertyForm.h"
 #include "app/history/HistoryForm.h"
+#include "app/images/ChangeoverForm.h"
 #include "app/images/ImageDeleteDlg.h"
 #include "app/images/ImageDownloadForm.h"
 #include "app/images/ModifyImageForm.h"
@@ -28,6 +29,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -212,6 +214,7 @@ void TScreenshotTour::Run(const QDir& folder)
     // window knows their names from then on.
     Connections();
     TransferAndFlashWrite();
+    Changeover();
     Preview();
     AboutBox();
     History();
@@ -380,6 +383,37 @@ void TScreenshotTour::TransferAndFlashWrite()
     Save(QStringLiteral("flash-write"), &notice);
     Check(Wait([&] { return !notice.isVisible() && !transfer->isVisible(); }),
           QStringLiteral("the flash write did not end"));
+}
+
+// The example job on LINE2, the Vega: its jar label sent, the lot number entered and every item
+// matching; then a lot number changed at the printer, found when "Start" is pressed.
+void TScreenshotTour::Changeover()
+{
+    SettingsStore::SetValue(QLatin1String(SettingsStore::JobsDirectory),
+                            QDir::cleanPath(QDir(m_labelFolder).filePath(QStringLiteral("../jobs"))));
+    if (!Select(2))
+        return;
+    TChangeoverForm& form = m_windows.ChangeoverForm();
+    MainAction(m_windows, "actionChangeover")->trigger();
+    TChangeover* changeover = form.Changeover();
+    QLineEdit* lot = form.ChooseProductCode(QStringLiteral("8712345678906")) ? form.EntryField(QStringLiteral("lot"))
+                                                                             : nullptr;
+    if (Check(lot != nullptr, QStringLiteral("changeover: no job of the example's product code"))) {
+        lot->setText(QStringLiteral("L24031"));
+        form.findChild<QPushButton*>(QStringLiteral("checkButton"))->click();
+        if (Check(Wait([&] { return changeover->State() == TChangeover::TState::Ready; }, 15000),
+                  QStringLiteral("changeover: the items do not match")))
+            Save(QStringLiteral("changeover"), &form);
+        m_printers.At(2).Sim.Printer.State().ModifyItem(QStringLiteral("JAR"), QStringLiteral("3"),
+                                                         QStringLiteral("L24099"));
+        form.findChild<QPushButton*>(QStringLiteral("startButton"))->click();
+        if (Check(Wait([&] { return changeover->State() == TChangeover::TState::Blocked; }),
+                  QStringLiteral("changeover: the changed lot number was not found")))
+            Save(QStringLiteral("changeover-differences"), &form);
+    }
+    changeover->Cancel();
+    form.hide();
+    Select(1);
 }
 
 void TScreenshotTour::Preview()

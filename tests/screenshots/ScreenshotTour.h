@@ -73,6 +73,7 @@ private:
     void OperatorWindows();
     void ParametersWindows();
     void TransferAndFlashWrite();
+    void Changeover();
     void Preview();
     void AboutBox();
     void History();

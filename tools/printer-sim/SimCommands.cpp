@@ -118,6 +118,24 @@ SimCommands::TResult Silent(TSimPrinter& printer, const QStringList& words)
     return {};
 }
 
+SimCommands::TResult Modify(TSimPrinter& printer, const QStringList& words)
+{
+    if (words.size() != 4)
+        return Error(QStringLiteral("usage: modify IMAGE ITEM VALUE"));
+    if (!printer.State().ModifyItem(words[1], words[2], words[3]))
+        return Error(QStringLiteral("modify: no item %1 of an image %2 that takes that value").arg(words[2], words[1]));
+    return {};
+}
+
+SimCommands::TResult Store(TSimPrinter& printer, const QStringList& words)
+{
+    if (words.size() != 2)
+        return Error(QStringLiteral("usage: store FILE"));
+    if (const QString refused = printer.State().StoreDesignFile(words[1]); !refused.isEmpty())
+        return Error(QStringLiteral("store: ") + refused);
+    return {};
+}
+
 } // namespace
 
 QString SimCommands::Help()
@@ -136,6 +154,10 @@ QString SimCommands::Help()
         "  status WORD     set the status word (decimal, or hexadecimal after 0x) and report it\n"
         "  count N         set the print count and report it\n"
         "  silent on|off   stop or resume answering anything: acknowledgements, replies, discovery\n"
+        "  modify IMAGE ITEM VALUE   give an item of a stored image a new value, as an operator at the\n"
+        "                  printer would (the station sees it in the next description of the items)\n"
+        "  store FILE      store the image of a design file, replacing one of the same name, as an\n"
+        "                  operator at the printer would\n"
         "  quit            end the program (so does the end of standard input, or SIGTERM)\n"
         "Messages of the printer's own go to every open link whose station has not disconnected.\n");
 }
@@ -158,6 +180,10 @@ SimCommands::TResult SimCommands::Execute(TSimPrinter& printer, const QString& l
         return Count(printer, words);
     if (command == QLatin1String("silent"))
         return Silent(printer, words);
+    if (command == QLatin1String("modify"))
+        return Modify(printer, words);
+    if (command == QLatin1String("store"))
+        return Store(printer, words);
     if (command == QLatin1String("disconnect") && words.size() == 1) {
         printer.SendDisconnectNotice();
         return {};

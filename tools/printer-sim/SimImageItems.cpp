@@ -3,6 +3,7 @@
 #include "comm/XLMessage.h"
 #include "images/BarcodeItems.h"
 #include "images/CoderImageItem.h"
+#include "images/DateItems.h"
 #include "images/ItemPayload.h"
 
 #include <QRegularExpression>
@@ -152,7 +153,10 @@ bool ReadPayload(TBodyReader& reader, TSimItem& item)
         return true;
     case ItemTypeCode::Date:
         item.Separator = char(reader.U8());
-        reader.Skip(12);
+        reader.Skip(2); // option, format
+        for (quint8& part : item.DateParts)
+            part = reader.U8();
+        reader.Skip(7); // day difference, formats, option, value, option
         return true;
     case ItemTypeCode::Number: {
         reader.BE32(); // start
@@ -229,11 +233,8 @@ QString ShiftLetter(const std::vector<TSimShift>& shifts, const QTime& now)
 QString ShownValue(const TSimItem& item, const TSimImageContent& image, const QDateTime& now)
 {
     switch (item.Type) {
-    case ItemTypeCode::Date: {
-        const QChar separator = SeparatorOr(item.Separator, '/');
-        return now.toString(QStringLiteral("dd")) + separator + now.toString(QStringLiteral("MM")) +
-               separator + now.toString(QStringLiteral("yy"));
-    }
+    case ItemTypeCode::Date:
+        return DateItem::ShownText(now.date().addDays(item.DateOffsetDays), item.Separator, item.DateParts);
     case ItemTypeCode::Time:
         return now.toString(QStringLiteral("hh")) + SeparatorOr(item.Separator, ':') +
                now.toString(QStringLiteral("mm"));
@@ -242,6 +243,17 @@ QString ShownValue(const TSimItem& item, const TSimImageContent& image, const QD
     default:
         return item.Value;
     }
+}
+
+// The days from today of the date the value shows as the item shows dates, the nearest first.
+std::optional<qint32> DateOffset(const TSimItem& item, const QString& value, const QDate& today)
+{
+    constexpr qint32 tenYears = 3660;
+    for (qint32 days = 0; days <= tenYears; ++days)
+        for (const qint32 offset : {days, -days})
+            if (DateItem::ShownText(today.addDays(offset), item.Separator, item.DateParts) == value)
+                return offset;
+    return std::nullopt;
 }
 
 // The sub-records of a multi-line text or an EAN-128 barcode: the count, then each record.
@@ -324,7 +336,7 @@ void WriteReport(TXLMessage& report, const QString& imageName, const TSimImageCo
     }
 }
 
-bool Modify(TSimImageContent& image, const QString& itemNumber, const QString& value)
+bool Modify(TSimImageContent& image, const QString& itemNumber, const QString& value, const QDate& today)
 {
     const std::optional<qint32> number = ItemPayload::DecimalInt32(itemNumber);
     if (!number || *number < 1 || size_t(*number) > image.Items.size())
@@ -337,6 +349,12 @@ bool Modify(TSimImageContent& image, const QString& itemNumber, const QString& v
     case ItemTypeCode::Number:
         if (const std::optional<qint32> counter = ItemPayload::DecimalInt32(value)) {
             item.Value = QString::number(*counter);
+            return true;
+        }
+        return false;
+    case ItemTypeCode::Date:
+        if (const std::optional<qint32> offset = DateOffset(item, value, today)) {
+            item.DateOffsetDays = *offset;
             return true;
         }
         return false;

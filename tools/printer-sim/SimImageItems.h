@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <vector>
 
 class TXLMessage;
@@ -29,6 +30,10 @@ struct TSimItem
     quint16 Y = 0;
     quint8 Style = 0;
     char Separator = 0; // of a date or a time
+    // A date: its parts in the order it shows them, and the days it shows beyond the printer's
+    // today (a best-before date).
+    std::array<quint8, 3> DateParts{1, 2, 4};
+    qint32 DateOffsetDays = 0;
     // A text's text, a counter's current value, a barcode's data (EAN/UPC: with its check digit),
     // a picture's size.
     QString Value;
@@ -65,8 +70,10 @@ void WriteReport(TXLMessage& report, const QString& imageName, const TSimImageCo
                  const QDateTime& now);
 
 // Gives the item with this number a new value, as the printer takes it: a text any text, a counter
-// a decimal number, a barcode its data (EAN/UPC: digits only). False, and nothing changed, for
-// anything else, including the lines of a multi-line text and the elements of an EAN-128 barcode.
-bool Modify(TSimImageContent& image, const QString& itemNumber, const QString& value);
+// a decimal number, a barcode its data (EAN/UPC: digits only), a date a date as it shows dates
+// within ten years of today (it shows that many days beyond today from then on). False, and nothing
+// changed, for anything else, including the lines of a multi-line text and the elements of an
+// EAN-128 barcode.
+bool Modify(TSimImageContent& image, const QString& itemNumber, const QString& value, const QDate& today);
 
 } // namespace SimImageItems

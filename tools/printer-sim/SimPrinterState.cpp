@@ -151,7 +151,7 @@ bool TSimPrinterState::ModifyItem(const QString& image, const QString& itemNumbe
 {
     const auto found = std::find_if(m_images.begin(), m_images.end(),
                                     [&](const TSimImage& stored) { return stored.Name == image; });
-    return found != m_images.end() && SimImageItems::Modify(found->Content, itemNumber, value);
+    return found != m_images.end() && SimImageItems::Modify(found->Content, itemNumber, value, ClockNow().date());
 }
 
 QDateTime TSimPrinterState::ClockNow() const

@@ -14,7 +14,7 @@ TCommandLine::TCommandLine()
     Parser.addVersionOption();
     Parser.addOptions({Printer, Serial, Timeout, Json, Overwrite, Fontmap, Output, Scale, Address, Identify,
                        Verify, Set, Sync, AnswerText, AnswerNumber, AnswerDate, Reconnect, Interval, Since,
-                       Kind, Csv});
+                       Kind, Csv, Value});
     Parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do; see above."));
 }
 
@@ -46,9 +46,23 @@ QString ReadOperatorAnswers(const TCommandLine& line, TOperatorAnswers& answers)
     return {};
 }
 
+QString ReadJobEntries(const TCommandLine& line, TJobEntries& entries)
+{
+    for (const QString& given : line.Parser.values(line.Value)) {
+        const qsizetype equals = given.indexOf(QLatin1Char('='));
+        const QString name = given.left(equals);
+        if (equals <= 0)
+            return QStringLiteral("--value takes NAME=VALUE, not '%1'").arg(given);
+        if (entries.contains(name))
+            return QStringLiteral("--value gives %1 twice").arg(name);
+        entries.insert(name, given.mid(equals + 1));
+    }
+    return {};
+}
+
 namespace {
-const QStringList PrinterCommands{"status", "images", "send",  "print",  "stop",   "delete",
-                                  "params", "clock",  "items", "modify", "monitor"};
+const QStringList PrinterCommands{"status", "images", "send",  "print",  "stop",    "delete",
+                                  "params", "clock",  "items", "modify", "monitor", "job"};
 const QStringList CommandsWithoutPrinter{"encode", "preview", "discover", "history"};
 } // namespace
 
@@ -74,6 +88,8 @@ QString PrinterCommandUsage(const QString& command, const QStringList& rest,
         return QStringLiteral("items takes one image name");
     if (command == QLatin1String("modify") && rest.size() != 3)
         return QStringLiteral("modify takes IMAGE ITEM VALUE");
+    if (command == QLatin1String("job") && (rest.size() != 2 || rest.first() != QLatin1String("run")))
+        return QStringLiteral("job takes run JOB|PRODUCT-CODE, or check JOB without a printer");
     const bool takesNoArguments = command == QLatin1String("status") || command == QLatin1String("images") ||
                                   command == QLatin1String("stop") || command == QLatin1String("monitor");
     if (takesNoArguments && !rest.isEmpty())

@@ -64,12 +64,19 @@ struct TCommandLine
     QCommandLineOption Kind{QStringLiteral("kind"), QStringLiteral("history: only events of this kind."),
                             QStringLiteral("KIND")};
     QCommandLineOption Csv{QStringLiteral("csv"), QStringLiteral("history: comma-separated values.")};
+    QCommandLineOption Value{QStringLiteral("value"),
+                             QStringLiteral("job run: the value of an operator entry (may be given several "
+                                            "times)."),
+                             QStringLiteral("NAME=VALUE")};
 
     TCommandLine();
 };
 
 // The script's answers to operator requests; the problem with them, if any.
 QString ReadOperatorAnswers(const TCommandLine& line, TOperatorAnswers& answers);
+// The script's values of a job's operator entries (--value NAME=VALUE); the problem with them, if
+// any.
+QString ReadJobEntries(const TCommandLine& line, TJobEntries& entries);
 // Whether vexctl has a command of that name.
 bool IsCommand(const QString& command);
 // What is wrong with the arguments of a printer command, before any printer is reached; nothing when

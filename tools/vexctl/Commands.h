@@ -1,5 +1,7 @@
 #pragma once
 
+#include "jobs/Job.h"
+
 #include <QDateTime>
 #include <QStringList>
 
@@ -51,6 +53,16 @@ int Modify(TConsoleStation& station, const QString& image, const QString& item, 
 // One discovery; with identify each printer port found is connected briefly for its identity.
 int Discover(TConsoleStation& station, int collectMs, bool identify, const TOptions& options,
              QTextStream& out);
+
+// Reads the job a text names (a job file, or a product code or name in the jobs folder) with its
+// design file: an exit code, and the job when it is 0.
+int ReadJob(const QString& text, const TFontMap& fonts, TJob& job);
+// job check: the job as read, or why it is refused.
+int JobCheck(const QString& text, const TFontMap& fonts, const TOptions& options, QTextStream& out);
+// job run: the job's changeover on the printer with the script's entries; printing starts only when
+// every item the printer shows matches the job.
+int JobRun(TConsoleStation& station, const TJob& job, const TJobEntries& entries, const TFontMap& fonts,
+           const TOptions& options, QTextStream& out);
 
 // Which rows of the history to list, and how.
 struct THistoryQuery

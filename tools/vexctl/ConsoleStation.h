@@ -17,6 +17,7 @@ inline constexpr int TransferAborted = 4;   // the printer ended a transfer
 inline constexpr int NoAnswer = 5;          // the printer does not answer in time
 inline constexpr int BarcodeUnreadable = 6; // a barcode of the label does not read back
 inline constexpr int FlashWriteFailed = 7;  // the printer could not write its flash memory
+inline constexpr int Mismatch = 8;          // job run: the printer's items differ from the job's
 } // namespace ExitCode
 
 // A printer as the command line names it: "HOST[:PORT]" on the network, or a serial port "COMn" or

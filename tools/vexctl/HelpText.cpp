@@ -33,6 +33,11 @@ Commands without a printer:
   history verify
         Checks the history's hash chain from its oldest row: exit 0 when every row holds,
         3 naming the first row that does not.
+  job check JOB [--json]
+        Reads a job file and its design file as a changeover does and shows the job: its
+        product code, image, printers and the rule of each item it sets. JOB is a job file,
+        or the product code or file name of a job in the jobs folder (JOBS_DIRECTORY). Exit
+        2 when no job is found, 3 when the job is refused, naming the file and the field.
 
 Commands for one printer, given with --printer HOST[:PORT] (TCP, port 3000 unless given)
 or --serial COMn|DEVICE:
@@ -69,6 +74,14 @@ or --serial COMn|DEVICE:
   modify IMAGE ITEM VALUE
                     gives the item (numbered as "items" shows it) a new value and reads
                     the items again; exit 3 when the printer does not show the new value
+  job run JOB|PRODUCT-CODE [--value NAME=VALUE ...] [--json]
+                    a product's changeover: refuses a printer the job is not for; sends
+                    the job's image when the printer lacks it or holds a different one of
+                    that name; gives the items the job's values (--value answers each
+                    operator entry by its name); reads the items back; and starts printing
+                    only when every item matches the job, after reading them once more.
+                    Exit 3 when the job, the printer or a value is refused (naming the
+                    rule), 8 when the items differ from the job's (each difference listed)
   monitor [--json] [--reconnect] [--interval S]
                     stays connected and prints one line per event until Ctrl-C: status
                     word, print count, current images, free memory, faults, operator
@@ -95,7 +108,10 @@ operator answer, a history row that does not hold (history verify); 4 the printe
 transfer (insufficient memory, transfer failed); 5 the printer does not answer within
 --timeout, or goes away during the command (monitor: the printer went away without
 --reconnect); 6 a barcode that does not read back (preview); 7 the printer could not write
-its flash memory (MEMORY WRITE ERROR!) after send, delete, params set or params load.
+its flash memory (MEMORY WRITE ERROR!) after send, delete, params set, params load or job
+run; 8 job run: the items the printer shows differ from the job's, and printing was not
+started. job run also exits 3 when the job, the printer or an entry is refused, 4 when the
+printer ends the transfer of the job's image, 5 when it does not answer or goes away.
 
 Examples:
   vexctl --printer 127.0.0.1 params set "Encoder strobe source=Internal Pulse Generator" Speed=20
@@ -103,8 +119,11 @@ Examples:
   vexctl --printer 127.0.0.1 clock --sync
   vexctl --printer 127.0.0.1 modify DEMO 1 "NEW TEXT"
   vexctl --printer 127.0.0.1 monitor --json --reconnect --answer-number 12
+  vexctl job check examples/jobs/crate.json
+  vexctl --printer 127.0.0.1 job run 04006381333931 --value lot=L12345
 
-Environment: VEX_SETTINGS_FILE names the settings file to use; VEX_NOW fixes the
+Environment: VEX_SETTINGS_FILE names the settings file to use (JOBS_DIRECTORY there names
+the jobs folder, by default "jobs" in the station's data folder); VEX_NOW fixes the
 station's clock (the day that date items count from, the operator date, the PC's time
 for clock --sync) at a local date and time such as 2024-03-05T10:00:00.)";
 

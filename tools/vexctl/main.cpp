@@ -51,9 +51,19 @@ TDiscoveryAddress DiscoveryFrom(const QString& address)
     return discovery;
 }
 
-int RunPrinterCommand(TConsoleStation& station, const QString& command, const QStringList& rest,
-                      const Commands::TOptions& options, QTextStream& out)
+// What a printer command needs besides its arguments.
+struct TPrinterCommandInput
 {
+    const TFontMap& Fonts;
+    TJob Job; // job run
+    TJobEntries Entries;
+};
+
+int RunPrinterCommand(TConsoleStation& station, const QString& command, const QStringList& rest,
+                      const Commands::TOptions& options, const TPrinterCommandInput& input, QTextStream& out)
+{
+    if (command == QLatin1String("job"))
+        return Commands::JobRun(station, input.Job, input.Entries, input.Fonts, options, out);
     if (command == QLatin1String("status"))
         return Commands::Status(station, options, out);
     if (command == QLatin1String("images"))
@@ -170,6 +180,11 @@ int main(int argc, char* argv[])
 
     if (command == QLatin1String("history"))
         return History(line, rest, out);
+    if (command == QLatin1String("job") && rest.value(0) == QLatin1String("check")) {
+        if (rest.size() != 2)
+            return Usage(QStringLiteral("job check takes one job"));
+        return Commands::JobCheck(rest[1], fonts, options, out);
+    }
 
     TConsoleViews views(isatty(STDERR_FILENO) != 0);
     if (command == QLatin1String("discover")) {
@@ -193,6 +208,13 @@ int main(int argc, char* argv[])
         return Usage(problem);
     if (const QString problem = ReadOperatorAnswers(line, views.Answers); !problem.isEmpty())
         return Usage(problem);
+    TPrinterCommandInput input{fonts, {}, {}};
+    if (const QString problem = ReadJobEntries(line, input.Entries); !problem.isEmpty())
+        return Usage(problem);
+    // The job is read before the printer is reached: a job the station refuses needs no printer.
+    if (command == QLatin1String("job"))
+        if (const int read = Commands::ReadJob(rest[1], fonts, input.Job); read != ExitCode::Ok)
+            return read;
     const TPrinterTarget target{parser.isSet(line.Serial),
                                 parser.value(parser.isSet(line.Serial) ? line.Serial : line.Printer)};
     const Commands::THistoryRun history(views);
@@ -207,7 +229,7 @@ int main(int argc, char* argv[])
         station.Abandon();
         return connected;
     }
-    int result = RunPrinterCommand(station, command, rest, options, out);
+    int result = RunPrinterCommand(station, command, rest, options, input, out);
     // A printer that has stopped answering would not take the disconnect request either.
     if (result == ExitCode::NoAnswer)
         station.Abandon();

@@ -51,6 +51,7 @@ void TVexMainForm::ConnectMenu()
     connect(m_ui->actionDelete, &QAction::triggered, this, &TVexMainForm::DeleteClicked);
     connect(m_ui->actionModify, &QAction::triggered, this, &TVexMainForm::ModifyClicked);
     connect(m_ui->actionPrint, &QAction::triggered, this, &TVexMainForm::PrintClicked);
+    connect(m_ui->actionChangeover, &QAction::triggered, this, &TVexMainForm::ChangeoverClicked);
     connect(m_ui->actionPreview, &QAction::triggered, this, &TVexMainForm::PreviewClicked);
     connect(m_ui->actionHistory, &QAction::triggered, this, &TVexMainForm::HistoryClicked);
     connect(m_ui->actionAbout, &QAction::triggered, this, &TVexMainForm::AboutClicked);
@@ -95,6 +96,8 @@ void TVexMainForm::ApplyMenuState()
     m_ui->menuImages->menuAction()->setEnabled(m_menuState.Images);
     m_ui->actionTransfer->setEnabled(m_menuState.TransferAndDelete);
     m_ui->actionDelete->setEnabled(m_menuState.TransferAndDelete);
+    // A changeover sends and changes images: not while the printer prints.
+    m_ui->actionChangeover->setEnabled(m_menuState.TransferAndDelete);
     m_ui->actionConnections->setEnabled(m_menuState.Connections);
 }
 

@@ -64,6 +64,8 @@ signals:
     void DeleteClicked();
     void ModifyClicked();
     void PrintClicked();
+    // "Changeover": a product's job checked on the printer before it prints.
+    void ChangeoverClicked();
     // "Preview": an image design file seen before it goes to a printer, with or without one.
     void PreviewClicked();
     // "History": what happened to the printers and what was done to them.

@@ -9,7 +9,9 @@
 #include "station/StationViews.h"
 #include "station/TransferBatch.h"
 
+#include <QHash>
 #include <QObject>
+#include <QSet>
 
 class TFontMap;
 struct TClockChange;
@@ -42,6 +44,22 @@ public:
     // once the printer has the Start message.
     void StartPrint(const QString& imageA, const QString& imageB);
     void StopPrint();
+    // The same for a connected printer (a channel's id) whether or not it is selected: the way of a
+    // remote command, which must not change what the operator sees. Nothing goes to a printer that is
+    // not connected.
+    void StartPrint(quint64 printerId, const QString& imageA, const QString& imageB);
+    void StopPrint(quint64 printerId);
+    // Sets a connected printer's clock to the station's as the clock dialog's "Use PC time" and "OK"
+    // do: the printer's clock is asked for, and when it answers, its date and time are set where they
+    // differ. The answer opens no window.
+    void SyncClock(quint64 printerId);
+    // A transfer batch into a connected printer, which becomes the selected one; false when a batch
+    // runs already or the printer is not connected.
+    bool Transfer(quint64 printerId, const QStringList& files);
+    // Whether an operator request of the printer waits for its answer.
+    bool HasOpenOperatorRequest(quint64 printerId) const { return m_openRequests.contains(printerId); }
+    // The state of a connected printer, or null.
+    const TCoder* ConnectedPrinter(quint64 printerId) const;
     // The station closes: a transfer under way ends by its abort rule (its flash write goes before
     // the printer hears the disconnect), every printer is disconnected and every link closed.
     void Shutdown();
@@ -54,7 +72,7 @@ public:
 private:
     void OnSelectionChanged();
     TCoder* SelectedPrinter() const;
-    const TCoder* ConnectedPrinter(quint64 printerId) const;
+    template <typename Answer, typename Ask> Answer OperatorRequest(const TCoder& coder, Ask ask);
 
     // The printers' reports.
     void UpdateForm(const TCoder& coder) override;
@@ -95,4 +113,6 @@ private:
     TModifyImage m_modifyImage;
     QString m_startedImageA;
     QString m_startedImageB;
+    QHash<quint64, int> m_openRequests;   // operator requests waiting, by printer
+    QSet<quint64> m_clockSyncs;           // printers whose clock is to be set when they report it
 };

@@ -18,7 +18,7 @@
 namespace {
 using Kind = TStationEventKind;
 
-constexpr std::array<StationEventKinds::TKindName, 20> Kinds{{
+constexpr std::array<StationEventKinds::TKindName, 21> Kinds{{
     {Kind::Connected, "connected", QT_TRANSLATE_NOOP("TStationEvent", "Connected")},
     {Kind::Disconnected, "disconnected", QT_TRANSLATE_NOOP("TStationEvent", "Disconnected")},
     {Kind::LinkLost, "link-lost", QT_TRANSLATE_NOOP("TStationEvent", "Link lost")},
@@ -39,6 +39,7 @@ constexpr std::array<StationEventKinds::TKindName, 20> Kinds{{
     {Kind::HistoryGapBegan, "history-gap-began", QT_TRANSLATE_NOOP("TStationEvent", "History gap began")},
     {Kind::HistoryGapEnded, "history-gap-ended", QT_TRANSLATE_NOOP("TStationEvent", "History gap ended")},
     {Kind::HistoryPruned, "history-pruned", QT_TRANSLATE_NOOP("TStationEvent", "History pruned")},
+    {Kind::RemoteCommand, "remote-command", QT_TRANSLATE_NOOP("TStationEvent", "Remote command")},
 }};
 
 // The operating-system user the program runs as.

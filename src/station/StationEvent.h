@@ -36,6 +36,7 @@ enum class TStationEventKind
     HistoryGapBegan,
     HistoryGapEnded,
     HistoryPruned,
+    RemoteCommand,
 };
 
 namespace StationEventKinds {
@@ -67,13 +68,14 @@ struct TEventPrinter
     bool IsEmpty() const { return Name.isEmpty() && Address.isEmpty(); }
 };
 
-// Who made an event happen: the window program, the command-line tool, or a remote client that
-// names itself.
+// Who made an event happen: the window program, the command-line tool, the station without windows
+// (vexd), or a remote client that names itself.
 struct TEventSource
 {
     static constexpr const char* Window = "window";
     static constexpr const char* Vexctl = "vexctl";
     static constexpr const char* Remote = "remote";
+    static constexpr const char* Vexd = "vexd";
 
     QString Kind = QLatin1String(Window);
     QString Client; // the remote client's id; empty for the others

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConsoleViews.h"
+#include "PrinterTarget.h"
 #include "comm/CommChannel.h"
 #include "station/Station.h"
 
@@ -18,14 +19,6 @@ inline constexpr int NoAnswer = 5;          // the printer does not answer in ti
 inline constexpr int BarcodeUnreadable = 6; // a barcode of the label does not read back
 inline constexpr int FlashWriteFailed = 7;  // the printer could not write its flash memory
 } // namespace ExitCode
-
-// A printer as the command line names it: "HOST[:PORT]" on the network, or a serial port "COMn" or
-// device path.
-struct TPrinterTarget
-{
-    bool Serial = false;
-    QString Where;
-};
 
 // The station without windows: the station's logic with console views, one printer connected and
 // selected, and waits for the printer's reports with a time limit.

@@ -12,7 +12,6 @@ TEventPublisher::TEventPublisher(TMqttClient& client, THistoryStore& store, TPri
     : QObject(parent), m_client(client), m_store(store), m_topics(topics), m_stationName(stationName),
       m_root(TopicNames::StationRoot(stationName)), m_cursorName(cursorName)
 {
-    connect(&client, &TMqttClient::Connected, this, &TEventPublisher::OnConnected);
     connect(&client, &TMqttClient::Disconnected, this, &TEventPublisher::OnDisconnected);
     connect(&client, &TMqttClient::Published, this, &TEventPublisher::OnPublished);
     connect(&store, &THistoryStore::Committed, this, &TEventPublisher::Pump);
@@ -117,7 +116,7 @@ void TEventPublisher::Pump()
     m_pumping = false;
 }
 
-void TEventPublisher::OnConnected()
+void TEventPublisher::Resume()
 {
     m_inFlight.clear();
     m_sent = std::max<qint64>(m_acked, 0);

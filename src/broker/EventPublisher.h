@@ -52,6 +52,9 @@ public:
 
     // Publishes what waits, up to InFlight messages at a time.
     void Pump();
+    // A new connection: what was not acknowledged on the last goes again, after what the caller
+    // publishes first.
+    void Resume();
 
 signals:
     // The broker did not take a message (it does not let the station publish there).
@@ -70,7 +73,6 @@ private:
     bool Send(const QString& topic, const QByteArray& payload, qint64 seq);
     // Rows firstSeq to lastSeq will not be published: the message that says so.
     bool SendGap(qint64 firstSeq, qint64 lastSeq, const char* reason);
-    void OnConnected();
     void OnDisconnected();
     void OnPublished(int mid, int reasonCode);
 

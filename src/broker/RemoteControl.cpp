@@ -131,7 +131,7 @@ TRemoteResult TRemoteControl::Execute(const TRemoteCommand& command)
         result.Reason = QStringLiteral("more than %1 commands a second: not taken").arg(CommandsPerSecond);
         return result; // not recorded either: a flood would fill the history
     }
-    const TCoder* printer = command.IsRefused() ? nullptr : FindPrinter(command.PrinterLevel);
+    const TCoder* printer = FindPrinter(command.PrinterLevel);
     if (printer)
         result.PrinterName = printer->PrinterName;
     QString file;

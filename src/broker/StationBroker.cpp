@@ -99,7 +99,9 @@ QString TStationBroker::ProblemText(TMqttProblem problem, const QString& where, 
         text = tr("The broker %1 refuses the station's user name or password.").arg(where);
         break;
     case TMqttProblem::NotAuthorised:
-        text = tr("The broker %1 does not let the station in (not authorised).").arg(where);
+        text = tr("The broker %1 does not let the station in (not authorised): check MQTT_USERNAME and "
+                  "MQTT_PASSWORD.")
+                   .arg(where);
         break;
     case TMqttProblem::Tls:
         text = tr("The secure connection to the broker %1 failed (%2): check MQTT_CA_FILE, MQTT_CERT_FILE and "
@@ -120,7 +122,7 @@ void TStationBroker::OnConnected()
     // Commands are taken when remote control is off too, to be refused with the reason.
     m_client->Subscribe((m_root + QLatin1String("+/cmd/+")).toUtf8(), 1);
     emit ConnectedChanged(true);
-    m_events->Pump();
+    m_events->Resume();
 }
 
 void TStationBroker::PublishStatus()

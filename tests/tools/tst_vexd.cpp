@@ -1,6 +1,7 @@
 // vexd with two simulated printers and a mosquitto broker of the test's own: what a dashboard sees,
 // the will, a broker restart, and the remote commands that reach a printer only when allowed.
 #include "MosquittoBroker.h"
+#include "MqttDocument.h"
 #include "MqttProbe.h"
 #include "SimulatorProcess.h"
 #include "VexdRun.h"
@@ -54,6 +55,12 @@ QByteArray Command(const QByteArray& requestId, const QByteArray& arguments = {}
 {
     return "{\"requestId\":\"" + requestId + "\",\"client\":\"mes-7\"" + (arguments.isEmpty() ? "" : "," + arguments) + "}";
 }
+// The payload has the keys and types of the document's example.
+#define COMPARE_WITH_DOCUMENT(example, payload)                                                                  \
+    do {                                                                                                       \
+        const QString difference = MqttDocument::ShapeDifference(MqttDocument::Example(example), payload);     \
+        QVERIFY2(difference.isEmpty(), qPrintable(QStringLiteral(example ": ") + difference));                \
+    } while (false)
 } // namespace
 
 class TestVexd : public QObject
@@ -79,6 +86,8 @@ private slots:
         QCOMPARE(fault.value("values").toObject().value("fault").toString(), QStringLiteral("ribbon-fault"));
         QCOMPARE(fault.value("printer").toObject().value("name").toString(), QStringLiteral("LINE1"));
         QCOMPARE(fault.value("station").toString(), QStringLiteral("LINE-3"));
+        COMPARE_WITH_DOCUMENT("status", dashboard.On(Root + "status").value(0));
+        COMPARE_WITH_DOCUMENT("event", fault);
 
         line.Vexd->Signal(SIGKILL);
         QTRY_COMPARE(dashboard.On(Root + "status").constLast().value("status").toString(), QStringLiteral("offline"));
@@ -179,6 +188,9 @@ private slots:
         QTRY_VERIFY(Kinds(mes.On(Root + "LINE1/event")).contains("remote-command"));
         const QJsonObject remote = mes.On(Root + "LINE1/event").at(Kinds(mes.On(Root + "LINE1/event")).indexOf("remote-command"));
         QCOMPARE(remote.value("source").toObject(), (QJsonObject{{"kind", "remote"}, {"client", "mes-7"}}));
+        COMPARE_WITH_DOCUMENT("result", result("start"));
+        if (allowed)
+            COMPARE_WITH_DOCUMENT("event-remote-command", remote);
     }
 };
 

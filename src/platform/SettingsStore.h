@@ -27,6 +27,10 @@ inline constexpr char TransferDirectory[] = "TRANSFER_DIRECTORY";
 // The history's database file, and the days it keeps.
 inline constexpr char HistoryFile[] = "HISTORY_FILE";
 inline constexpr char HistoryDays[] = "HISTORY_DAYS";
+// 0: a printer lost without the operator asking stays lost; any other value, or none, connects it
+// again by itself. The longest pause between two attempts, in milliseconds.
+inline constexpr char AutoReconnect[] = "AUTO_RECONNECT";
+inline constexpr char ReconnectMaxPauseMs[] = "RECONNECT_MAX_PAUSE_MS";
 
 // The plant's MQTT broker: where it is ("mqtt://HOST:PORT", "mqtts://HOST:PORT"; empty: none), the
 // station's user name and password there, the TLS files, the station's name in its topics, whether

@@ -5,6 +5,7 @@
 #include "parameters/ParameterEditor.h"
 #include "parameters/PrinterClock.h"
 #include "station/PrinterSink.h"
+#include "station/Reconnection.h"
 
 #include <QJsonArray>
 
@@ -29,7 +30,7 @@ QJsonObject AnswerValues(const char* request, const std::optional<QJsonValue>& a
 TStation::TStation(const TStationViews& views, const TFontMap& fonts, const TDiscoveryAddress& discovery,
                    QObject* parent)
     : QObject(parent), m_views(views), m_events([this] { return SelectedPrinter(); }),
-      m_manager(views, *this, discovery, this), m_recorder(m_events, m_manager),
+      m_manager(views, *this, discovery, this), m_recorder(m_events, m_manager), m_line(m_manager),
       m_batch(views.Transfer, m_manager, fonts, [this] { return SelectedPrinter(); }),
       m_deletion(m_manager, views.ImageDialogs,
                  [this]() -> quint64 {
@@ -262,16 +263,28 @@ void TStation::StatusChanged(const TCoder& coder)
     m_manager.UpdateChannelIcon(coder.Channel);
 }
 
+bool TStation::TakesConnection(const TCoder& coder, quint8 model, const QString& printerName)
+{
+    return m_manager.Reconnection().TakesConnection(coder.Channel, model, printerName);
+}
+
 void TStation::ConnectAcknowledged(TCoder& coder)
 {
     m_manager.ConnectAcknowledged(coder.Channel);
     if (m_manager.ConnectedList().contains(&coder.Channel))
         m_recorder.Connected(coder);
+    m_line.Update(coder.Channel.Id());
+}
+
+void TStation::MessageHandled(const TCoder& coder)
+{
+    m_line.Update(coder.Channel.Id());
 }
 
 void TStation::FaultReported(const TCoder& coder, TPrinterFault fault, const QString& text)
 {
     m_recorder.FaultRaised(coder, fault, text);
+    m_line.FaultReported(coder.Channel.Id(), text);
     m_views.Operator.ShowMessage(text);
 }
 

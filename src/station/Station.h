@@ -3,6 +3,7 @@
 #include "coder/CoderEvents.h"
 #include "station/ConnectionManager.h"
 #include "station/ImageDeletion.h"
+#include "station/LineModel.h"
 #include "station/ModifyImage.h"
 #include "station/PrinterRecorder.h"
 #include "station/StationEvents.h"
@@ -36,6 +37,10 @@ public:
     const TStationViews& Views() const { return m_views; }
     // The station's one stream of events: what happens to the printers and what is done to them.
     TStationEvents& Events() { return m_events; }
+    // Every printer the station knows, live, for the Line window and for other programs.
+    TLineModel& Line() { return m_line; }
+    // The printers the station keeps connected.
+    TReconnection& Reconnection() { return m_manager.Reconnection(); }
     // Makes the state of a printer linked by a channel made outside the manager (tests, tools),
     // reporting to this station like the manager's own.
     TLinkPeerFactory PrinterFactory();
@@ -94,7 +99,9 @@ private:
     void FlashWriteStarted() override;
     void FlashWriteEnded(bool written) override;
     void StatusChanged(const TCoder& coder) override;
+    bool TakesConnection(const TCoder& coder, quint8 model, const QString& printerName) override;
     void ConnectAcknowledged(TCoder& coder) override;
+    void MessageHandled(const TCoder& coder) override;
     void FaultReported(const TCoder& coder, TPrinterFault fault, const QString& text) override;
     void ClockReported(const TCoder& coder, quint16 year, quint8 month, quint8 day, quint8 hour,
                        quint8 minute) override;
@@ -108,6 +115,7 @@ private:
     TStationEvents m_events;
     TConnectionManager m_manager;
     TPrinterRecorder m_recorder;
+    TLineModel m_line;
     TTransferBatch m_batch;
     TImageDeletion m_deletion;
     TModifyImage m_modifyImage;

@@ -18,10 +18,12 @@
 namespace {
 using Kind = TStationEventKind;
 
-constexpr std::array<StationEventKinds::TKindName, 21> Kinds{{
+constexpr std::array<StationEventKinds::TKindName, 23> Kinds{{
     {Kind::Connected, "connected", QT_TRANSLATE_NOOP("TStationEvent", "Connected")},
     {Kind::Disconnected, "disconnected", QT_TRANSLATE_NOOP("TStationEvent", "Disconnected")},
     {Kind::LinkLost, "link-lost", QT_TRANSLATE_NOOP("TStationEvent", "Link lost")},
+    {Kind::Reconnecting, "reconnecting", QT_TRANSLATE_NOOP("TStationEvent", "Reconnecting")},
+    {Kind::Reconnected, "reconnected", QT_TRANSLATE_NOOP("TStationEvent", "Reconnected")},
     {Kind::FaultRaised, "fault-raised", QT_TRANSLATE_NOOP("TStationEvent", "Fault")},
     {Kind::StateRaised, "state-raised", QT_TRANSLATE_NOOP("TStationEvent", "State on")},
     {Kind::StateCleared, "state-cleared", QT_TRANSLATE_NOOP("TStationEvent", "State off")},

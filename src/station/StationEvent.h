@@ -19,6 +19,8 @@ enum class TStationEventKind
     Connected,
     Disconnected,
     LinkLost,
+    Reconnecting,
+    Reconnected,
     FaultRaised,
     StateRaised,
     StateCleared,

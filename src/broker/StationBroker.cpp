@@ -4,6 +4,7 @@
 #include "broker/EventPublisher.h"
 #include "broker/RemoteCommand.h"
 #include "broker/RemoteControl.h"
+#include "broker/StatePublisher.h"
 #include "history/HistoryStore.h"
 #include "platform/StationClock.h"
 #include "station/Station.h"
@@ -42,6 +43,7 @@ TStationBroker::TStationBroker(const TBrokerSettings& settings, const QString& p
     m_client = std::make_unique<TMqttClient>(ClientOptions(settings, program, m_root, StatusPayload(false)), this);
     m_events = std::make_unique<TEventPublisher>(*m_client, history, m_topics, settings.StationName,
                                                  QStringLiteral("broker %1 %2").arg(settings.Where(), m_root), this);
+    m_states = std::make_unique<TStatePublisher>(*m_client, station.Line(), m_topics, settings.StationName, this);
     m_control = std::make_unique<TRemoteControl>(station, m_topics, operatorView, settings.TransferDirectory,
                                                  [this] { return RemoteControlRefusal(); });
     connect(m_client.get(), &TMqttClient::Connected, this, &TStationBroker::OnConnected);
@@ -122,6 +124,8 @@ void TStationBroker::OnConnected()
     // Commands are taken when remote control is off too, to be refused with the reason.
     m_client->Subscribe((m_root + QLatin1String("+/cmd/+")).toUtf8(), 1);
     emit ConnectedChanged(true);
+    // The states first: a dashboard that reads an event finds its printer's state already there.
+    m_states->PublishAll();
     m_events->Resume();
 }
 

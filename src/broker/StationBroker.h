@@ -13,12 +13,13 @@ class TEventPublisher;
 class THistoryStore;
 class TRemoteControl;
 class TRemoteOperatorView;
+class TStatePublisher;
 class TStation;
 struct TRemoteCommand;
 struct TRemoteResult;
 
 // The station on the plant's broker: its status (online, and offline as the will), its printers'
-// events from the history, and the remote commands on its printers' command topics, answered on
+// states (retained) and their events from the history, and the remote commands on its printers' command topics, answered on
 // their result topics. It subscribes to its own command topics only. Trouble with the broker (not
 // reachable, a wrong password, TLS) is said once in the station's words and the station works on;
 // the client tries again by itself.
@@ -52,6 +53,7 @@ public:
     const QString& Root() const { return m_root; }
     TMqttClient& Client() { return *m_client; }
     TEventPublisher& Events() { return *m_events; }
+    TStatePublisher& States() { return *m_states; }
     TPrinterTopics& PrinterTopics() { return m_topics; }
 
     // The status message: {"program","remoteControl","station","status","version"}.
@@ -79,6 +81,7 @@ private:
     TPrinterTopics m_topics;
     std::unique_ptr<TMqttClient> m_client;
     std::unique_ptr<TEventPublisher> m_events;
+    std::unique_ptr<TStatePublisher> m_states;
     std::unique_ptr<TRemoteControl> m_control;
     std::optional<TMqttProblem> m_saidProblem;
 };

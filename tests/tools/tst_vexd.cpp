@@ -68,9 +68,9 @@ class TestVexd : public QObject
     Q_OBJECT
 
 private slots:
-    // A dashboard sees the station online and each printer's events; a fault comes as an event; when
-    // vexd is killed, the broker's will says the station is offline, to dashboards that subscribe
-    // later too.
+    // A dashboard that subscribes after vexd has connected sees the station online and each printer's
+    // retained state; a fault comes as an event and in the state; when vexd is killed, the broker's
+    // will says the station is offline, to dashboards that subscribe later too.
     void aDashboardSeesThePrintersAndTheWillSaysOffline()
     {
         TLine line;
@@ -79,6 +79,13 @@ private slots:
         QVERIFY(dashboard.Connect());
         QTRY_COMPARE(dashboard.On(Root + "status").value(0).value("status").toString(), QStringLiteral("online"));
         QCOMPARE(dashboard.On(Root + "status").value(0).value("station").toString(), QStringLiteral("LINE-3"));
+        QTRY_VERIFY(!dashboard.On(Root + "LINE1/state").isEmpty() && !dashboard.On(Root + "LINE2/state").isEmpty());
+        const QJsonObject deneb = dashboard.On(Root + "LINE1/state").constLast();
+        QCOMPARE(deneb.value("connection").toString(), QStringLiteral("connected"));
+        QCOMPARE(deneb.value("printer").toObject().value("model").toString(), QStringLiteral("Deneb"));
+        QCOMPARE(deneb.value("images").toArray().size(), 2); // two heads
+        QCOMPARE(dashboard.On(Root + "LINE2/state").constLast().value("images").toArray().size(), 1);
+        COMPARE_WITH_DOCUMENT("state", deneb);
 
         line.Line1.Command("fault ribbon");
         QTRY_VERIFY(Kinds(dashboard.On(Root + "LINE1/event")).contains("fault-raised"));
@@ -88,6 +95,8 @@ private slots:
         QCOMPARE(fault.value("station").toString(), QStringLiteral("LINE-3"));
         COMPARE_WITH_DOCUMENT("status", dashboard.On(Root + "status").value(0));
         COMPARE_WITH_DOCUMENT("event", fault);
+        QTRY_COMPARE(dashboard.On(Root + "LINE1/state").constLast().value("lastFault").toObject().value("text").toString(),
+                     QStringLiteral("LINE1 - RIBBON FAULT!"));
 
         line.Vexd->Signal(SIGKILL);
         QTRY_COMPARE(dashboard.On(Root + "status").constLast().value("status").toString(), QStringLiteral("offline"));
@@ -96,8 +105,27 @@ private slots:
         QTRY_COMPARE(later.On(Root + "status").value(0).value("status").toString(), QStringLiteral("offline"));
     }
 
-    // The broker goes away and comes back: the events of the gap are published once it is back, in
-    // order, and the station is online again.
+    // A printer that ends its connection is reconnecting in its state, and connected again once the
+    // station's reconnection has it back.
+    void aLostPrinterIsReconnectingInItsState()
+    {
+        TLine line;
+        QVERIFY(line.Start());
+        TMqttProbe dashboard(line.Broker.Port());
+        QVERIFY(dashboard.Connect());
+        const auto connection = [&] {
+            return dashboard.On(Root + "LINE2/state").value(dashboard.On(Root + "LINE2/state").size() - 1).value("connection").toString();
+        };
+        QTRY_COMPARE(connection(), QStringLiteral("connected"));
+        line.Line2.Command("disconnect");
+        QTRY_COMPARE(connection(), QStringLiteral("reconnecting"));
+        COMPARE_WITH_DOCUMENT("state-reconnecting", dashboard.On(Root + "LINE2/state").constLast());
+        QTRY_COMPARE_WITH_TIMEOUT(connection(), QStringLiteral("connected"), 10000); // after the first pause
+        QVERIFY(Kinds(dashboard.On(Root + "LINE2/event")).contains("reconnected"));
+    }
+
+    // The broker goes away and comes back (keeping nothing): every printer's state is published again,
+    // the events of the gap are published once it is back, in order, and the station is online again.
     void theEventsOfABrokerOutageArePublishedAfterIt()
     {
         TLine line;
@@ -112,6 +140,10 @@ private slots:
         line.Line2.Command("fault timeout");
         QVERIFY(line.Vexd->AwaitLog("LINE2: fault-raised"));
         QVERIFY(line.Broker.Restart());
+        TMqttProbe later(line.Broker.Port(), "vex/#", "later");
+        QVERIFY(later.Connect());
+        QTRY_VERIFY(!later.On(Root + "LINE1/state").isEmpty() && !later.On(Root + "LINE2/state").isEmpty());
+        QTRY_VERIFY(!later.On(Root + "LINE1/state").constLast().value("lastFault").isNull());
 
         QTRY_VERIFY_WITH_TIMEOUT(Kinds(dashboard.On(Root + "LINE2/event")).contains("fault-raised"), 15000);
         QVERIFY(Kinds(dashboard.On(Root + "LINE1/event")).contains("fault-raised"));

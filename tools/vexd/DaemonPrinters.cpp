@@ -1,12 +1,9 @@
 #include "DaemonPrinters.h"
 
-#include "Journal.h"
 #include "comm/NetChannel.h"
-#include "comm/SerialChannel.h"
 #include "platform/ComPortNames.h"
+#include "station/Reconnection.h"
 #include "station/Station.h"
-
-#include <QPointer>
 
 TDaemonPrinters::TDaemonPrinters(TStation& station, const QList<TPrinterTarget>& printers, bool discover, QObject* parent)
     : QObject(parent), m_station(station), m_printers(printers), m_discover(discover)
@@ -14,12 +11,24 @@ TDaemonPrinters::TDaemonPrinters(TStation& station, const QList<TPrinterTarget>&
 
 void TDaemonPrinters::Start()
 {
+    TReconnection& reconnection = m_station.Reconnection();
     for (const TPrinterTarget& printer : std::as_const(m_printers)) {
-        if (printer.Serial)
-            ConnectSerial(printer.Where);
-        else
-            ConnectNetwork(printer.Where);
+        if (printer.Serial) {
+            const int number = ComPortNames::NumberOf(printer.Where);
+            reconnection.KeepSerialPrinter(ComPortNames::Name(number), number);
+        } else {
+            QString host;
+            quint16 port = 0;
+            TPrinterTarget::SplitNetwork(printer.Where, host, port);
+            // Listed once its probe has ended; the list view (and the line model, which knows the
+            // printers from it) learns it then, as it would at the end of a discovery.
+            auto* channel = qobject_cast<TNetChannel*>(reconnection.KeepNetworkPrinter(host, port));
+            if (channel && channel->IsProbing())
+                connect(channel, &TNetChannel::ProbeFinished, this, [this] { m_station.Manager().RefreshListView(); },
+                        Qt::QueuedConnection);
+        }
     }
+    m_station.Manager().RefreshListView();
     if (m_discover)
         m_station.Manager().BuildChannelLists();
 }
@@ -27,33 +36,5 @@ void TDaemonPrinters::Start()
 void TDaemonPrinters::Found(quint64 printerId)
 {
     if (m_discover)
-        m_station.Manager().ConnectPrinter(printerId);
-}
-
-void TDaemonPrinters::ConnectNetwork(const QString& hostAndPort)
-{
-    QString host;
-    quint16 port = 0;
-    TPrinterTarget::SplitNetwork(hostAndPort, host, port);
-    TConnectionManager& manager = m_station.Manager();
-    const QPointer<TNetChannel> channel = manager.AddNetworkPrinter(host, port);
-    if (!channel)
-        return;
-    connect(channel, &TNetChannel::ProbeFinished, this, [this, channel, hostAndPort] {
-        if (!channel || !channel->Probed()) {
-            Journal::Write(Journal::Warning, QStringLiteral("no printer answers at %1").arg(hostAndPort));
-            return;
-        }
-        channel->Close(); // the probe connection; connecting opens the link afresh
-        m_station.Manager().ConnectPrinter(channel->Id());
-    }, Qt::SingleShotConnection);
-}
-
-void TDaemonPrinters::ConnectSerial(const QString& port)
-{
-    const int number = ComPortNames::NumberOf(port);
-    TSerialChannel* channel = m_station.Manager().AddSerialPrinter(ComPortNames::Name(number), number);
-    m_station.Manager().ConnectPrinter(channel->Id());
-    if (!channel->IsPortOpen())
-        Journal::Write(Journal::Warning, QStringLiteral("cannot open %1 (%2)").arg(port, channel->Device()));
+        m_station.Reconnection().Keep(printerId);
 }

@@ -7,8 +7,8 @@
 
 class TStation;
 
-// The printers vexd keeps connected: those its settings name, and with discovery every printer it
-// finds.
+// The printers vexd keeps connected, by the station's reconnection: those its settings name (kept
+// from the start, also while nothing answers there), and with discovery every printer it finds.
 class TDaemonPrinters : public QObject
 {
     Q_OBJECT
@@ -21,9 +21,6 @@ public:
     void Found(quint64 printerId);
 
 private:
-    void ConnectNetwork(const QString& hostAndPort);
-    void ConnectSerial(const QString& port);
-
     TStation& m_station;
     QList<TPrinterTarget> m_printers;
     bool m_discover;

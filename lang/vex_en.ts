@@ -28,6 +28,41 @@
     </message>
 </context>
 <context>
+    <name>TBrokerSettings</name>
+    <message>
+        <source>%1 must be a whole number from %2 to %3.</source>
+        <translation>%1 must be a whole number from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>MQTT_BROKER is not a broker&apos;s address such as mqtt://HOST:PORT or mqtts://HOST:PORT.</source>
+        <translation>MQTT_BROKER is not a broker&apos;s address such as mqtt://HOST:PORT or mqtts://HOST:PORT.</translation>
+    </message>
+    <message>
+        <source>%1 names a file that cannot be read: %2</source>
+        <translation>%1 names a file that cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>MQTT_CERT_FILE and MQTT_KEY_FILE go together: set both or neither.</source>
+        <translation>MQTT_CERT_FILE and MQTT_KEY_FILE go together: set both or neither.</translation>
+    </message>
+    <message>
+        <source>TLS files are set, but MQTT_BROKER is not an mqtts:// address: the password would go unencrypted.</source>
+        <translation>TLS files are set, but MQTT_BROKER is not an mqtts:// address: the password would go unencrypted.</translation>
+    </message>
+    <message>
+        <source>MQTT_PASSWORD is set without MQTT_USERNAME.</source>
+        <translation>MQTT_PASSWORD is set without MQTT_USERNAME.</translation>
+    </message>
+    <message>
+        <source>STATION_NAME is longer than %1 letters.</source>
+        <translation>STATION_NAME is longer than %1 letters.</translation>
+    </message>
+    <message>
+        <source>REMOTE_TRANSFER_DIRECTORY is not a folder: %1</source>
+        <translation>REMOTE_TRANSFER_DIRECTORY is not a folder: %1</translation>
+    </message>
+</context>
+<context>
     <name>TCoder</name>
     <message>
         <source>%1 Bytes.</source>
@@ -721,6 +756,45 @@ Read: %2</translation>
     </message>
 </context>
 <context>
+    <name>TLineModel</name>
+    <message>
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Reached at</source>
+        <translation>Reached at</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Print count</source>
+        <translation>Print count</translation>
+    </message>
+    <message>
+        <source>Ink or ribbon</source>
+        <translation>Ink or ribbon</translation>
+    </message>
+    <message>
+        <source>Newest fault</source>
+        <translation>Newest fault</translation>
+    </message>
+</context>
+<context>
     <name>TMessageBox</name>
     <message>
         <source>OK</source>
@@ -1187,6 +1261,45 @@ Read: %2</translation>
     </message>
 </context>
 <context>
+    <name>TStationBroker</name>
+    <message>
+        <source>No broker is set (MQTT_BROKER).</source>
+        <translation>No broker is set (MQTT_BROKER).</translation>
+    </message>
+    <message>
+        <source>The station does not publish on the broker: %1</source>
+        <translation>The station does not publish on the broker: %1</translation>
+    </message>
+    <message>
+        <source>Remote control is off in the settings (REMOTE_CONTROL).</source>
+        <translation>Remote control is off in the settings (REMOTE_CONTROL).</translation>
+    </message>
+    <message>
+        <source>The broker %1 cannot be reached (%2).</source>
+        <translation>The broker %1 cannot be reached (%2).</translation>
+    </message>
+    <message>
+        <source>The broker %1 refuses the station&apos;s user name or password.</source>
+        <translation>The broker %1 refuses the station&apos;s user name or password.</translation>
+    </message>
+    <message>
+        <source>The broker %1 does not let the station in (not authorised): check MQTT_USERNAME and MQTT_PASSWORD.</source>
+        <translation>The broker %1 does not let the station in (not authorised): check MQTT_USERNAME and MQTT_PASSWORD.</translation>
+    </message>
+    <message>
+        <source>The secure connection to the broker %1 failed (%2): check MQTT_CA_FILE, MQTT_CERT_FILE and MQTT_KEY_FILE, and the broker&apos;s certificate.</source>
+        <translation>The secure connection to the broker %1 failed (%2): check MQTT_CA_FILE, MQTT_CERT_FILE and MQTT_KEY_FILE, and the broker&apos;s certificate.</translation>
+    </message>
+    <message>
+        <source>The broker %1 refuses the connection (%2).</source>
+        <translation>The broker %1 refuses the connection (%2).</translation>
+    </message>
+    <message>
+        <source>The station goes on working and tries again.</source>
+        <translation>The station goes on working and tries again.</translation>
+    </message>
+</context>
+<context>
     <name>TStationEvent</name>
     <message>
         <source>Connected</source>
@@ -1267,6 +1380,18 @@ Read: %2</translation>
     <message>
         <source>History pruned</source>
         <translation>History pruned</translation>
+    </message>
+    <message>
+        <source>Reconnecting</source>
+        <translation>Reconnecting</translation>
+    </message>
+    <message>
+        <source>Reconnected</source>
+        <translation>Reconnected</translation>
+    </message>
+    <message>
+        <source>Remote command</source>
+        <translation>Remote command</translation>
     </message>
 </context>
 <context>
@@ -1405,6 +1530,18 @@ Read: %2</translation>
     <message>
         <source>History</source>
         <translation>History</translation>
+    </message>
+    <message>
+        <source>Remote control allowed: the plant&apos;s systems may start and stop printing.</source>
+        <translation>Remote control allowed: the plant&apos;s systems may start and stop printing.</translation>
+    </message>
+    <message>
+        <source>Remote control allowed</source>
+        <translation>Remote control allowed</translation>
+    </message>
+    <message>
+        <source>Allow remote control</source>
+        <translation>Allow remote control</translation>
     </message>
 </context>
 </TS>

@@ -10,6 +10,9 @@
 #include "app/parameters/ParametersWindows.h"
 #include "app/preview/LabelPreviewForm.h"
 #include "app/print/PrintForm.h"
+#include "broker/BrokerSettings.h"
+#include "broker/RemoteOperatorView.h"
+#include "broker/StationBroker.h"
 #include "comm/CommChannel.h"
 #include "history/HistoryStore.h"
 #include "preview/LabelPreview.h"
@@ -52,9 +55,10 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
     Created(m_preview);
     m_historyForm = std::make_unique<THistoryForm>(m_mainForm.get());
     Created(m_historyForm);
+    m_remoteOperator = std::make_unique<TRemoteOperatorView>(*m_operator, TRemoteOperatorView::TMode::Operator);
     m_station = std::make_unique<TStation>(
         TStationViews{*m_mainForm, *m_connections, *m_print, *m_imageTransfer, *m_imageDialogs, *m_parameters,
-                      *m_operator},
+                      *m_remoteOperator},
         *m_fonts);
     m_station->Batch().SetBarcodeCheck(&LabelPreview::FirstUnreadableBarcode);
     // The body of the last image built, in the working folder of the moment.
@@ -72,6 +76,7 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
     for (TStationWindow* window : m_windows)
         window->Attach(*m_station);
     ConnectMainMenu();
+    StartBroker();
     QObject::connect(m_imageTransfer.get(), &TImageDownloadForm::HiddenProgressChanged, m_mainForm.get(),
                      &TVexMainForm::ShowTransferProgress);
 }
@@ -80,6 +85,7 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
 // what the station told it.
 TStationWindows::~TStationWindows()
 {
+    m_broker.reset();
     m_station.reset();
     m_history.reset();
 }
@@ -98,8 +104,35 @@ void TStationWindows::ConnectMainMenu()
                      [this](qint32 localeId) { LanguageSelectClick(localeId); });
 }
 
+void TStationWindows::StartBroker()
+{
+    const TBrokerSettings settings = TBrokerSettings::FromSettings();
+    if (!settings.IsSet()) {
+        m_mainForm->SetRemoteControlAvailable(false, TStationBroker::tr("No broker is set (MQTT_BROKER)."));
+        return;
+    }
+    if (!settings.IsUsable()) {
+        m_mainForm->SetRemoteControlAvailable(false, settings.Problems.join(QLatin1Char(' ')));
+        m_operator->ShowMessage(TStationBroker::tr("The station does not publish on the broker: %1")
+                                    .arg(settings.Problems.join(QLatin1Char(' '))));
+        return;
+    }
+    m_broker = std::make_unique<TStationBroker>(settings, QStringLiteral("vex"), *m_station, *m_history,
+                                                m_remoteOperator.get(),
+                                                TStationBroker::TPermission::SettingsAndOperator);
+    QObject::connect(m_broker.get(), &TStationBroker::Problem, m_broker.get(),
+                     [this](const QString& text) { m_operator->ShowMessage(text); });
+    QObject::connect(m_mainForm.get(), &TVexMainForm::RemoteControlToggled, m_broker.get(),
+                     &TStationBroker::SetOperatorAllows);
+    m_mainForm->SetRemoteControlAvailable(
+        settings.RemoteControl,
+        settings.RemoteControl ? QString() : TStationBroker::tr("Remote control is off in the settings (REMOTE_CONTROL)."));
+}
+
 void TStationWindows::Start()
 {
+    if (m_broker)
+        m_broker->Start();
     SetLanguage();
     m_mainForm->SetValidComPorts();
     m_mainForm->show();

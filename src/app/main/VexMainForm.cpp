@@ -54,6 +54,11 @@ void TVexMainForm::ConnectMenu()
     connect(m_ui->actionPreview, &QAction::triggered, this, &TVexMainForm::PreviewClicked);
     connect(m_ui->actionHistory, &QAction::triggered, this, &TVexMainForm::HistoryClicked);
     connect(m_ui->actionAbout, &QAction::triggered, this, &TVexMainForm::AboutClicked);
+    m_ui->menuSettings->setToolTipsVisible(true); // why "Allow remote control" cannot be ticked
+    connect(m_ui->actionAllowRemoteControl, &QAction::toggled, this, [this](bool allowed) {
+        ShowRemoteControl(allowed);
+        emit RemoteControlToggled(allowed);
+    });
     connect(m_ui->actionExit, &QAction::triggered, this, &QWidget::close);
     const QList<QAction*> languages = LanguageEntries();
     for (int position = 0; position < languages.size(); ++position)
@@ -96,6 +101,25 @@ void TVexMainForm::ApplyMenuState()
     m_ui->actionTransfer->setEnabled(m_menuState.TransferAndDelete);
     m_ui->actionDelete->setEnabled(m_menuState.TransferAndDelete);
     m_ui->actionConnections->setEnabled(m_menuState.Connections);
+}
+
+void TVexMainForm::SetRemoteControlAvailable(bool available, const QString& reason)
+{
+    if (!available)
+        m_ui->actionAllowRemoteControl->setChecked(false);
+    m_ui->actionAllowRemoteControl->setEnabled(available);
+    m_ui->actionAllowRemoteControl->setToolTip(reason);
+}
+
+bool TVexMainForm::AllowsRemoteControl() const
+{
+    return m_ui->actionAllowRemoteControl->isChecked();
+}
+
+// Visible in the window, not only in the menu: a printer may start without anyone at the station.
+void TVexMainForm::ShowRemoteControl(bool allowed)
+{
+    m_ui->remoteControlNotice->setVisible(allowed);
 }
 
 // A value and a lamp say their row and what they show ("Printer: LINE1", "Printing: on").

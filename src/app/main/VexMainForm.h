@@ -56,6 +56,11 @@ public:
     // got; a percent below 0 gives the title alone again.
     void ShowTransferProgress(const QString& fileName, int percent);
 
+    // "Settings", "Allow remote control" can be ticked only where the settings allow remote control
+    // (a broker, REMOTE_CONTROL=1); otherwise it stays unticked and disabled, with the reason as its tip.
+    void SetRemoteControlAvailable(bool available, const QString& reason);
+    bool AllowsRemoteControl() const;
+
     const TMainMenuState& MenuState() const { return m_menuState; }
     const QTimer& FlashTimer() const { return m_flashTimer; }
 
@@ -70,6 +75,8 @@ signals:
     void HistoryClicked();
     void AboutClicked();
     void LanguageClicked(qint32 localeId);
+    // The operator ticked or unticked "Allow remote control"; the window shows it while ticked.
+    void RemoteControlToggled(bool allowed);
     // Every printer link is closed and the port choices are stored: the program may end.
     void Closed();
 
@@ -88,6 +95,7 @@ private:
     void ComPortClick(QAction* entry);
     void LanguageSelectClick(int position);
     void FlashTimerTimeOut();
+    void ShowRemoteControl(bool allowed);
     QList<QAction*> ComPortEntries() const;
     QList<QAction*> LanguageEntries() const;
 

@@ -120,6 +120,10 @@
         <source>No Ethernet Connection</source>
         <translation>Keine Ethernet-Verbindung</translation>
     </message>
+    <message>
+        <source>reconnecting since %1</source>
+        <translation>Neuverbindung seit %1</translation>
+    </message>
 </context>
 <context>
     <name>TCustomNumberEdit</name>
@@ -721,6 +725,117 @@ Gelesen: %2</translation>
     </message>
 </context>
 <context>
+    <name>TLineForm</name>
+    <message>
+        <source>Line overview</source>
+        <translation>Linienübersicht</translation>
+    </message>
+    <message>
+        <source>Printers of the line</source>
+        <translation>Drucker der Linie</translation>
+    </message>
+    <message>
+        <source>A double click selects the printer</source>
+        <translation>Ein Doppelklick wählt den Drucker</translation>
+    </message>
+    <message>
+        <source>A double click selects a connected printer.</source>
+        <translation>Ein Doppelklick wählt einen verbundenen Drucker.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 connected, %2 reconnecting</source>
+        <translation>%1 verbunden, %2 in Neuverbindung</translation>
+    </message>
+    <message>
+        <source>Printers: %1; %2</source>
+        <translation>Drucker: %1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>TLineModel</name>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Reached at</source>
+        <translation>Erreichbar unter</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Druckt</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Print count</source>
+        <translation>Druckzähler</translation>
+    </message>
+    <message>
+        <source>Ink or ribbon</source>
+        <translation>Tinte oder Farbband</translation>
+    </message>
+    <message>
+        <source>Newest fault</source>
+        <translation>Letzte Störung</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Reconnecting since %1</source>
+        <translation>Neuverbindung seit %1</translation>
+    </message>
+    <message>
+        <source>%1; %2 answers there</source>
+        <translation>%1; dort antwortet %2</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Not printing</source>
+        <translation>Druckt nicht</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Farbband</translation>
+    </message>
+    <message>
+        <source>No ribbon</source>
+        <translation>Kein Farbband</translation>
+    </message>
+    <message>
+        <source>Ink</source>
+        <translation>Tinte</translation>
+    </message>
+    <message>
+        <source>No ink</source>
+        <translation>Keine Tinte</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>time, fault</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>TMessageBox</name>
     <message>
         <source>OK</source>
@@ -1268,6 +1383,14 @@ Gelesen: %2</translation>
         <source>History pruned</source>
         <translation>Verlauf gekürzt</translation>
     </message>
+    <message>
+        <source>Reconnecting</source>
+        <translation>Neuverbindung</translation>
+    </message>
+    <message>
+        <source>Reconnected</source>
+        <translation>Wieder verbunden</translation>
+    </message>
 </context>
 <context>
     <name>TTransferBatch</name>
@@ -1405,6 +1528,15 @@ Gelesen: %2</translation>
     <message>
         <source>History</source>
         <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Line overview</source>
+        <translation>Linienübersicht</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>program, printers connected</comment>
+        <translation>%1 - %2</translation>
     </message>
 </context>
 </TS>

@@ -120,6 +120,10 @@
         <source>No Ethernet Connection</source>
         <translation>No Ethernet Connection</translation>
     </message>
+    <message>
+        <source>reconnecting since %1</source>
+        <translation>reconnecting since %1</translation>
+    </message>
 </context>
 <context>
     <name>TCustomNumberEdit</name>
@@ -721,6 +725,117 @@ Read: %2</translation>
     </message>
 </context>
 <context>
+    <name>TLineForm</name>
+    <message>
+        <source>Line overview</source>
+        <translation>Line overview</translation>
+    </message>
+    <message>
+        <source>Printers of the line</source>
+        <translation>Printers of the line</translation>
+    </message>
+    <message>
+        <source>A double click selects the printer</source>
+        <translation>A double click selects the printer</translation>
+    </message>
+    <message>
+        <source>A double click selects a connected printer.</source>
+        <translation>A double click selects a connected printer.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1 connected, %2 reconnecting</source>
+        <translation>%1 connected, %2 reconnecting</translation>
+    </message>
+    <message>
+        <source>Printers: %1; %2</source>
+        <translation>Printers: %1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>TLineModel</name>
+    <message>
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Reached at</source>
+        <translation>Reached at</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Print count</source>
+        <translation>Print count</translation>
+    </message>
+    <message>
+        <source>Ink or ribbon</source>
+        <translation>Ink or ribbon</translation>
+    </message>
+    <message>
+        <source>Newest fault</source>
+        <translation>Newest fault</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>Reconnecting since %1</source>
+        <translation>Reconnecting since %1</translation>
+    </message>
+    <message>
+        <source>%1; %2 answers there</source>
+        <translation>%1; %2 answers there</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Disconnected</translation>
+    </message>
+    <message>
+        <source>Not printing</source>
+        <translation>Not printing</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Ribbon</translation>
+    </message>
+    <message>
+        <source>No ribbon</source>
+        <translation>No ribbon</translation>
+    </message>
+    <message>
+        <source>Ink</source>
+        <translation>Ink</translation>
+    </message>
+    <message>
+        <source>No ink</source>
+        <translation>No ink</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>time, fault</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>TMessageBox</name>
     <message>
         <source>OK</source>
@@ -1268,6 +1383,14 @@ Read: %2</translation>
         <source>History pruned</source>
         <translation>History pruned</translation>
     </message>
+    <message>
+        <source>Reconnecting</source>
+        <translation>Reconnecting</translation>
+    </message>
+    <message>
+        <source>Reconnected</source>
+        <translation>Reconnected</translation>
+    </message>
 </context>
 <context>
     <name>TTransferBatch</name>
@@ -1405,6 +1528,15 @@ Read: %2</translation>
     <message>
         <source>History</source>
         <translation>History</translation>
+    </message>
+    <message>
+        <source>Line overview</source>
+        <translation>Line overview</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>program, printers connected</comment>
+        <translation>%1 - %2</translation>
     </message>
 </context>
 </TS>

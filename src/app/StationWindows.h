@@ -11,6 +11,7 @@ class TConnectionsForm;
 class TFontMap;
 class THistoryForm;
 class THistoryStore;
+class TLineForm;
 class TImageDialogs;
 class TImageDownloadForm;
 class TLabelPreviewForm;
@@ -48,12 +49,15 @@ public:
     TStation& Station() { return *m_station; }
     THistoryStore& History() { return *m_history; }
     THistoryForm& HistoryForm() { return *m_historyForm; }
+    TLineForm& LineForm() { return *m_lineForm; }
     const TLanguagePack& LanguagePack() const { return m_languagePack; }
 
 private:
     void SetLanguage();
     template <typename Window> Window* Created(std::unique_ptr<Window>& window);
     void ConnectMainMenu();
+    void FollowLine();
+    void ShowLineCounts();
 
     TLanguagePack m_languagePack;
     QList<TStationWindow*> m_windows; // in the order of creation
@@ -68,6 +72,7 @@ private:
     std::unique_ptr<TConnectionsForm> m_connections;
     std::unique_ptr<TLabelPreviewForm> m_preview;
     std::unique_ptr<THistoryForm> m_historyForm;
+    std::unique_ptr<TLineForm> m_lineForm;
     std::unique_ptr<TStation> m_station;
     std::unique_ptr<THistoryStore> m_history;
 };

@@ -11,6 +11,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace {
 constexpr quint16 DefaultPrinterPort = 3000;
@@ -29,6 +31,18 @@ bool IsHost(const QString& host)
     return host.size() <= 253 && !lastIsNumber &&
            std::all_of(labels.begin(), labels.end(),
                        [](const QString& part) { return label.match(part).hasMatch(); });
+}
+
+// "HOST[:PORT]": the host and the port, or nothing when it names no printer.
+std::optional<std::pair<QString, quint16>> NetworkTarget(const QString& hostAndPort)
+{
+    const QString host = hostAndPort.section(QLatin1Char(':'), 0, 0);
+    const QString portText = hostAndPort.section(QLatin1Char(':'), 1);
+    bool ok = true;
+    const quint16 port = portText.isEmpty() ? DefaultPrinterPort : portText.toUShort(&ok);
+    if (!IsHost(host) || !ok || port == 0)
+        return std::nullopt;
+    return std::make_pair(host, port);
 }
 } // namespace
 
@@ -72,16 +86,15 @@ int TConsoleStation::Connect(const TPrinterTarget& target, QString* error)
     return target.Serial ? ConnectSerial(target.Where, error) : ConnectNetwork(target.Where, error);
 }
 
+
 int TConsoleStation::ConnectNetwork(const QString& hostAndPort, QString* error)
 {
-    const QString host = hostAndPort.section(QLatin1Char(':'), 0, 0);
-    const QString portText = hostAndPort.section(QLatin1Char(':'), 1);
-    bool ok = true;
-    const quint16 port = portText.isEmpty() ? DefaultPrinterPort : portText.toUShort(&ok);
-    if (!IsHost(host) || !ok || port == 0) {
+    const auto target = NetworkTarget(hostAndPort);
+    if (!target) {
         *error = QStringLiteral("not a printer address: %1 (HOST or HOST:PORT)").arg(hostAndPort);
         return ExitCode::Usage;
     }
+    const auto& [host, port] = *target;
     const QPointer<TNetChannel> channel = Manager().AddNetworkPrinter(host, port);
     Await([&channel] { return !channel || !channel->IsProbing(); });
     if (!channel || !channel->Probed()) {
@@ -139,4 +152,15 @@ void TConsoleStation::Disconnect()
 void TConsoleStation::Abandon()
 {
     Manager().ShutdownChannels();
+}
+
+TCommChannel* TConsoleStation::KeepConnected(const TPrinterTarget& target, TReconnection::TStart start)
+{
+    TReconnection& reconnection = m_station.Reconnection();
+    if (m_channel && Manager().FindChannel(m_channel->Id())) {
+        reconnection.Keep(m_channel->Id(), start);
+    } else if (const auto network = target.Serial ? std::nullopt : NetworkTarget(target.Where)) {
+        m_channel = reconnection.KeepNetworkPrinter(network->first, network->second, start);
+    }
+    return m_channel;
 }

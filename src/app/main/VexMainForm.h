@@ -55,12 +55,17 @@ public:
     // While the image transfer window is hidden, the title says how far the image being sent has
     // got; a percent below 0 gives the title alone again.
     void ShowTransferProgress(const QString& fileName, int percent);
+    // The title says how many printers are connected and how many the station is reconnecting, so
+    // that a glance from across the line tells that one is missing.
+    void ShowLineCounts(const QString& countsText);
 
     const TMainMenuState& MenuState() const { return m_menuState; }
     const QTimer& FlashTimer() const { return m_flashTimer; }
 
 signals:
     void ConnectionsClicked();
+    // "Line overview": every printer the station knows.
+    void LineOverviewClicked();
     void DeleteClicked();
     void ModifyClicked();
     void PrintClicked();
@@ -88,6 +93,7 @@ private:
     void ComPortClick(QAction* entry);
     void LanguageSelectClick(int position);
     void FlashTimerTimeOut();
+    void ShowTitle();
     QList<QAction*> ComPortEntries() const;
     QList<QAction*> LanguageEntries() const;
 
@@ -99,4 +105,7 @@ private:
     qint32 m_checkedLocaleId = 0;
     bool m_shownBefore = false;
     bool m_closing = false;
+    QString m_lineCounts; // empty while the station knows no connected or reconnecting printer
+    QString m_transferFile;
+    int m_transferPercent = -1;
 };

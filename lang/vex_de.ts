@@ -155,6 +155,10 @@
         <source>No Ethernet Connection</source>
         <translation>Keine Ethernet-Verbindung</translation>
     </message>
+    <message>
+        <source>reconnecting since %1</source>
+        <translation>Neuverbindung seit %1</translation>
+    </message>
 </context>
 <context>
     <name>TCustomNumberEdit</name>
@@ -756,6 +760,37 @@ Gelesen: %2</translation>
     </message>
 </context>
 <context>
+    <name>TLineForm</name>
+    <message>
+        <source>Line overview</source>
+        <translation>Linienübersicht</translation>
+    </message>
+    <message>
+        <source>Printers of the line</source>
+        <translation>Drucker der Linie</translation>
+    </message>
+    <message>
+        <source>A double click selects the printer</source>
+        <translation>Ein Doppelklick wählt den Drucker</translation>
+    </message>
+    <message>
+        <source>A double click selects a connected printer.</source>
+        <translation>Ein Doppelklick wählt einen verbundenen Drucker.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 connected, %2 reconnecting</source>
+        <translation>%1 verbunden, %2 in Neuverbindung</translation>
+    </message>
+    <message>
+        <source>Printers: %1; %2</source>
+        <translation>Drucker: %1; %2</translation>
+    </message>
+</context>
+<context>
     <name>TLineModel</name>
     <message>
         <source>Printer</source>
@@ -791,7 +826,48 @@ Gelesen: %2</translation>
     </message>
     <message>
         <source>Newest fault</source>
-        <translation>Neueste Störung</translation>
+        <translation>Letzte Störung</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Reconnecting since %1</source>
+        <translation>Neuverbindung seit %1</translation>
+    </message>
+    <message>
+        <source>%1; %2 answers there</source>
+        <translation>%1; dort antwortet %2</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Not printing</source>
+        <translation>Druckt nicht</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Farbband</translation>
+    </message>
+    <message>
+        <source>No ribbon</source>
+        <translation>Kein Farbband</translation>
+    </message>
+    <message>
+        <source>Ink</source>
+        <translation>Tinte</translation>
+    </message>
+    <message>
+        <source>No ink</source>
+        <translation>Keine Tinte</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>time, fault</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1383,7 +1459,7 @@ Gelesen: %2</translation>
     </message>
     <message>
         <source>Reconnecting</source>
-        <translation>Verbindet erneut</translation>
+        <translation>Neuverbindung</translation>
     </message>
     <message>
         <source>Reconnected</source>
@@ -1530,6 +1606,15 @@ Gelesen: %2</translation>
     <message>
         <source>History</source>
         <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Line overview</source>
+        <translation>Linienübersicht</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>program, printers connected</comment>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>Remote control allowed: the plant&apos;s systems may start and stop printing.</source>

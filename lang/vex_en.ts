@@ -155,6 +155,10 @@
         <source>No Ethernet Connection</source>
         <translation>No Ethernet Connection</translation>
     </message>
+    <message>
+        <source>reconnecting since %1</source>
+        <translation>reconnecting since %1</translation>
+    </message>
 </context>
 <context>
     <name>TCustomNumberEdit</name>
@@ -756,6 +760,37 @@ Read: %2</translation>
     </message>
 </context>
 <context>
+    <name>TLineForm</name>
+    <message>
+        <source>Line overview</source>
+        <translation>Line overview</translation>
+    </message>
+    <message>
+        <source>Printers of the line</source>
+        <translation>Printers of the line</translation>
+    </message>
+    <message>
+        <source>A double click selects the printer</source>
+        <translation>A double click selects the printer</translation>
+    </message>
+    <message>
+        <source>A double click selects a connected printer.</source>
+        <translation>A double click selects a connected printer.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1 connected, %2 reconnecting</source>
+        <translation>%1 connected, %2 reconnecting</translation>
+    </message>
+    <message>
+        <source>Printers: %1; %2</source>
+        <translation>Printers: %1; %2</translation>
+    </message>
+</context>
+<context>
     <name>TLineModel</name>
     <message>
         <source>Printer</source>
@@ -792,6 +827,47 @@ Read: %2</translation>
     <message>
         <source>Newest fault</source>
         <translation>Newest fault</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>Reconnecting since %1</source>
+        <translation>Reconnecting since %1</translation>
+    </message>
+    <message>
+        <source>%1; %2 answers there</source>
+        <translation>%1; %2 answers there</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Disconnected</translation>
+    </message>
+    <message>
+        <source>Not printing</source>
+        <translation>Not printing</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Ribbon</translation>
+    </message>
+    <message>
+        <source>No ribbon</source>
+        <translation>No ribbon</translation>
+    </message>
+    <message>
+        <source>Ink</source>
+        <translation>Ink</translation>
+    </message>
+    <message>
+        <source>No ink</source>
+        <translation>No ink</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>time, fault</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1530,6 +1606,15 @@ Read: %2</translation>
     <message>
         <source>History</source>
         <translation>History</translation>
+    </message>
+    <message>
+        <source>Line overview</source>
+        <translation>Line overview</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>program, printers connected</comment>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>Remote control allowed: the plant&apos;s systems may start and stop printing.</source>

@@ -155,6 +155,10 @@
         <source>No Ethernet Connection</source>
         <translation>Pas de connexion Ethernet</translation>
     </message>
+    <message>
+        <source>reconnecting since %1</source>
+        <translation>reconnexion depuis %1</translation>
+    </message>
 </context>
 <context>
     <name>TCustomNumberEdit</name>
@@ -756,6 +760,37 @@ Lu : %2</translation>
     </message>
 </context>
 <context>
+    <name>TLineForm</name>
+    <message>
+        <source>Line overview</source>
+        <translation>Vue de la ligne</translation>
+    </message>
+    <message>
+        <source>Printers of the line</source>
+        <translation>Imprimantes de la ligne</translation>
+    </message>
+    <message>
+        <source>A double click selects the printer</source>
+        <translation>Un double-clic sélectionne l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>A double click selects a connected printer.</source>
+        <translation>Un double-clic sélectionne une imprimante connectée.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 connected, %2 reconnecting</source>
+        <translation>%1 connectées, %2 en reconnexion</translation>
+    </message>
+    <message>
+        <source>Printers: %1; %2</source>
+        <translation>Imprimantes : %1 ; %2</translation>
+    </message>
+</context>
+<context>
     <name>TLineModel</name>
     <message>
         <source>Printer</source>
@@ -767,7 +802,7 @@ Lu : %2</translation>
     </message>
     <message>
         <source>Reached at</source>
-        <translation>Joignable à</translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Connection</source>
@@ -783,7 +818,7 @@ Lu : %2</translation>
     </message>
     <message>
         <source>Print count</source>
-        <translation>Compteur d&apos;impressions</translation>
+        <translation>Nombre d&apos;impressions</translation>
     </message>
     <message>
         <source>Ink or ribbon</source>
@@ -792,6 +827,47 @@ Lu : %2</translation>
     <message>
         <source>Newest fault</source>
         <translation>Dernier défaut</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connectée</translation>
+    </message>
+    <message>
+        <source>Reconnecting since %1</source>
+        <translation>Reconnexion depuis %1</translation>
+    </message>
+    <message>
+        <source>%1; %2 answers there</source>
+        <translation>%1 ; %2 y répond</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnectée</translation>
+    </message>
+    <message>
+        <source>Not printing</source>
+        <translation>N&apos;imprime pas</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Ruban</translation>
+    </message>
+    <message>
+        <source>No ribbon</source>
+        <translation>Pas de ruban</translation>
+    </message>
+    <message>
+        <source>Ink</source>
+        <translation>Encre</translation>
+    </message>
+    <message>
+        <source>No ink</source>
+        <translation>Pas d&apos;encre</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>time, fault</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1530,6 +1606,15 @@ Lu : %2</translation>
     <message>
         <source>History</source>
         <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Line overview</source>
+        <translation>Vue de la ligne</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>program, printers connected</comment>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>Remote control allowed: the plant&apos;s systems may start and stop printing.</source>

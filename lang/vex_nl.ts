@@ -155,6 +155,10 @@
         <source>No Ethernet Connection</source>
         <translation>Geen Ethernet-verbinding</translation>
     </message>
+    <message>
+        <source>reconnecting since %1</source>
+        <translation>opnieuw verbinden sinds %1</translation>
+    </message>
 </context>
 <context>
     <name>TCustomNumberEdit</name>
@@ -756,6 +760,37 @@ Gelezen: %2</translation>
     </message>
 </context>
 <context>
+    <name>TLineForm</name>
+    <message>
+        <source>Line overview</source>
+        <translation>Lijnoverzicht</translation>
+    </message>
+    <message>
+        <source>Printers of the line</source>
+        <translation>Printers van de lijn</translation>
+    </message>
+    <message>
+        <source>A double click selects the printer</source>
+        <translation>Dubbelklikken selecteert de printer</translation>
+    </message>
+    <message>
+        <source>A double click selects a connected printer.</source>
+        <translation>Dubbelklikken selecteert een verbonden printer.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>%1 connected, %2 reconnecting</source>
+        <translation>%1 verbonden, %2 opnieuw verbinden</translation>
+    </message>
+    <message>
+        <source>Printers: %1; %2</source>
+        <translation>Printers: %1; %2</translation>
+    </message>
+</context>
+<context>
     <name>TLineModel</name>
     <message>
         <source>Printer</source>
@@ -783,7 +818,7 @@ Gelezen: %2</translation>
     </message>
     <message>
         <source>Print count</source>
-        <translation>Afdrukteller</translation>
+        <translation>Aantal prints</translation>
     </message>
     <message>
         <source>Ink or ribbon</source>
@@ -791,7 +826,48 @@ Gelezen: %2</translation>
     </message>
     <message>
         <source>Newest fault</source>
-        <translation>Nieuwste storing</translation>
+        <translation>Laatste storing</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbonden</translation>
+    </message>
+    <message>
+        <source>Reconnecting since %1</source>
+        <translation>Opnieuw verbinden sinds %1</translation>
+    </message>
+    <message>
+        <source>%1; %2 answers there</source>
+        <translation>%1; daar antwoordt %2</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Niet verbonden</translation>
+    </message>
+    <message>
+        <source>Not printing</source>
+        <translation>Print niet</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Lint</translation>
+    </message>
+    <message>
+        <source>No ribbon</source>
+        <translation>Geen lint</translation>
+    </message>
+    <message>
+        <source>Ink</source>
+        <translation>Inkt</translation>
+    </message>
+    <message>
+        <source>No ink</source>
+        <translation>Geen inkt</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>time, fault</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1530,6 +1606,15 @@ Gelezen: %2</translation>
     <message>
         <source>History</source>
         <translation>Geschiedenis</translation>
+    </message>
+    <message>
+        <source>Line overview</source>
+        <translation>Lijnoverzicht</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>program, printers connected</comment>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>Remote control allowed: the plant&apos;s systems may start and stop printing.</source>

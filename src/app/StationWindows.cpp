@@ -4,6 +4,7 @@
 #include "app/history/HistoryForm.h"
 #include "app/images/ImageDialogs.h"
 #include "app/images/ImageDownloadForm.h"
+#include "app/line/LineForm.h"
 #include "app/main/AboutBox.h"
 #include "app/main/VexMainForm.h"
 #include "app/operator/OperatorWindows.h"
@@ -17,6 +18,7 @@
 #include "history/HistoryStore.h"
 #include "preview/LabelPreview.h"
 #include "images/FontUnit.h"
+#include "station/Reconnection.h"
 #include "station/Station.h"
 
 template <typename Window> Window* TStationWindows::Created(std::unique_ptr<Window>& window)
@@ -55,6 +57,8 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
     Created(m_preview);
     m_historyForm = std::make_unique<THistoryForm>(m_mainForm.get());
     Created(m_historyForm);
+    m_lineForm = std::make_unique<TLineForm>(m_mainForm.get());
+    Created(m_lineForm);
     m_remoteOperator = std::make_unique<TRemoteOperatorView>(*m_operator, TRemoteOperatorView::TMode::Operator);
     m_station = std::make_unique<TStation>(
         TStationViews{*m_mainForm, *m_connections, *m_print, *m_imageTransfer, *m_imageDialogs, *m_parameters,
@@ -76,6 +80,7 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
     for (TStationWindow* window : m_windows)
         window->Attach(*m_station);
     ConnectMainMenu();
+    FollowLine();
     StartBroker();
     QObject::connect(m_imageTransfer.get(), &TImageDownloadForm::HiddenProgressChanged, m_mainForm.get(),
                      &TVexMainForm::ShowTransferProgress);
@@ -94,6 +99,7 @@ void TStationWindows::ConnectMainMenu()
 {
     TVexMainForm* main = m_mainForm.get();
     QObject::connect(main, &TVexMainForm::ConnectionsClicked, main, [this] { m_connections->ShowWindow(); });
+    QObject::connect(main, &TVexMainForm::LineOverviewClicked, main, [this] { m_lineForm->ShowWindow(); });
     QObject::connect(main, &TVexMainForm::DeleteClicked, main, [this] { m_imageDialogs->ShowImageDelete(); });
     QObject::connect(main, &TVexMainForm::ModifyClicked, main, [this] { m_imageDialogs->ShowModifyImage(); });
     QObject::connect(main, &TVexMainForm::PrintClicked, main, [this] { m_print->ShowPrintWindow(); });
@@ -129,6 +135,22 @@ void TStationWindows::StartBroker()
         settings.RemoteControl ? QString() : TStationBroker::tr("Remote control is off in the settings (REMOTE_CONTROL)."));
 }
 
+// A printer lost without the operator asking is connected again (AUTO_RECONNECT), and the main
+// window's title counts the printers connected and reconnecting.
+void TStationWindows::FollowLine()
+{
+    TReconnection& reconnection = m_station->Reconnection();
+    reconnection.SetTimes(TReconnectionTimes::FromSettings());
+    reconnection.SetKeepsConnectedPrinters(TReconnection::AutomaticFromSettings());
+    QObject::connect(&m_station->Line(), &TLineModel::CountsChanged, m_mainForm.get(), [this] { ShowLineCounts(); });
+}
+
+void TStationWindows::ShowLineCounts()
+{
+    const TLineModel::TCounts counts = m_station->Line().Counts();
+    m_mainForm->ShowLineCounts(counts.Connected + counts.Reconnecting > 0 ? TLineForm::CountsText(counts) : QString());
+}
+
 void TStationWindows::Start()
 {
     if (m_broker)
@@ -159,6 +181,7 @@ void TStationWindows::ReloadWindowTexts()
 {
     for (TStationWindow* window : m_windows)
         window->ReloadWindowTexts();
+    ShowLineCounts();
 }
 
 // The "Connections" window is hidden meanwhile and keeps its lists; they are rebuilt at the next

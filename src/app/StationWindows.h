@@ -11,6 +11,7 @@ class TConnectionsForm;
 class TFontMap;
 class THistoryForm;
 class THistoryStore;
+class TLineForm;
 class TImageDialogs;
 class TImageDownloadForm;
 class TLabelPreviewForm;
@@ -52,6 +53,7 @@ public:
     // The station on the broker; null without MQTT_BROKER or with settings that cannot be used.
     TStationBroker* Broker() { return m_broker.get(); }
     THistoryForm& HistoryForm() { return *m_historyForm; }
+    TLineForm& LineForm() { return *m_lineForm; }
     const TLanguagePack& LanguagePack() const { return m_languagePack; }
 
 private:
@@ -60,6 +62,8 @@ private:
     void ConnectMainMenu();
     // With MQTT_BROKER set, the station publishes on the broker; its trouble goes to the message window.
     void StartBroker();
+    void FollowLine();
+    void ShowLineCounts();
 
     TLanguagePack m_languagePack;
     QList<TStationWindow*> m_windows; // in the order of creation
@@ -76,6 +80,7 @@ private:
     std::unique_ptr<TConnectionsForm> m_connections;
     std::unique_ptr<TLabelPreviewForm> m_preview;
     std::unique_ptr<THistoryForm> m_historyForm;
+    std::unique_ptr<TLineForm> m_lineForm;
     std::unique_ptr<TStation> m_station;
     std::unique_ptr<THistoryStore> m_history;
     std::unique_ptr<TStationBroker> m_broker;

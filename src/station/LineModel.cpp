@@ -7,11 +7,6 @@
 #include "station/Reconnection.h"
 
 namespace {
-QString Tr(const char* text, const char* disambiguation = nullptr)
-{
-    return QCoreApplication::translate("TLineModel", text, disambiguation);
-}
-
 constexpr const char* ColumnTitles[TLineModel::ColumnCount] = {
     QT_TRANSLATE_NOOP("TLineModel", "Printer"),     QT_TRANSLATE_NOOP("TLineModel", "Model"),
     QT_TRANSLATE_NOOP("TLineModel", "Reached at"),  QT_TRANSLATE_NOOP("TLineModel", "Connection"),
@@ -118,23 +113,23 @@ QVariant TLineModel::headerData(int section, Qt::Orientation orientation, int ro
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return {};
-    return Tr(ColumnTitles[section]);
+    return QCoreApplication::translate("TLineModel", ColumnTitles[section]);
 }
 
 QString TLineModel::ConnectionText(const TPrinterLineState& state)
 {
     switch (state.Connection) {
     case TPrinterLineState::TConnection::Connected:
-        return Tr("Connected");
+        return tr("Connected");
     case TPrinterLineState::TConnection::Reconnecting: {
-        const QString since = Tr("Reconnecting since %1").arg(TimeText(state.ReconnectingSince));
+        const QString since = tr("Reconnecting since %1").arg(TimeText(state.ReconnectingSince));
         return state.OtherPrinter.isEmpty() ? since
-                                            : Tr("%1; %2 answers there").arg(since, state.OtherPrinter);
+                                            : tr("%1; %2 answers there").arg(since, state.OtherPrinter);
     }
     case TPrinterLineState::TConnection::Disconnected:
         break;
     }
-    return Tr("Disconnected");
+    return tr("Disconnected");
 }
 
 // The lamps are live only while the printer is connected.
@@ -142,7 +137,7 @@ QString TLineModel::PrintingText(const TPrinterLineState& state)
 {
     if (state.Connection != TPrinterLineState::TConnection::Connected)
         return {};
-    return state.Printing ? Tr("Printing") : Tr("Not printing");
+    return state.Printing ? tr("Printing") : tr("Not printing");
 }
 
 QString TLineModel::ImagesText(const TPrinterLineState& state)
@@ -157,15 +152,15 @@ QString TLineModel::InkText(const TPrinterLineState& state)
     if (state.Connection != TPrinterLineState::TConnection::Connected)
         return {};
     if (state.UsesRibbon())
-        return state.InkLamp() ? Tr("Ribbon") : Tr("No ribbon");
-    return state.InkLamp() ? Tr("Ink") : Tr("No ink");
+        return state.InkLamp() ? tr("Ribbon") : tr("No ribbon");
+    return state.InkLamp() ? tr("Ink") : tr("No ink");
 }
 
 QString TLineModel::FaultText(const TPrinterLineState& state)
 {
     if (state.Fault.isEmpty())
         return {};
-    return Tr("%1 %2", "time, fault").arg(TimeText(state.FaultTime), state.Fault);
+    return tr("%1 %2", "time, fault").arg(TimeText(state.FaultTime), state.Fault);
 }
 
 QString TLineModel::Text(const TPrinterLineState& state, int column) const

@@ -118,3 +118,15 @@ void TConsoleStation::Abandon()
 {
     Manager().ShutdownChannels();
 }
+
+TCommChannel* TConsoleStation::KeepConnected(const TPrinterTarget& target, TReconnection::TStart start)
+{
+    TReconnection& reconnection = m_station.Reconnection();
+    quint16 port = 0;
+    if (m_channel && Manager().FindChannel(m_channel->Id())) {
+        reconnection.Keep(m_channel->Id(), start);
+    } else if (QString host; !target.Serial && TPrinterTarget::SplitNetwork(target.Where, host, port)) {
+        m_channel = reconnection.KeepNetworkPrinter(host, port, start);
+    }
+    return m_channel;
+}

@@ -3,6 +3,7 @@
 #include "ConsoleViews.h"
 #include "PrinterTarget.h"
 #include "comm/CommChannel.h"
+#include "station/Reconnection.h"
 #include "station/Station.h"
 
 #include <QPointer>
@@ -48,6 +49,9 @@ public:
     void Disconnect();
     // Closes the link at once: for a printer that has stopped answering.
     void Abandon();
+    // The station keeps the printer connected from now on (vexctl monitor --reconnect), also when
+    // connecting it failed: its link, made again if the failed attempt released it.
+    TCommChannel* KeepConnected(const TPrinterTarget& target, TReconnection::TStart start);
 
     // The printer's link once it is being connected; it stays the command's printer when the printer
     // goes (its link is then no longer connected).

@@ -8,6 +8,7 @@
 #include "broker/StationBroker.h"
 #include "history/HistoryStore.h"
 #include "images/FontUnit.h"
+#include "station/Reconnection.h"
 #include "station/Station.h"
 
 #include <QCoreApplication>
@@ -45,6 +46,7 @@ TDaemon::TDaemon(const TDaemonSettings& settings, QObject* parent) : QObject(par
         TStationViews{m_views, m_views, m_views, m_views, m_views, m_views, *m_operator}, *m_fonts,
         settings.Discover ? TDiscoveryAddress::FromSettings() : TDiscoveryAddress::NothingToFind());
     m_station->Events().SetSource({QLatin1String(TEventSource::Vexd), {}});
+    m_station->Reconnection().SetTimes(TReconnectionTimes::FromSettings());
 
     m_history = std::make_unique<THistoryStore>(settings.HistoryPath, TEventSource{QLatin1String(TEventSource::Vexd), {}},
                                                 THistoryStore::DaysFromSettings());

@@ -42,6 +42,7 @@ TVexMainForm::~TVexMainForm() = default;
 void TVexMainForm::ConnectMenu()
 {
     connect(m_ui->actionConnections, &QAction::triggered, this, &TVexMainForm::ConnectionsClicked);
+    connect(m_ui->actionLineOverview, &QAction::triggered, this, &TVexMainForm::LineOverviewClicked);
     connect(m_ui->actionDisconnectAll, &QAction::triggered, this, [this] {
         if (m_station)
             m_station->Manager().DisconnectAll();
@@ -75,6 +76,7 @@ void TVexMainForm::ReloadWindowTexts()
 {
     m_ui->retranslateUi(this);
     ShowDesignState();
+    ShowTitle();
 }
 
 // What the window shows before any printer: the texts of the form, no printer, no language checked.
@@ -321,8 +323,25 @@ void TVexMainForm::CentreOnScreen()
 
 void TVexMainForm::ShowTransferProgress(const QString& fileName, int percent)
 {
-    const QString title = tr("Telvos Vex");
-    setWindowTitle(percent < 0 ? title : tr("%1% %2 - %3").arg(QString::number(percent), fileName, title));
+    m_transferFile = fileName;
+    m_transferPercent = percent;
+    ShowTitle();
+}
+
+void TVexMainForm::ShowLineCounts(const QString& countsText)
+{
+    m_lineCounts = countsText;
+    ShowTitle();
+}
+
+void TVexMainForm::ShowTitle()
+{
+    QString title = tr("Telvos Vex");
+    if (!m_lineCounts.isEmpty())
+        title = tr("%1 - %2", "program, printers connected").arg(title, m_lineCounts);
+    setWindowTitle(m_transferPercent < 0
+                       ? title
+                       : tr("%1% %2 - %3").arg(QString::number(m_transferPercent), m_transferFile, title));
 }
 
 void TVexMainForm::showEvent(QShowEvent* event)

@@ -55,6 +55,9 @@ public:
     // While the image transfer window is hidden, the title says how far the image being sent has
     // got; a percent below 0 gives the title alone again.
     void ShowTransferProgress(const QString& fileName, int percent);
+    // The title says how many printers are connected and how many the station is reconnecting, so
+    // that a glance from across the line tells that one is missing.
+    void ShowLineCounts(const QString& countsText);
 
     // "Settings", "Allow remote control" can be ticked only where the settings allow remote control
     // (a broker, REMOTE_CONTROL=1); otherwise it stays unticked and disabled, with the reason as its tip.
@@ -66,6 +69,8 @@ public:
 
 signals:
     void ConnectionsClicked();
+    // "Line overview": every printer the station knows.
+    void LineOverviewClicked();
     void DeleteClicked();
     void ModifyClicked();
     void PrintClicked();
@@ -96,6 +101,7 @@ private:
     void LanguageSelectClick(int position);
     void FlashTimerTimeOut();
     void ShowRemoteControl(bool allowed);
+    void ShowTitle();
     QList<QAction*> ComPortEntries() const;
     QList<QAction*> LanguageEntries() const;
 
@@ -107,4 +113,7 @@ private:
     qint32 m_checkedLocaleId = 0;
     bool m_shownBefore = false;
     bool m_closing = false;
+    QString m_lineCounts; // empty while the station knows no connected or reconnecting printer
+    QString m_transferFile;
+    int m_transferPercent = -1;
 };

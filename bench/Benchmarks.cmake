@@ -5,8 +5,10 @@ set(VEX_BENCHMARKS
     bench_netchannel
     bench_preview
     bench_serial
+    bench_broker
 )
 set(VEX_BENCHMARK_LIBS_bench_netchannel vexprintersim)
+set(VEX_BENCHMARK_LIBS_bench_broker vexprintersim)
 set(VEX_BENCHMARK_LIBS_bench_preview ZXing::ZXing)
 if(VEX_BUILD_APP)
     list(APPEND VEX_BENCHMARKS bench_startup bench_fleet bench_history)

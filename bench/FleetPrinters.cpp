@@ -41,6 +41,11 @@ public:
     void Command(const QByteArray& line)
     {
         const QList<QByteArray> words = line.trimmed().split(' ');
+        if (words.value(0) == "status") {
+            if (TSimPrinter* printer = m_printers.value(words.value(1).toInt()))
+                printer->SetStatusWord(quint16(words.value(2).toUInt()));
+            return;
+        }
         if (words.value(0) != "changes")
             return;
         const int perSecond = words.value(1).toInt();

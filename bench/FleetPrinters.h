@@ -9,5 +9,7 @@
 //   changes N   from now on every printer changes its state N times a second (0 stops), their
 //               first changes spread over one period; "changes 0" answers "sent K", the state
 //               reports the printers sent since the changes started.
+//   status I W  printer I (from 0) takes the status word W and reports it, as a state change at a
+//               moment the benchmark knows
 // The end of the input ends the program.
 int RunFleetPrinters(int argc, char* argv[], int count, quint16 discoveryPort);

@@ -274,6 +274,41 @@
     </message>
 </context>
 <context>
+    <name>TBrokerSettings</name>
+    <message>
+        <source>%1 must be a whole number from %2 to %3.</source>
+        <translation>%1 muss eine ganze Zahl von %2 bis %3 sein.</translation>
+    </message>
+    <message>
+        <source>MQTT_BROKER is not a broker&apos;s address such as mqtt://HOST:PORT or mqtts://HOST:PORT.</source>
+        <translation>MQTT_BROKER ist keine Broker-Adresse wie mqtt://HOST:PORT oder mqtts://HOST:PORT.</translation>
+    </message>
+    <message>
+        <source>%1 names a file that cannot be read: %2</source>
+        <translation>%1 nennt eine Datei, die nicht gelesen werden kann: %2</translation>
+    </message>
+    <message>
+        <source>MQTT_CERT_FILE and MQTT_KEY_FILE go together: set both or neither.</source>
+        <translation>MQTT_CERT_FILE und MQTT_KEY_FILE gehören zusammen: beide setzen oder keines.</translation>
+    </message>
+    <message>
+        <source>TLS files are set, but MQTT_BROKER is not an mqtts:// address: the password would go unencrypted.</source>
+        <translation>TLS-Dateien sind gesetzt, aber MQTT_BROKER ist keine mqtts://-Adresse: das Passwort ginge unverschlüsselt.</translation>
+    </message>
+    <message>
+        <source>MQTT_PASSWORD is set without MQTT_USERNAME.</source>
+        <translation>MQTT_PASSWORD ist ohne MQTT_USERNAME gesetzt.</translation>
+    </message>
+    <message>
+        <source>STATION_NAME is longer than %1 letters.</source>
+        <translation>STATION_NAME ist länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>REMOTE_TRANSFER_DIRECTORY is not a folder: %1</source>
+        <translation>REMOTE_TRANSFER_DIRECTORY ist kein Ordner: %1</translation>
+    </message>
+</context>
+<context>
     <name>TCoder</name>
     <message>
         <source>%1 Bytes.</source>
@@ -365,6 +400,10 @@
     <message>
         <source>No Ethernet Connection</source>
         <translation>Keine Ethernet-Verbindung</translation>
+    </message>
+    <message>
+        <source>reconnecting since %1</source>
+        <translation>Neuverbindung seit %1</translation>
     </message>
 </context>
 <context>
@@ -1122,6 +1161,117 @@ Gelesen: %2</translation>
     </message>
 </context>
 <context>
+    <name>TLineForm</name>
+    <message>
+        <source>Line overview</source>
+        <translation>Linienübersicht</translation>
+    </message>
+    <message>
+        <source>Printers of the line</source>
+        <translation>Drucker der Linie</translation>
+    </message>
+    <message>
+        <source>A double click selects the printer</source>
+        <translation>Ein Doppelklick wählt den Drucker</translation>
+    </message>
+    <message>
+        <source>A double click selects a connected printer.</source>
+        <translation>Ein Doppelklick wählt einen verbundenen Drucker.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 connected, %2 reconnecting</source>
+        <translation>%1 verbunden, %2 in Neuverbindung</translation>
+    </message>
+    <message>
+        <source>Printers: %1; %2</source>
+        <translation>Drucker: %1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>TLineModel</name>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Reached at</source>
+        <translation>Erreichbar unter</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Druckt</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Print count</source>
+        <translation>Druckzähler</translation>
+    </message>
+    <message>
+        <source>Ink or ribbon</source>
+        <translation>Tinte oder Farbband</translation>
+    </message>
+    <message>
+        <source>Newest fault</source>
+        <translation>Letzte Störung</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Reconnecting since %1</source>
+        <translation>Neuverbindung seit %1</translation>
+    </message>
+    <message>
+        <source>%1; %2 answers there</source>
+        <translation>%1; dort antwortet %2</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Not printing</source>
+        <translation>Druckt nicht</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Farbband</translation>
+    </message>
+    <message>
+        <source>No ribbon</source>
+        <translation>Kein Farbband</translation>
+    </message>
+    <message>
+        <source>Ink</source>
+        <translation>Tinte</translation>
+    </message>
+    <message>
+        <source>No ink</source>
+        <translation>Keine Tinte</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>time, fault</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>TMessageBox</name>
     <message>
         <source>OK</source>
@@ -1588,6 +1738,45 @@ Gelesen: %2</translation>
     </message>
 </context>
 <context>
+    <name>TStationBroker</name>
+    <message>
+        <source>No broker is set (MQTT_BROKER).</source>
+        <translation>Kein Broker eingestellt (MQTT_BROKER).</translation>
+    </message>
+    <message>
+        <source>The station does not publish on the broker: %1</source>
+        <translation>Die Station veröffentlicht nicht beim Broker: %1</translation>
+    </message>
+    <message>
+        <source>Remote control is off in the settings (REMOTE_CONTROL).</source>
+        <translation>Fernsteuerung ist in den Einstellungen aus (REMOTE_CONTROL).</translation>
+    </message>
+    <message>
+        <source>The broker %1 cannot be reached (%2).</source>
+        <translation>Der Broker %1 ist nicht erreichbar (%2).</translation>
+    </message>
+    <message>
+        <source>The broker %1 refuses the station&apos;s user name or password.</source>
+        <translation>Der Broker %1 weist Benutzernamen oder Passwort der Station zurück.</translation>
+    </message>
+    <message>
+        <source>The broker %1 does not let the station in (not authorised): check MQTT_USERNAME and MQTT_PASSWORD.</source>
+        <translation>Der Broker %1 lässt die Station nicht zu (nicht berechtigt): MQTT_USERNAME und MQTT_PASSWORD prüfen.</translation>
+    </message>
+    <message>
+        <source>The secure connection to the broker %1 failed (%2): check MQTT_CA_FILE, MQTT_CERT_FILE and MQTT_KEY_FILE, and the broker&apos;s certificate.</source>
+        <translation>Die gesicherte Verbindung zum Broker %1 ist fehlgeschlagen (%2): MQTT_CA_FILE, MQTT_CERT_FILE und MQTT_KEY_FILE sowie das Zertifikat des Brokers prüfen.</translation>
+    </message>
+    <message>
+        <source>The broker %1 refuses the connection (%2).</source>
+        <translation>Der Broker %1 weist die Verbindung zurück (%2).</translation>
+    </message>
+    <message>
+        <source>The station goes on working and tries again.</source>
+        <translation>Die Station arbeitet weiter und versucht es erneut.</translation>
+    </message>
+</context>
+<context>
     <name>TStationEvent</name>
     <message>
         <source>Connected</source>
@@ -1688,6 +1877,18 @@ Gelesen: %2</translation>
     <message>
         <source>Changeover ended</source>
         <translation>Produktumstellung beendet</translation>
+    </message>
+    <message>
+        <source>Reconnecting</source>
+        <translation>Neuverbindung</translation>
+    </message>
+    <message>
+        <source>Reconnected</source>
+        <translation>Wieder verbunden</translation>
+    </message>
+    <message>
+        <source>Remote command</source>
+        <translation>Fernbefehl</translation>
     </message>
 </context>
 <context>
@@ -1830,6 +2031,27 @@ Gelesen: %2</translation>
     <message>
         <source>Changeover</source>
         <translation>Produktumstellung</translation>
+    </message>
+    <message>
+        <source>Line overview</source>
+        <translation>Linienübersicht</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>program, printers connected</comment>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>Remote control allowed: the plant&apos;s systems may start and stop printing.</source>
+        <translation>Fernsteuerung erlaubt: die Systeme des Werks dürfen den Druck starten und stoppen.</translation>
+    </message>
+    <message>
+        <source>Remote control allowed</source>
+        <translation>Fernsteuerung erlaubt</translation>
+    </message>
+    <message>
+        <source>Allow remote control</source>
+        <translation>Fernsteuerung erlauben</translation>
     </message>
 </context>
 </TS>

@@ -274,6 +274,41 @@
     </message>
 </context>
 <context>
+    <name>TBrokerSettings</name>
+    <message>
+        <source>%1 must be a whole number from %2 to %3.</source>
+        <translation>%1 must be a whole number from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>MQTT_BROKER is not a broker&apos;s address such as mqtt://HOST:PORT or mqtts://HOST:PORT.</source>
+        <translation>MQTT_BROKER is not a broker&apos;s address such as mqtt://HOST:PORT or mqtts://HOST:PORT.</translation>
+    </message>
+    <message>
+        <source>%1 names a file that cannot be read: %2</source>
+        <translation>%1 names a file that cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>MQTT_CERT_FILE and MQTT_KEY_FILE go together: set both or neither.</source>
+        <translation>MQTT_CERT_FILE and MQTT_KEY_FILE go together: set both or neither.</translation>
+    </message>
+    <message>
+        <source>TLS files are set, but MQTT_BROKER is not an mqtts:// address: the password would go unencrypted.</source>
+        <translation>TLS files are set, but MQTT_BROKER is not an mqtts:// address: the password would go unencrypted.</translation>
+    </message>
+    <message>
+        <source>MQTT_PASSWORD is set without MQTT_USERNAME.</source>
+        <translation>MQTT_PASSWORD is set without MQTT_USERNAME.</translation>
+    </message>
+    <message>
+        <source>STATION_NAME is longer than %1 letters.</source>
+        <translation>STATION_NAME is longer than %1 letters.</translation>
+    </message>
+    <message>
+        <source>REMOTE_TRANSFER_DIRECTORY is not a folder: %1</source>
+        <translation>REMOTE_TRANSFER_DIRECTORY is not a folder: %1</translation>
+    </message>
+</context>
+<context>
     <name>TCoder</name>
     <message>
         <source>%1 Bytes.</source>
@@ -365,6 +400,10 @@
     <message>
         <source>No Ethernet Connection</source>
         <translation>No Ethernet Connection</translation>
+    </message>
+    <message>
+        <source>reconnecting since %1</source>
+        <translation>reconnecting since %1</translation>
     </message>
 </context>
 <context>
@@ -1122,6 +1161,117 @@ Read: %2</translation>
     </message>
 </context>
 <context>
+    <name>TLineForm</name>
+    <message>
+        <source>Line overview</source>
+        <translation>Line overview</translation>
+    </message>
+    <message>
+        <source>Printers of the line</source>
+        <translation>Printers of the line</translation>
+    </message>
+    <message>
+        <source>A double click selects the printer</source>
+        <translation>A double click selects the printer</translation>
+    </message>
+    <message>
+        <source>A double click selects a connected printer.</source>
+        <translation>A double click selects a connected printer.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1 connected, %2 reconnecting</source>
+        <translation>%1 connected, %2 reconnecting</translation>
+    </message>
+    <message>
+        <source>Printers: %1; %2</source>
+        <translation>Printers: %1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>TLineModel</name>
+    <message>
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Reached at</source>
+        <translation>Reached at</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Print count</source>
+        <translation>Print count</translation>
+    </message>
+    <message>
+        <source>Ink or ribbon</source>
+        <translation>Ink or ribbon</translation>
+    </message>
+    <message>
+        <source>Newest fault</source>
+        <translation>Newest fault</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>Reconnecting since %1</source>
+        <translation>Reconnecting since %1</translation>
+    </message>
+    <message>
+        <source>%1; %2 answers there</source>
+        <translation>%1; %2 answers there</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Disconnected</translation>
+    </message>
+    <message>
+        <source>Not printing</source>
+        <translation>Not printing</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Ribbon</translation>
+    </message>
+    <message>
+        <source>No ribbon</source>
+        <translation>No ribbon</translation>
+    </message>
+    <message>
+        <source>Ink</source>
+        <translation>Ink</translation>
+    </message>
+    <message>
+        <source>No ink</source>
+        <translation>No ink</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>time, fault</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>TMessageBox</name>
     <message>
         <source>OK</source>
@@ -1588,6 +1738,45 @@ Read: %2</translation>
     </message>
 </context>
 <context>
+    <name>TStationBroker</name>
+    <message>
+        <source>No broker is set (MQTT_BROKER).</source>
+        <translation>No broker is set (MQTT_BROKER).</translation>
+    </message>
+    <message>
+        <source>The station does not publish on the broker: %1</source>
+        <translation>The station does not publish on the broker: %1</translation>
+    </message>
+    <message>
+        <source>Remote control is off in the settings (REMOTE_CONTROL).</source>
+        <translation>Remote control is off in the settings (REMOTE_CONTROL).</translation>
+    </message>
+    <message>
+        <source>The broker %1 cannot be reached (%2).</source>
+        <translation>The broker %1 cannot be reached (%2).</translation>
+    </message>
+    <message>
+        <source>The broker %1 refuses the station&apos;s user name or password.</source>
+        <translation>The broker %1 refuses the station&apos;s user name or password.</translation>
+    </message>
+    <message>
+        <source>The broker %1 does not let the station in (not authorised): check MQTT_USERNAME and MQTT_PASSWORD.</source>
+        <translation>The broker %1 does not let the station in (not authorised): check MQTT_USERNAME and MQTT_PASSWORD.</translation>
+    </message>
+    <message>
+        <source>The secure connection to the broker %1 failed (%2): check MQTT_CA_FILE, MQTT_CERT_FILE and MQTT_KEY_FILE, and the broker&apos;s certificate.</source>
+        <translation>The secure connection to the broker %1 failed (%2): check MQTT_CA_FILE, MQTT_CERT_FILE and MQTT_KEY_FILE, and the broker&apos;s certificate.</translation>
+    </message>
+    <message>
+        <source>The broker %1 refuses the connection (%2).</source>
+        <translation>The broker %1 refuses the connection (%2).</translation>
+    </message>
+    <message>
+        <source>The station goes on working and tries again.</source>
+        <translation>The station goes on working and tries again.</translation>
+    </message>
+</context>
+<context>
     <name>TStationEvent</name>
     <message>
         <source>Connected</source>
@@ -1688,6 +1877,18 @@ Read: %2</translation>
     <message>
         <source>Changeover ended</source>
         <translation>Changeover ended</translation>
+    </message>
+    <message>
+        <source>Reconnecting</source>
+        <translation>Reconnecting</translation>
+    </message>
+    <message>
+        <source>Reconnected</source>
+        <translation>Reconnected</translation>
+    </message>
+    <message>
+        <source>Remote command</source>
+        <translation>Remote command</translation>
     </message>
 </context>
 <context>
@@ -1830,6 +2031,27 @@ Read: %2</translation>
     <message>
         <source>Changeover</source>
         <translation>Changeover</translation>
+    </message>
+    <message>
+        <source>Line overview</source>
+        <translation>Line overview</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>program, printers connected</comment>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>Remote control allowed: the plant&apos;s systems may start and stop printing.</source>
+        <translation>Remote control allowed: the plant&apos;s systems may start and stop printing.</translation>
+    </message>
+    <message>
+        <source>Remote control allowed</source>
+        <translation>Remote control allowed</translation>
+    </message>
+    <message>
+        <source>Allow remote control</source>
+        <translation>Allow remote control</translation>
     </message>
 </context>
 </TS>

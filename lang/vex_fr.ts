@@ -274,6 +274,41 @@
     </message>
 </context>
 <context>
+    <name>TBrokerSettings</name>
+    <message>
+        <source>%1 must be a whole number from %2 to %3.</source>
+        <translation>%1 doit être un nombre entier de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>MQTT_BROKER is not a broker&apos;s address such as mqtt://HOST:PORT or mqtts://HOST:PORT.</source>
+        <translation>MQTT_BROKER n&apos;est pas une adresse de broker telle que mqtt://HOST:PORT ou mqtts://HOST:PORT.</translation>
+    </message>
+    <message>
+        <source>%1 names a file that cannot be read: %2</source>
+        <translation>%1 désigne un fichier illisible : %2</translation>
+    </message>
+    <message>
+        <source>MQTT_CERT_FILE and MQTT_KEY_FILE go together: set both or neither.</source>
+        <translation>MQTT_CERT_FILE et MQTT_KEY_FILE vont ensemble : définissez les deux ou aucun.</translation>
+    </message>
+    <message>
+        <source>TLS files are set, but MQTT_BROKER is not an mqtts:// address: the password would go unencrypted.</source>
+        <translation>Des fichiers TLS sont définis, mais MQTT_BROKER n&apos;est pas une adresse mqtts:// : le mot de passe passerait en clair.</translation>
+    </message>
+    <message>
+        <source>MQTT_PASSWORD is set without MQTT_USERNAME.</source>
+        <translation>MQTT_PASSWORD est défini sans MQTT_USERNAME.</translation>
+    </message>
+    <message>
+        <source>STATION_NAME is longer than %1 letters.</source>
+        <translation>STATION_NAME dépasse %1 caractères.</translation>
+    </message>
+    <message>
+        <source>REMOTE_TRANSFER_DIRECTORY is not a folder: %1</source>
+        <translation>REMOTE_TRANSFER_DIRECTORY n&apos;est pas un dossier : %1</translation>
+    </message>
+</context>
+<context>
     <name>TCoder</name>
     <message>
         <source>%1 Bytes.</source>
@@ -365,6 +400,10 @@
     <message>
         <source>No Ethernet Connection</source>
         <translation>Pas de connexion Ethernet</translation>
+    </message>
+    <message>
+        <source>reconnecting since %1</source>
+        <translation>reconnexion depuis %1</translation>
     </message>
 </context>
 <context>
@@ -1122,6 +1161,117 @@ Lu : %2</translation>
     </message>
 </context>
 <context>
+    <name>TLineForm</name>
+    <message>
+        <source>Line overview</source>
+        <translation>Vue de la ligne</translation>
+    </message>
+    <message>
+        <source>Printers of the line</source>
+        <translation>Imprimantes de la ligne</translation>
+    </message>
+    <message>
+        <source>A double click selects the printer</source>
+        <translation>Un double-clic sélectionne l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>A double click selects a connected printer.</source>
+        <translation>Un double-clic sélectionne une imprimante connectée.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 connected, %2 reconnecting</source>
+        <translation>%1 connectées, %2 en reconnexion</translation>
+    </message>
+    <message>
+        <source>Printers: %1; %2</source>
+        <translation>Imprimantes : %1 ; %2</translation>
+    </message>
+</context>
+<context>
+    <name>TLineModel</name>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimante</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Reached at</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Impression</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Print count</source>
+        <translation>Nombre d&apos;impressions</translation>
+    </message>
+    <message>
+        <source>Ink or ribbon</source>
+        <translation>Encre ou ruban</translation>
+    </message>
+    <message>
+        <source>Newest fault</source>
+        <translation>Dernier défaut</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connectée</translation>
+    </message>
+    <message>
+        <source>Reconnecting since %1</source>
+        <translation>Reconnexion depuis %1</translation>
+    </message>
+    <message>
+        <source>%1; %2 answers there</source>
+        <translation>%1 ; %2 y répond</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnectée</translation>
+    </message>
+    <message>
+        <source>Not printing</source>
+        <translation>N&apos;imprime pas</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Ruban</translation>
+    </message>
+    <message>
+        <source>No ribbon</source>
+        <translation>Pas de ruban</translation>
+    </message>
+    <message>
+        <source>Ink</source>
+        <translation>Encre</translation>
+    </message>
+    <message>
+        <source>No ink</source>
+        <translation>Pas d&apos;encre</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>time, fault</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>TMessageBox</name>
     <message>
         <source>OK</source>
@@ -1588,6 +1738,45 @@ Lu : %2</translation>
     </message>
 </context>
 <context>
+    <name>TStationBroker</name>
+    <message>
+        <source>No broker is set (MQTT_BROKER).</source>
+        <translation>Aucun broker n&apos;est défini (MQTT_BROKER).</translation>
+    </message>
+    <message>
+        <source>The station does not publish on the broker: %1</source>
+        <translation>La station ne publie pas sur le broker : %1</translation>
+    </message>
+    <message>
+        <source>Remote control is off in the settings (REMOTE_CONTROL).</source>
+        <translation>La commande à distance est désactivée dans les réglages (REMOTE_CONTROL).</translation>
+    </message>
+    <message>
+        <source>The broker %1 cannot be reached (%2).</source>
+        <translation>Le broker %1 est injoignable (%2).</translation>
+    </message>
+    <message>
+        <source>The broker %1 refuses the station&apos;s user name or password.</source>
+        <translation>Le broker %1 refuse le nom d&apos;utilisateur ou le mot de passe de la station.</translation>
+    </message>
+    <message>
+        <source>The broker %1 does not let the station in (not authorised): check MQTT_USERNAME and MQTT_PASSWORD.</source>
+        <translation>Le broker %1 n&apos;admet pas la station (non autorisée) : vérifiez MQTT_USERNAME et MQTT_PASSWORD.</translation>
+    </message>
+    <message>
+        <source>The secure connection to the broker %1 failed (%2): check MQTT_CA_FILE, MQTT_CERT_FILE and MQTT_KEY_FILE, and the broker&apos;s certificate.</source>
+        <translation>La connexion sécurisée au broker %1 a échoué (%2) : vérifiez MQTT_CA_FILE, MQTT_CERT_FILE et MQTT_KEY_FILE, ainsi que le certificat du broker.</translation>
+    </message>
+    <message>
+        <source>The broker %1 refuses the connection (%2).</source>
+        <translation>Le broker %1 refuse la connexion (%2).</translation>
+    </message>
+    <message>
+        <source>The station goes on working and tries again.</source>
+        <translation>La station continue de fonctionner et réessaie.</translation>
+    </message>
+</context>
+<context>
     <name>TStationEvent</name>
     <message>
         <source>Connected</source>
@@ -1688,6 +1877,18 @@ Lu : %2</translation>
     <message>
         <source>Changeover ended</source>
         <translation>Changement de production terminé</translation>
+    </message>
+    <message>
+        <source>Reconnecting</source>
+        <translation>Reconnexion</translation>
+    </message>
+    <message>
+        <source>Reconnected</source>
+        <translation>Reconnectée</translation>
+    </message>
+    <message>
+        <source>Remote command</source>
+        <translation>Commande à distance</translation>
     </message>
 </context>
 <context>
@@ -1830,6 +2031,27 @@ Lu : %2</translation>
     <message>
         <source>Changeover</source>
         <translation>Changement de production</translation>
+    </message>
+    <message>
+        <source>Line overview</source>
+        <translation>Vue de la ligne</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>program, printers connected</comment>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>Remote control allowed: the plant&apos;s systems may start and stop printing.</source>
+        <translation>Commande à distance autorisée : les systèmes de l&apos;usine peuvent lancer et arrêter l&apos;impression.</translation>
+    </message>
+    <message>
+        <source>Remote control allowed</source>
+        <translation>Commande à distance autorisée</translation>
+    </message>
+    <message>
+        <source>Allow remote control</source>
+        <translation>Autoriser la commande à distance</translation>
     </message>
 </context>
 </TS>

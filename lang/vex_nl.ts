@@ -274,6 +274,41 @@
     </message>
 </context>
 <context>
+    <name>TBrokerSettings</name>
+    <message>
+        <source>%1 must be a whole number from %2 to %3.</source>
+        <translation>%1 moet een geheel getal van %2 tot %3 zijn.</translation>
+    </message>
+    <message>
+        <source>MQTT_BROKER is not a broker&apos;s address such as mqtt://HOST:PORT or mqtts://HOST:PORT.</source>
+        <translation>MQTT_BROKER is geen brokeradres zoals mqtt://HOST:PORT of mqtts://HOST:PORT.</translation>
+    </message>
+    <message>
+        <source>%1 names a file that cannot be read: %2</source>
+        <translation>%1 noemt een bestand dat niet gelezen kan worden: %2</translation>
+    </message>
+    <message>
+        <source>MQTT_CERT_FILE and MQTT_KEY_FILE go together: set both or neither.</source>
+        <translation>MQTT_CERT_FILE en MQTT_KEY_FILE horen bij elkaar: stel beide in of geen van beide.</translation>
+    </message>
+    <message>
+        <source>TLS files are set, but MQTT_BROKER is not an mqtts:// address: the password would go unencrypted.</source>
+        <translation>Er zijn TLS-bestanden ingesteld, maar MQTT_BROKER is geen mqtts://-adres: het wachtwoord zou onversleuteld gaan.</translation>
+    </message>
+    <message>
+        <source>MQTT_PASSWORD is set without MQTT_USERNAME.</source>
+        <translation>MQTT_PASSWORD is ingesteld zonder MQTT_USERNAME.</translation>
+    </message>
+    <message>
+        <source>STATION_NAME is longer than %1 letters.</source>
+        <translation>STATION_NAME is langer dan %1 tekens.</translation>
+    </message>
+    <message>
+        <source>REMOTE_TRANSFER_DIRECTORY is not a folder: %1</source>
+        <translation>REMOTE_TRANSFER_DIRECTORY is geen map: %1</translation>
+    </message>
+</context>
+<context>
     <name>TCoder</name>
     <message>
         <source>%1 Bytes.</source>
@@ -365,6 +400,10 @@
     <message>
         <source>No Ethernet Connection</source>
         <translation>Geen Ethernet-verbinding</translation>
+    </message>
+    <message>
+        <source>reconnecting since %1</source>
+        <translation>opnieuw verbinden sinds %1</translation>
     </message>
 </context>
 <context>
@@ -1122,6 +1161,117 @@ Gelezen: %2</translation>
     </message>
 </context>
 <context>
+    <name>TLineForm</name>
+    <message>
+        <source>Line overview</source>
+        <translation>Lijnoverzicht</translation>
+    </message>
+    <message>
+        <source>Printers of the line</source>
+        <translation>Printers van de lijn</translation>
+    </message>
+    <message>
+        <source>A double click selects the printer</source>
+        <translation>Dubbelklikken selecteert de printer</translation>
+    </message>
+    <message>
+        <source>A double click selects a connected printer.</source>
+        <translation>Dubbelklikken selecteert een verbonden printer.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>%1 connected, %2 reconnecting</source>
+        <translation>%1 verbonden, %2 opnieuw verbinden</translation>
+    </message>
+    <message>
+        <source>Printers: %1; %2</source>
+        <translation>Printers: %1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>TLineModel</name>
+    <message>
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Reached at</source>
+        <translation>Bereikbaar op</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Verbinding</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Printen</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Afbeelding</translation>
+    </message>
+    <message>
+        <source>Print count</source>
+        <translation>Aantal prints</translation>
+    </message>
+    <message>
+        <source>Ink or ribbon</source>
+        <translation>Inkt of lint</translation>
+    </message>
+    <message>
+        <source>Newest fault</source>
+        <translation>Laatste storing</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbonden</translation>
+    </message>
+    <message>
+        <source>Reconnecting since %1</source>
+        <translation>Opnieuw verbinden sinds %1</translation>
+    </message>
+    <message>
+        <source>%1; %2 answers there</source>
+        <translation>%1; daar antwoordt %2</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Niet verbonden</translation>
+    </message>
+    <message>
+        <source>Not printing</source>
+        <translation>Print niet</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Lint</translation>
+    </message>
+    <message>
+        <source>No ribbon</source>
+        <translation>Geen lint</translation>
+    </message>
+    <message>
+        <source>Ink</source>
+        <translation>Inkt</translation>
+    </message>
+    <message>
+        <source>No ink</source>
+        <translation>Geen inkt</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>time, fault</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>TMessageBox</name>
     <message>
         <source>OK</source>
@@ -1588,6 +1738,45 @@ Gelezen: %2</translation>
     </message>
 </context>
 <context>
+    <name>TStationBroker</name>
+    <message>
+        <source>No broker is set (MQTT_BROKER).</source>
+        <translation>Er is geen broker ingesteld (MQTT_BROKER).</translation>
+    </message>
+    <message>
+        <source>The station does not publish on the broker: %1</source>
+        <translation>Het station publiceert niet op de broker: %1</translation>
+    </message>
+    <message>
+        <source>Remote control is off in the settings (REMOTE_CONTROL).</source>
+        <translation>Afstandsbediening staat uit in de instellingen (REMOTE_CONTROL).</translation>
+    </message>
+    <message>
+        <source>The broker %1 cannot be reached (%2).</source>
+        <translation>De broker %1 is niet bereikbaar (%2).</translation>
+    </message>
+    <message>
+        <source>The broker %1 refuses the station&apos;s user name or password.</source>
+        <translation>De broker %1 weigert de gebruikersnaam of het wachtwoord van het station.</translation>
+    </message>
+    <message>
+        <source>The broker %1 does not let the station in (not authorised): check MQTT_USERNAME and MQTT_PASSWORD.</source>
+        <translation>De broker %1 laat het station niet toe (niet gemachtigd): controleer MQTT_USERNAME en MQTT_PASSWORD.</translation>
+    </message>
+    <message>
+        <source>The secure connection to the broker %1 failed (%2): check MQTT_CA_FILE, MQTT_CERT_FILE and MQTT_KEY_FILE, and the broker&apos;s certificate.</source>
+        <translation>De beveiligde verbinding met de broker %1 is mislukt (%2): controleer MQTT_CA_FILE, MQTT_CERT_FILE en MQTT_KEY_FILE, en het certificaat van de broker.</translation>
+    </message>
+    <message>
+        <source>The broker %1 refuses the connection (%2).</source>
+        <translation>De broker %1 weigert de verbinding (%2).</translation>
+    </message>
+    <message>
+        <source>The station goes on working and tries again.</source>
+        <translation>Het station werkt door en probeert het opnieuw.</translation>
+    </message>
+</context>
+<context>
     <name>TStationEvent</name>
     <message>
         <source>Connected</source>
@@ -1688,6 +1877,18 @@ Gelezen: %2</translation>
     <message>
         <source>Changeover ended</source>
         <translation>Productwissel beëindigd</translation>
+    </message>
+    <message>
+        <source>Reconnecting</source>
+        <translation>Opnieuw verbinden</translation>
+    </message>
+    <message>
+        <source>Reconnected</source>
+        <translation>Opnieuw verbonden</translation>
+    </message>
+    <message>
+        <source>Remote command</source>
+        <translation>Opdracht op afstand</translation>
     </message>
 </context>
 <context>
@@ -1830,6 +2031,27 @@ Gelezen: %2</translation>
     <message>
         <source>Changeover</source>
         <translation>Productwissel</translation>
+    </message>
+    <message>
+        <source>Line overview</source>
+        <translation>Lijnoverzicht</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>program, printers connected</comment>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>Remote control allowed: the plant&apos;s systems may start and stop printing.</source>
+        <translation>Afstandsbediening toegestaan: de systemen van de fabriek mogen het afdrukken starten en stoppen.</translation>
+    </message>
+    <message>
+        <source>Remote control allowed</source>
+        <translation>Afstandsbediening toegestaan</translation>
+    </message>
+    <message>
+        <source>Allow remote control</source>
+        <translation>Afstandsbediening toestaan</translation>
     </message>
 </context>
 </TS>

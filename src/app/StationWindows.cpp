@@ -5,16 +5,21 @@
 #include "app/images/ChangeoverForm.h"
 #include "app/images/ImageDialogs.h"
 #include "app/images/ImageDownloadForm.h"
+#include "app/line/LineForm.h"
 #include "app/main/AboutBox.h"
 #include "app/main/VexMainForm.h"
 #include "app/operator/OperatorWindows.h"
 #include "app/parameters/ParametersWindows.h"
 #include "app/preview/LabelPreviewForm.h"
 #include "app/print/PrintForm.h"
+#include "broker/BrokerSettings.h"
+#include "broker/RemoteOperatorView.h"
+#include "broker/StationBroker.h"
 #include "comm/CommChannel.h"
 #include "history/HistoryStore.h"
 #include "preview/LabelPreview.h"
 #include "images/FontUnit.h"
+#include "station/Reconnection.h"
 #include "station/Station.h"
 
 template <typename Window> Window* TStationWindows::Created(std::unique_ptr<Window>& window)
@@ -55,9 +60,12 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
     Created(m_historyForm);
     m_changeover = std::make_unique<TChangeoverForm>(*m_fonts, m_mainForm.get());
     Created(m_changeover);
+    m_lineForm = std::make_unique<TLineForm>(m_mainForm.get());
+    Created(m_lineForm);
+    m_remoteOperator = std::make_unique<TRemoteOperatorView>(*m_operator, TRemoteOperatorView::TMode::Operator);
     m_station = std::make_unique<TStation>(
         TStationViews{*m_mainForm, *m_connections, *m_print, *m_imageTransfer, *m_imageDialogs, *m_parameters,
-                      *m_operator},
+                      *m_remoteOperator},
         *m_fonts);
     m_station->Batch().SetBarcodeCheck(&LabelPreview::FirstUnreadableBarcode);
     // The body of the last image built, in the working folder of the moment.
@@ -75,6 +83,8 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
     for (TStationWindow* window : m_windows)
         window->Attach(*m_station);
     ConnectMainMenu();
+    FollowLine();
+    StartBroker();
     QObject::connect(m_imageTransfer.get(), &TImageDownloadForm::HiddenProgressChanged, m_mainForm.get(),
                      &TVexMainForm::ShowTransferProgress);
 }
@@ -84,6 +94,7 @@ TStationWindows::TStationWindows(const QString& programFile) : m_languagePack(pr
 TStationWindows::~TStationWindows()
 {
     m_changeover.reset(); // it follows the station's reports
+    m_broker.reset();
     m_station.reset();
     m_history.reset();
 }
@@ -92,6 +103,7 @@ void TStationWindows::ConnectMainMenu()
 {
     TVexMainForm* main = m_mainForm.get();
     QObject::connect(main, &TVexMainForm::ConnectionsClicked, main, [this] { m_connections->ShowWindow(); });
+    QObject::connect(main, &TVexMainForm::LineOverviewClicked, main, [this] { m_lineForm->ShowWindow(); });
     QObject::connect(main, &TVexMainForm::DeleteClicked, main, [this] { m_imageDialogs->ShowImageDelete(); });
     QObject::connect(main, &TVexMainForm::ModifyClicked, main, [this] { m_imageDialogs->ShowModifyImage(); });
     QObject::connect(main, &TVexMainForm::PrintClicked, main, [this] { m_print->ShowPrintWindow(); });
@@ -103,8 +115,51 @@ void TStationWindows::ConnectMainMenu()
                      [this](qint32 localeId) { LanguageSelectClick(localeId); });
 }
 
+void TStationWindows::StartBroker()
+{
+    const TBrokerSettings settings = TBrokerSettings::FromSettings();
+    if (!settings.IsSet()) {
+        m_mainForm->SetRemoteControlAvailable(false, TStationBroker::tr("No broker is set (MQTT_BROKER)."));
+        return;
+    }
+    if (!settings.IsUsable()) {
+        m_mainForm->SetRemoteControlAvailable(false, settings.Problems.join(QLatin1Char(' ')));
+        m_operator->ShowMessage(TStationBroker::tr("The station does not publish on the broker: %1")
+                                    .arg(settings.Problems.join(QLatin1Char(' '))));
+        return;
+    }
+    m_broker = std::make_unique<TStationBroker>(settings, QStringLiteral("vex"), *m_station, *m_history,
+                                                m_remoteOperator.get(),
+                                                TStationBroker::TPermission::SettingsAndOperator);
+    QObject::connect(m_broker.get(), &TStationBroker::Problem, m_broker.get(),
+                     [this](const QString& text) { m_operator->ShowMessage(text); });
+    QObject::connect(m_mainForm.get(), &TVexMainForm::RemoteControlToggled, m_broker.get(),
+                     &TStationBroker::SetOperatorAllows);
+    m_mainForm->SetRemoteControlAvailable(
+        settings.RemoteControl,
+        settings.RemoteControl ? QString() : TStationBroker::tr("Remote control is off in the settings (REMOTE_CONTROL)."));
+}
+
+// A printer lost without the operator asking is connected again (AUTO_RECONNECT), and the main
+// window's title counts the printers connected and reconnecting.
+void TStationWindows::FollowLine()
+{
+    TReconnection& reconnection = m_station->Reconnection();
+    reconnection.SetTimes(TReconnectionTimes::FromSettings());
+    reconnection.SetKeepsConnectedPrinters(TReconnection::AutomaticFromSettings());
+    QObject::connect(&m_station->Line(), &TLineModel::CountsChanged, m_mainForm.get(), [this] { ShowLineCounts(); });
+}
+
+void TStationWindows::ShowLineCounts()
+{
+    const TLineModel::TCounts counts = m_station->Line().Counts();
+    m_mainForm->ShowLineCounts(counts.Connected + counts.Reconnecting > 0 ? TLineForm::CountsText(counts) : QString());
+}
+
 void TStationWindows::Start()
 {
+    if (m_broker)
+        m_broker->Start();
     SetLanguage();
     m_mainForm->SetValidComPorts();
     m_mainForm->show();
@@ -131,6 +186,7 @@ void TStationWindows::ReloadWindowTexts()
 {
     for (TStationWindow* window : m_windows)
         window->ReloadWindowTexts();
+    ShowLineCounts();
 }
 
 // The "Connections" window is hidden meanwhile and keeps its lists; they are rebuilt at the next

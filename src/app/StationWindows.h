@@ -12,13 +12,16 @@ class TConnectionsForm;
 class TFontMap;
 class THistoryForm;
 class THistoryStore;
+class TLineForm;
 class TImageDialogs;
 class TImageDownloadForm;
 class TLabelPreviewForm;
 class TOperatorWindows;
 class TParametersWindows;
 class TPrintForm;
+class TRemoteOperatorView;
 class TStation;
+class TStationBroker;
 class TStationWindow;
 class TVexMainForm;
 
@@ -48,14 +51,21 @@ public:
     TParametersWindows& ParametersWindows() { return *m_parameters; }
     TStation& Station() { return *m_station; }
     THistoryStore& History() { return *m_history; }
+    // The station on the broker; null without MQTT_BROKER or with settings that cannot be used.
+    TStationBroker* Broker() { return m_broker.get(); }
     THistoryForm& HistoryForm() { return *m_historyForm; }
     TChangeoverForm& ChangeoverForm() { return *m_changeover; }
+    TLineForm& LineForm() { return *m_lineForm; }
     const TLanguagePack& LanguagePack() const { return m_languagePack; }
 
 private:
     void SetLanguage();
     template <typename Window> Window* Created(std::unique_ptr<Window>& window);
     void ConnectMainMenu();
+    // With MQTT_BROKER set, the station publishes on the broker; its trouble goes to the message window.
+    void StartBroker();
+    void FollowLine();
+    void ShowLineCounts();
 
     TLanguagePack m_languagePack;
     QList<TStationWindow*> m_windows; // in the order of creation
@@ -66,11 +76,15 @@ private:
     std::unique_ptr<TImageDialogs> m_imageDialogs;
     std::unique_ptr<TParametersWindows> m_parameters;
     std::unique_ptr<TOperatorWindows> m_operator;
+    // Between the station and the operator windows: a remote answer may close a request window.
+    std::unique_ptr<TRemoteOperatorView> m_remoteOperator;
     std::unique_ptr<TFontMap> m_fonts;
     std::unique_ptr<TConnectionsForm> m_connections;
     std::unique_ptr<TLabelPreviewForm> m_preview;
     std::unique_ptr<THistoryForm> m_historyForm;
     std::unique_ptr<TChangeoverForm> m_changeover;
+    std::unique_ptr<TLineForm> m_lineForm;
     std::unique_ptr<TStation> m_station;
     std::unique_ptr<THistoryStore> m_history;
+    std::unique_ptr<TStationBroker> m_broker;
 };

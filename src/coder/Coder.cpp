@@ -93,6 +93,7 @@ void TCoder::HandleMessage(TXLMessage& message)
     default:
         break;
     }
+    m_events.MessageHandled(*this);
 }
 
 // Taken only on a link that asked for the connection: a host that answers the probe of discovery
@@ -103,10 +104,19 @@ void TCoder::HandleConnectAck(TXLMessage& message)
         qCWarning(lcCoder) << Channel.Name() << "ignores a connect acknowledgement nobody asked for";
         return;
     }
-    Model = quint8(message.Sub & 0xFF);
-    StatusWord = message.ReadU16();
-    ReadCurrentImages(message);
-    PrinterName = message.ReadString();
+    const auto model = quint8(message.Sub & 0xFF);
+    const quint16 statusWord = message.ReadU16();
+    const QString imageA = message.ReadString();
+    const QString imageB = message.ReadString();
+    const QString name = message.ReadString();
+    if (!m_events.TakesConnection(*this, model, name)) {
+        qCWarning(lcCoder) << Channel.Name() << "does not take the connection of another printer:" << name;
+        return;
+    }
+    Model = model;
+    StatusWord = statusWord;
+    SetCurrentImages(imageA, imageB);
+    PrinterName = name;
     Connected = true;
     if (Selected)
         m_events.UpdateForm(*this);
@@ -119,8 +129,14 @@ void TCoder::HandleConnectAck(TXLMessage& message)
 // printer (a probe, a printer connected in the background) are kept but not shown.
 void TCoder::ReadCurrentImages(TXLMessage& message)
 {
-    CurrentImageA = message.ReadString();
-    CurrentImageB = message.ReadString();
+    const QString imageA = message.ReadString();
+    SetCurrentImages(imageA, message.ReadString());
+}
+
+void TCoder::SetCurrentImages(const QString& imageA, const QString& imageB)
+{
+    CurrentImageA = imageA;
+    CurrentImageB = imageB;
     if (!Selected)
         return;
     m_events.CurrentImagesChanged(*this);

@@ -74,6 +74,7 @@ private:
     void HandleStatus(TXLMessage& message);
     void HandleOperatorRequest(TXLMessage& message);
     void ReadCurrentImages(TXLMessage& message);
+    void SetCurrentImages(const QString& imageA, const QString& imageB);
     void ReportFault(TPrinterFault fault, const QString& text);
     void Queue(TXLMessageKind kind);
 

@@ -56,7 +56,19 @@ public:
     // Any printer, which is given; faults, clock reports and operator requests only from a
     // connected one.
     virtual void StatusChanged(const TCoder& coder) = 0;
+    // Asked before a connect acknowledgement is taken: a printer that is not the one the station
+    // expects at the link (another printer now answers at a lost printer's address) is not taken,
+    // and the coder keeps what it knew.
+    virtual bool TakesConnection(const TCoder& coder, quint8 model, const QString& printerName)
+    {
+        static_cast<void>(coder);
+        static_cast<void>(model);
+        static_cast<void>(printerName);
+        return true;
+    }
     virtual void ConnectAcknowledged(TCoder& coder) = 0;
+    // Any message from the printer has been handled: what the station shows of it may have changed.
+    virtual void MessageHandled(const TCoder& coder) { static_cast<void>(coder); }
     virtual void FaultReported(const TCoder& coder, TPrinterFault fault, const QString& text) = 0;
     virtual void ClockReported(const TCoder& coder, quint16 year, quint8 month, quint8 day, quint8 hour,
                                quint8 minute) = 0;

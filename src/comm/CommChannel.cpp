@@ -60,7 +60,9 @@ void TCommChannel::Connect()
 {
     m_disconnectWhenIdle = false;
     m_peer->SetBusy(false);
-    m_peer->SetSelected(true);
+    if (m_selectsOnConnect)
+        m_peer->SetSelected(true);
+    m_selectsOnConnect = true;
     m_connectRequested = true;
     QueueMessage(std::make_unique<TXLMessage>(XLSend::ConnectRequest));
 }
@@ -78,8 +80,15 @@ void TCommChannel::Close()
     m_joiner.Reset();
     m_disconnectWhenIdle = false;
     m_connectRequested = false;
+    m_selectsOnConnect = true;
     m_unanswered = !m_answeredBefore;
     ++m_linkSerial;
+}
+
+void TCommChannel::Reconnect()
+{
+    m_selectsOnConnect = false;
+    Connect();
 }
 
 void TCommChannel::RequestStatus()

@@ -41,6 +41,9 @@ public:
     virtual void SetOnline(bool online) { m_online = online; }
     virtual void Connect();
     virtual void Close();
+    // Connects a printer the station has lost again: as Connect, but the printer does not become the
+    // one the station shows while it answers; the station decides that once it knows the printer.
+    void Reconnect();
     virtual void RequestStatus();
     // Where the printer is reached, for the operator.
     virtual TLinkAddress Address() const { return {TLinkAddress::Kind::Serial, m_name, 0}; }
@@ -93,6 +96,9 @@ signals:
     void PrinterEndedConnection();
     // The medium went offline (a COM port given up by the operator).
     void WentOffline();
+    // A connection could not be opened: the printer's address refused it or did not answer, or its
+    // COM port could not be opened.
+    void ConnectFailed();
     // The last of the channel's calls on the stack has returned: it may be released now.
     void CallsReturned();
 
@@ -143,6 +149,7 @@ private:
     bool m_unanswered = true;
     bool m_answeredBefore = false; // the printer has acknowledged a packet on some link
     bool m_connectRequested = false;
+    bool m_selectsOnConnect = true; // false while a lost printer is connected again
     int m_callDepth = 0;
     // Counts the messages started and the links closed, so that code returning from a call out can
     // tell whether the message it worked on, or the link, is still the same.

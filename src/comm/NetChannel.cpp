@@ -70,10 +70,12 @@ void TNetChannel::Connect()
         return;
     m_client->SetHost(m_host);
     m_client->SetPort(Port());
-    m_client->ConnectInBackground([this] {
-        ResetReceiveState();
-        TCommChannel::Connect();
-    });
+    m_client->ConnectInBackground(
+        [this] {
+            ResetReceiveState();
+            TCommChannel::Connect();
+        },
+        [this] { emit ConnectFailed(); });
 }
 
 void TNetChannel::Close()

@@ -16,6 +16,12 @@ TSerialChannel::TSerialChannel(const QString& name, int comNumber, const TLinkPe
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     m_port.setReadBufferSize(TSerialTriggers::MaxHeldBytes);
     connect(&m_port, &QSerialPort::readyRead, this, [this] { m_triggers.Feed(m_port.readAll()); });
+    // The device went away (a USB adapter unplugged, the other end of a pseudo-terminal closed): the
+    // link is lost. Handled from the event loop, outside the port's own notification.
+    connect(&m_port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
+        if (error == QSerialPort::ResourceError)
+            QMetaObject::invokeMethod(this, &TSerialChannel::OnDeviceLost, Qt::QueuedConnection);
+    });
     m_triggers.SetTimeoutHandler([this] { ArmStartTrigger(); });
 }
 
@@ -33,6 +39,16 @@ void TSerialChannel::OpenPort()
         ResetReceiveState();
     else
         qCWarning(lcCommSerial) << Name() << "cannot open" << m_device << m_port.errorString();
+}
+
+void TSerialChannel::OnDeviceLost()
+{
+    if (!m_port.isOpen())
+        return;
+    qCWarning(lcCommSerial) << Name() << "lost its device" << m_device << m_port.errorString();
+    m_triggers.Disarm();
+    m_port.close(); // nothing can be written to a device that is gone
+    ConnectionLost();
 }
 
 void TSerialChannel::ClosePort()
@@ -67,6 +83,8 @@ void TSerialChannel::SetOnline(bool online)
 void TSerialChannel::Connect()
 {
     OpenPort();
+    if (!m_port.isOpen())
+        emit ConnectFailed();
     SetConnected(true);
     ArmStartTrigger();
     TCommChannel::Connect();

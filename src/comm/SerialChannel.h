@@ -37,6 +37,7 @@ public:
 private:
     void OpenPort();
     void ClosePort();
+    void OnDeviceLost();
     void ArmStartTrigger();
     void OnStart(const QByteArray& bytes);
     void OnHeader(const QByteArray& bytes);

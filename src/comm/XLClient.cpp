@@ -17,6 +17,7 @@ TXLClient::TXLClient(TNetChannel& channel)
     connect(&m_socket, &QTcpSocket::readyRead, this, &TXLClient::OnReadyRead);
     connect(&m_socket, &QTcpSocket::connected, this, [this] {
         m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        m_onFailed = nullptr;
         if (auto onConnected = std::exchange(m_onConnected, nullptr))
             onConnected();
     });
@@ -29,7 +30,11 @@ TXLClient::TXLClient(TNetChannel& channel)
     });
     connect(&m_socket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
         qCDebug(lcCommTcp) << m_host << m_port << "socket error" << error;
+        // Told once, and only while the connection was being opened.
+        const bool opening = m_onConnected != nullptr;
         m_onConnected = nullptr;
+        if (auto onFailed = std::exchange(m_onFailed, nullptr); opening && onFailed)
+            onFailed();
     });
 }
 
@@ -51,11 +56,12 @@ bool TXLClient::IsConnecting() const
            m_socket.state() == QAbstractSocket::ConnectingState;
 }
 
-void TXLClient::ConnectInBackground(std::function<void()> onConnected)
+void TXLClient::ConnectInBackground(std::function<void()> onConnected, std::function<void()> onFailed)
 {
     ++m_connectionSerial;
     m_assembler.Reset();
     m_onConnected = std::move(onConnected);
+    m_onFailed = std::move(onFailed);
     m_socket.connectToHost(m_host, m_port);
 }
 
@@ -63,6 +69,7 @@ void TXLClient::Disconnect()
 {
     ++m_connectionSerial;
     m_onConnected = nullptr;
+    m_onFailed = nullptr;
     const QScopedValueRollback closing(m_closing, true);
     m_socket.flush(); // what is written goes to the system before the socket closes
     m_socket.abort();

@@ -29,9 +29,9 @@ public:
     const QString& Host() const { return m_host; }
     quint16 Port() const { return m_port; }
 
-    // Starts opening the connection without waiting; onConnected runs once it is open. A failed
-    // attempt is swallowed.
-    void ConnectInBackground(std::function<void()> onConnected);
+    // Starts opening the connection without waiting; onConnected runs once it is open, onFailed (if
+    // given) when it cannot be opened. A failed attempt is otherwise swallowed.
+    void ConnectInBackground(std::function<void()> onConnected, std::function<void()> onFailed = {});
     void Disconnect();
     bool IsOpen() const { return m_socket.state() == QAbstractSocket::ConnectedState; }
     bool IsConnecting() const;
@@ -59,4 +59,5 @@ private:
     quint64 m_connectionSerial = 0;
     quint64 m_chunkSerial = 0;
     std::function<void()> m_onConnected;
+    std::function<void()> m_onFailed;
 };

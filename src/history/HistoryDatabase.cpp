@@ -31,6 +31,10 @@ const char* const CreateVersion1[] = {
     "CREATE TABLE chain (id INTEGER PRIMARY KEY CHECK (id = 1), anchor_seq INTEGER NOT NULL,"
     " anchor_hash TEXT NOT NULL)",
 };
+// Version 2: where readers that publish the rows elsewhere (the broker) have got to, by name.
+const char* const CreateVersion2[] = {
+    "CREATE TABLE cursors (name TEXT PRIMARY KEY, seq INTEGER NOT NULL)",
+};
 } // namespace
 
 HistoryDatabase::TFailure HistoryDatabase::FailureOf(const QSqlError& error)
@@ -152,6 +156,10 @@ std::optional<HistoryDatabase::TFailure> Migrate(const QSqlDatabase& database, i
                                               .arg(QLatin1String(GenesisHash))))
             return failure;
     }
+    if (version < 2)
+        for (const char* statement : CreateVersion2)
+            if (auto failure = Exec(database, QLatin1String(statement)))
+                return failure;
     return Exec(database, QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion));
 }
 } // namespace

@@ -11,12 +11,13 @@ class QSqlQuery;
 
 // The history's SQLite file: one table of events numbered by their sequence number, each row its
 // canonical content (the event as JSON with its number) and the SHA-256 of the previous row's hash
-// and that content; the anchor the chain starts from (the hash of the last pruned row); the schema
-// version in the file's user_version. Time, kind and printer are columns computed from the content,
+// and that content; the anchor the chain starts from (the hash of the last pruned row); the cursors of
+// the readers that publish the rows elsewhere (the last row each has handed on); the schema version
+// in the file's user_version. Time, kind and printer are columns computed from the content,
 // indexed for the filters, so they cannot disagree with what the hash covers.
 namespace HistoryDatabase {
 
-inline constexpr int SchemaVersion = 1;
+inline constexpr int SchemaVersion = 2;
 // The anchor of a history that has never been pruned.
 inline constexpr char GenesisHash[] = "0000000000000000000000000000000000000000000000000000000000000000";
 

@@ -173,6 +173,26 @@ qint64 THistoryReader::Count(const THistoryFilter& filter) const
     return query.exec() && query.next() ? query.value(0).toLongLong() : 0;
 }
 
+qint64 THistoryReader::LastSeq() const
+{
+    if (!m_hasTable)
+        return 0;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    return query.exec(QStringLiteral("SELECT coalesce(max(seq), 0) FROM events")) && query.next()
+               ? query.value(0).toLongLong()
+               : 0;
+}
+
+qint64 THistoryReader::Cursor(const QString& name) const
+{
+    if (!m_hasTable)
+        return 0;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.prepare(QStringLiteral("SELECT seq FROM cursors WHERE name = ?"));
+    query.addBindValue(name);
+    return query.exec() && query.next() ? query.value(0).toLongLong() : 0;
+}
+
 QStringList THistoryReader::Printers(int limit) const
 {
     if (!m_hasTable)

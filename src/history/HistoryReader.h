@@ -77,6 +77,10 @@ public:
     // The sequence numbers the filter's time range lies between, from the time index: once for a
     // filter, so that its pages are read quickly.
     void BoundTimeRange(THistoryFilter& filter) const;
+    // The newest row's number; 0 for an empty history.
+    qint64 LastSeq() const;
+    // Where the reader of that name last said it had got to (THistoryStore::SetCursor); 0 for none.
+    qint64 Cursor(const QString& name) const;
     // How many rows the filter passes.
     qint64 Count(const THistoryFilter& filter = {}) const;
     // The printers named in the history, sorted, at most limit of them.

@@ -107,15 +107,28 @@ void THistoryStore::Append(const TStationEvent& event)
         m_flush.start();
 }
 
+void THistoryStore::SetCursor(const QString& name, qint64 seq)
+{
+    m_pendingCursors.insert(name, seq);
+    if (!m_flush.isActive())
+        m_flush.start();
+}
+
 void THistoryStore::Flush()
 {
     m_flush.stop();
-    if (m_pending.isEmpty())
+    if (m_pending.isEmpty() && m_pendingCursors.isEmpty())
         return;
     Open();
-    Post([writer = m_writer, events = std::exchange(m_pending, {}), now = StationClock::Now()] {
-        writer->Write(events, now);
-    });
+    if (!m_pending.isEmpty())
+        Post([writer = m_writer, events = std::exchange(m_pending, {}), now = StationClock::Now()] {
+            writer->Write(events, now);
+        });
+    if (!m_pendingCursors.isEmpty())
+        Post([writer = m_writer, cursors = std::exchange(m_pendingCursors, {})] {
+            for (auto cursor = cursors.begin(); cursor != cursors.end(); ++cursor)
+                writer->SetCursor(cursor.key(), cursor.value());
+        });
 }
 
 bool THistoryStore::WaitForWriter(int timeoutMs)

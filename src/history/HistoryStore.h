@@ -2,6 +2,7 @@
 
 #include "station/StationEvent.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QThread>
@@ -54,6 +55,9 @@ public:
     bool WaitForWriter(int timeoutMs);
     // How long after a failure the file is tried again.
     void SetRetryInterval(int ms) { m_retry.setInterval(ms); }
+    // Where a reader that hands the rows on elsewhere (the broker, by a name of its own) has got to:
+    // the last row it has handed on. Written with the next events, at most once a flush.
+    void SetCursor(const QString& name, qint64 seq);
 
 signals:
     // Rows firstSeq to lastSeq were committed by this store.
@@ -73,6 +77,7 @@ private:
     QThread m_thread;
     THistoryWriter* m_writer; // lives in m_thread
     QList<TStationEvent> m_pending;
+    QHash<QString, qint64> m_pendingCursors;
     QTimer m_flush;
     QTimer m_retry;
     QTimer m_prune;

@@ -161,6 +161,19 @@ std::optional<TFailure> THistoryWriter::Append(const QList<TStationEvent>& event
     });
 }
 
+void THistoryWriter::SetCursor(const QString& name, qint64 seq)
+{
+    std::optional<TFailure> failure;
+    if (m_gap || !EnsureOpen(failure))
+        return;
+    QSqlQuery upsert(QSqlDatabase::database(m_connection, false));
+    upsert.prepare(QStringLiteral("INSERT INTO cursors (name, seq) VALUES (?, ?)"
+                                  " ON CONFLICT (name) DO UPDATE SET seq = excluded.seq"));
+    upsert.addBindValue(name);
+    upsert.addBindValue(seq);
+    Exec(upsert);
+}
+
 void THistoryWriter::Fail(const TFailure& failure, const QDateTime& now)
 {
     if (!m_gap) {

@@ -33,6 +33,9 @@ public:
     // Drops the rows before the first row at or after cutoff, oldest first, keeping the chain's
     // anchor; tells it in a row of its own.
     void Prune(const QDateTime& cutoff, const QDateTime& now);
+    // Where a reader that hands the rows on has got to. A file that cannot be written keeps the old
+    // cursor: the reader then hands some rows on twice, which its receivers are told to expect.
+    void SetCursor(const QString& name, qint64 seq);
     void Close();
 
 signals:

@@ -29,6 +29,27 @@ inline constexpr char HistoryFile[] = "HISTORY_FILE";
 inline constexpr char HistoryDays[] = "HISTORY_DAYS";
 // The folder of the job files, one per product.
 inline constexpr char JobsDirectory[] = "JOBS_DIRECTORY";
+// 0: a printer lost without the operator asking stays lost; any other value, or none, connects it
+// again by itself. The longest pause between two attempts, in milliseconds.
+inline constexpr char AutoReconnect[] = "AUTO_RECONNECT";
+inline constexpr char ReconnectMaxPauseMs[] = "RECONNECT_MAX_PAUSE_MS";
+
+// The plant's MQTT broker: where it is ("mqtt://HOST:PORT", "mqtts://HOST:PORT"; empty: none), the
+// station's user name and password there, the TLS files, the station's name in its topics, whether
+// remote commands are taken and the folder a remote transfer may take files from.
+inline constexpr char MqttBroker[] = "MQTT_BROKER";
+inline constexpr char MqttUsername[] = "MQTT_USERNAME";
+inline constexpr char MqttPassword[] = "MQTT_PASSWORD";
+inline constexpr char MqttCaFile[] = "MQTT_CA_FILE";
+inline constexpr char MqttCertFile[] = "MQTT_CERT_FILE";
+inline constexpr char MqttKeyFile[] = "MQTT_KEY_FILE";
+inline constexpr char MqttRetryMs[] = "MQTT_RETRY_MS";
+inline constexpr char StationName[] = "STATION_NAME";
+inline constexpr char RemoteControl[] = "REMOTE_CONTROL";
+inline constexpr char RemoteTransferDirectory[] = "REMOTE_TRANSFER_DIRECTORY";
+inline constexpr char RemoteAnswerSeconds[] = "REMOTE_ANSWER_SECONDS";
+// The printers vexd keeps connected.
+inline constexpr char VexdPrinters[] = "VEXD_PRINTERS";
 
 std::unique_ptr<QSettings> Open();
 

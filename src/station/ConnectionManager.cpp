@@ -4,6 +4,7 @@
 #include "comm/LinkShutdown.h"
 #include "comm/NetChannel.h"
 #include "comm/SerialChannel.h"
+#include "station/Reconnection.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -11,8 +12,12 @@
 TConnectionManager::TConnectionManager(const TStationViews& views, TCoderEvents& coderEvents,
                                        const TDiscoveryAddress& discovery, QObject* parent)
     : QObject(parent), m_views(views), m_coderEvents(coderEvents), m_serialList(*this),
-      m_networkList(new TNetworkList(*this, discovery))
+      m_networkList(new TNetworkList(*this, discovery)), m_reconnection(new TReconnection(*this))
 {
+    connect(m_reconnection, &TReconnection::StateChanged, this, [this](quint64 id) {
+        if (const TCommChannel* channel = FindChannel(id))
+            UpdateChannelIcon(*channel);
+    });
     m_refreshTimer.setSingleShot(true);
     connect(&m_refreshTimer, &QTimer::timeout, this, &TConnectionManager::BuildChannelLists);
 }
@@ -114,10 +119,14 @@ bool TConnectionManager::HasEntry(quint64 id) const
                        [id](const TConnectionEntry& entry) { return entry.Id == id; });
 }
 
+// A printer being reconnected shows so, also while an attempt has its link open.
 TConnectionEntry TConnectionManager::EntryFor(const TCommChannel& channel) const
 {
     const TCoder& coder = TCoder::Of(channel);
-    return {channel.Id(), coder.DisplayName(), channel.IsConnected() ? coder.StatusIcon() : 4};
+    if (const auto progress = m_reconnection->Progress(channel.Id()))
+        return {channel.Id(), coder.DisplayName(), TConnectionEntry::ReconnectingIcon, progress->Since};
+    return {channel.Id(), coder.DisplayName(),
+            channel.IsConnected() ? coder.StatusIcon() : TConnectionEntry::NotConnectedIcon, {}};
 }
 
 void TConnectionManager::BuildChannelLists()
@@ -171,18 +180,28 @@ void TConnectionManager::SetEnabled(const void* window, bool enabled)
         m_views.Connections.SetEnabled(IsEnabled());
 }
 
-// The newly connected printer always becomes the selected one.
+// The newly connected printer always becomes the selected one; a printer connected again after it
+// was lost only when the reconnection says so, and then shows its whole state.
 void TConnectionManager::ConnectAcknowledged(TCommChannel& channel)
 {
     if (m_connected.contains(&channel) || !IsListed(&channel))
         return;
+    const std::optional<bool> returning = m_reconnection->Returns(channel);
+    const bool select = returning.value_or(true);
     m_connected.append(&channel);
-    if (TCommChannel* previous = SelectedChannel())
-        previous->SetSelected(false);
-    m_selectedIndex = int(m_connected.size()) - 1;
-    m_views.Main.UpdateForm(TCoder::Of(channel));
+    if (select) {
+        if (TCommChannel* previous = SelectedChannel())
+            previous->SetSelected(false);
+        m_selectedIndex = int(m_connected.size()) - 1;
+        if (returning)
+            channel.SetSelected(true);
+        else
+            m_views.Main.UpdateForm(TCoder::Of(channel));
+    }
+    m_reconnection->Connected(channel);
     UpdateChannelIcons();
-    emit SelectionChanged();
+    if (select)
+        emit SelectionChanged();
 }
 
 void TConnectionManager::RemoveFromConnected(int position)
@@ -237,6 +256,15 @@ void TConnectionManager::PrinterLost(TCommChannel& channel, TDisconnectCause cau
     SelectAgain(&channel);
 }
 
+void TConnectionManager::PrinterSilent(TCommChannel& channel)
+{
+    if (!m_connected.contains(&channel))
+        return;
+    channel.Close();
+    PrinterLost(channel, TDisconnectCause::Dropped);
+    UpdateChannelIcon(channel);
+}
+
 // A printer that ended its connection or whose link broke is told; one whose port the operator gave
 // up, or that discovery dropped, is not.
 void TConnectionManager::ShowLoss(const TCoder& coder, TDisconnectCause cause)
@@ -269,7 +297,19 @@ void TConnectionManager::UpdateChannelIcons()
     }
     for (const TConnectionEntry& entry : changed)
         if (HasEntry(entry.Id))
-            m_views.Connections.EntryChanged(entry);
+            TellEntryChanged(entry);
+}
+
+void TConnectionManager::TellEntryChanged(const TConnectionEntry& entry)
+{
+    m_views.Connections.EntryChanged(entry);
+    emit EntryChanged(entry.Id);
+}
+
+void TConnectionManager::TellEntryRemoved(quint64 id)
+{
+    m_views.Connections.EntryRemoved(id);
+    emit EntryRemoved(id);
 }
 
 // The only entry a printer's status report can change: the other printers' entries are not looked
@@ -284,7 +324,7 @@ void TConnectionManager::UpdateChannelIcon(const TCommChannel& channel)
     if (now == *entry)
         return;
     *entry = now;
-    m_views.Connections.EntryChanged(now);
+    TellEntryChanged(now);
 }
 
 void TConnectionManager::RefreshListView()
@@ -311,12 +351,14 @@ void TConnectionManager::RefreshListView()
     const QList<TConnectionEntry> before = std::exchange(m_entries, wanted);
     for (const TConnectionEntry& entry : before)
         if (!HasEntry(entry.Id))
-            m_views.Connections.EntryRemoved(entry.Id);
+            TellEntryRemoved(entry.Id);
     for (const TConnectionEntry& entry : wanted) {
         const bool isNew = std::none_of(before.begin(), before.end(),
                                         [&entry](const TConnectionEntry& e) { return e.Id == entry.Id; });
-        if (isNew && HasEntry(entry.Id))
+        if (isNew && HasEntry(entry.Id)) {
             m_views.Connections.EntryAdded(entry);
+            emit EntryAdded(entry.Id);
+        }
     }
     UpdateChannelIcons();
     PruneConnected();
@@ -346,10 +388,13 @@ void TConnectionManager::SelectPrinter(quint64 id)
     emit SelectionChanged();
 }
 
+// A printer being reconnected is tried at once.
 void TConnectionManager::ConnectPrinter(quint64 id)
 {
     if (!FindChannel(id))
         return;
+    if (m_reconnection->IsReconnecting(id))
+        return m_reconnection->TryNow(id);
     SetEnabled(this, false);
     // The channel is looked up again: it may have been dropped while the window was disabled.
     if (TCommChannel* channel = FindChannel(id); channel && !channel->IsConnected())
@@ -357,8 +402,11 @@ void TConnectionManager::ConnectPrinter(quint64 id)
     SetEnabled(this, true);
 }
 
+// A printer being reconnected is no longer: it stays disconnected.
 void TConnectionManager::DisconnectPrinter(quint64 id)
 {
+    if (m_reconnection->IsReconnecting(id))
+        return m_reconnection->Stop(id, TDisconnectCause::Operator);
     SetEnabled(this, false);
     if (const int position = int(m_connected.indexOf(FindChannel(id))); position >= 0)
         DisconnectAt(position);
@@ -386,7 +434,8 @@ TConnectionCommands TConnectionManager::CommandsFor(quint64 id) const
     TCommChannel* channel = FindChannel(id);
     if (!channel)
         return {};
-    return {!channel->IsConnected(), m_connected.contains(channel), true};
+    const bool reconnecting = m_reconnection->IsReconnecting(id);
+    return {!channel->IsConnected() || reconnecting, m_connected.contains(channel) || reconnecting, true};
 }
 
 // Disconnecting the selected printer selects the one that followed it, or the last one. The new
@@ -409,6 +458,7 @@ void TConnectionManager::DisconnectAt(int position)
 
 void TConnectionManager::DisconnectAll()
 {
+    m_reconnection->StopAll(TDisconnectCause::Operator);
     const QList<TCommChannel*> connected = m_connected;
     for (auto it = connected.rbegin(); it != connected.rend(); ++it)
         DisconnectAt(int(m_connected.indexOf(*it)));
@@ -419,6 +469,7 @@ void TConnectionManager::ShutdownChannels()
     m_refreshTimer.stop();
     if (m_shuttingDown)
         return; // called again while the links get their time
+    m_reconnection->StopAll(TDisconnectCause::Station);
     m_shuttingDown = true;
     QList<TCommChannel*> channels(m_networkList->Channels().begin(), m_networkList->Channels().end());
     channels.append(QList<TCommChannel*>(m_serialList.Channels().begin(), m_serialList.Channels().end()));
@@ -438,5 +489,5 @@ void TConnectionManager::ShutdownChannels()
     if (hadSelection)
         emit SelectionChanged();
     for (const TConnectionEntry& entry : std::exchange(m_entries, {}))
-        m_views.Connections.EntryRemoved(entry.Id);
+        TellEntryRemoved(entry.Id);
 }

@@ -17,6 +17,7 @@ class TCoder;
 class TCoderEvents;
 class TCommChannel;
 class TNetChannel;
+class TReconnection;
 class TSerialChannel;
 
 // What the properties dialog shows of a printer.
@@ -89,6 +90,9 @@ public:
     void PrinterLost(TCommChannel& channel, TDisconnectCause cause);
     // The printer itself ended the connection.
     void PrinterDisconnected(TCommChannel& channel) { PrinterLost(channel, TDisconnectCause::EndedConnection); }
+    // A connected printer leaves the station's messages unanswered: its link is closed, and it is
+    // lost as one that discovery drops.
+    void PrinterSilent(TCommChannel& channel);
     // What the message window says when a printer ends its connection.
     static QString DisconnectNoticeText(const QString& printerName);
     void UpdateChannelIcons();
@@ -124,6 +128,9 @@ public:
     int SelectedIndex() const { return m_selectedIndex; }
     const QList<TConnectionEntry>& Entries() const { return m_entries; }
     const QTimer& RefreshTimer() const { return m_refreshTimer; }
+    // The printers the station keeps connected, and those it connects again.
+    TReconnection& Reconnection() { return *m_reconnection; }
+    const TReconnection& Reconnection() const { return *m_reconnection; }
     // The listed channel with that id, or null.
     TCommChannel* FindChannel(quint64 id) const;
 
@@ -140,6 +147,10 @@ signals:
     void SelectionChanged();
     // A connected printer leaves the station, whatever the cause; emitted before anything else is done.
     void Disconnecting(TCommChannel& channel, TDisconnectCause cause);
+    // The "Connections" window was told that a printer's entry came, changed or went.
+    void EntryAdded(quint64 id);
+    void EntryChanged(quint64 id);
+    void EntryRemoved(quint64 id);
 
 private:
     void Watch(TCommChannel* channel);
@@ -151,11 +162,14 @@ private:
     void PruneConnected();
     void ShowLoss(const TCoder& coder, TDisconnectCause cause);
     void ReleaseRetired();
+    void TellEntryChanged(const TConnectionEntry& entry);
+    void TellEntryRemoved(quint64 id);
 
     const TStationViews m_views;
     TCoderEvents& m_coderEvents;
     TSerialList m_serialList;
     TNetworkList* m_networkList; // a child
+    TReconnection* m_reconnection; // a child
     QList<TCommChannel*> m_connected;
     int m_selectedIndex = -1;
     QList<TConnectionEntry> m_entries;

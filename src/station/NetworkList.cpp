@@ -3,11 +3,13 @@
 #include "station/ConnectionManager.h"
 #include "comm/NetChannel.h"
 #include "platform/Logging.h"
+#include "station/Reconnection.h"
 #include "platform/SettingsStore.h"
 
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
 #include <QNetworkProxy>
+#include <QPointer>
 #include <QUdpSocket>
 
 namespace {
@@ -172,22 +174,41 @@ void TNetworkList::OnProbeFinished(TNetChannel* channel)
 {
     if (!m_probes.removeOne(channel))
         return;
-    if (channel->Probed())
+    // A printer the station keeps is listed also while nothing answers at its address.
+    if (channel->Probed() || m_manager.Reconnection().Keeps(*channel))
         m_channels.append(channel);
     else
         m_manager.Retire(channel);
 }
 
+// A printer the station keeps is never dropped. Connected, it is lost once it leaves a message
+// unanswered; not found, it is asked for its status meanwhile, so that a printer that went without
+// closing its connection shows itself silent by the next discovery. Not connected, it is being
+// connected again.
 void TNetworkList::OnCollectTimer()
 {
     m_collectTimer.stop();
+    QList<QPointer<TNetChannel>> silent;
     for (int i = int(m_channels.size()) - 1; i >= 0; --i) {
         TNetChannel* channel = m_channels[i];
-        if (channel->Unanswered() || !m_foundNames.contains(channel->Name())) {
-            qCDebug(lcDiscovery) << "drops" << channel->Name();
-            m_channels.removeAt(i);
-            m_manager.Retire(channel);
+        const bool found = m_foundNames.contains(channel->Name());
+        if (!channel->Unanswered() && found)
+            continue;
+        if (m_manager.Reconnection().Keeps(*channel)) {
+            if (!m_manager.ConnectedList().contains(channel))
+                continue;
+            if (channel->Unanswered())
+                silent.append(channel);
+            else
+                channel->RequestStatus();
+            continue;
         }
+        qCDebug(lcDiscovery) << "drops" << channel->Name();
+        m_channels.removeAt(i);
+        m_manager.Retire(channel);
     }
     m_manager.RefreshListView();
+    for (const QPointer<TNetChannel>& channel : silent)
+        if (channel)
+            m_manager.PrinterSilent(*channel);
 }

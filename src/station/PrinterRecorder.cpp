@@ -2,6 +2,7 @@
 
 #include "coder/Coder.h"
 #include "comm/CommChannel.h"
+#include "station/Reconnection.h"
 #include "station/StationEvents.h"
 
 #include <QJsonArray>
@@ -35,6 +36,30 @@ TPrinterRecorder::TPrinterRecorder(TStationEvents& events, TConnectionManager& m
     : QObject(parent), m_events(events)
 {
     connect(&manager, &TConnectionManager::Disconnecting, this, &TPrinterRecorder::Disconnecting);
+    TReconnection& reconnection = manager.Reconnection();
+    connect(&reconnection, &TReconnection::Reconnecting, this, &TPrinterRecorder::Reconnecting);
+    connect(&reconnection, &TReconnection::Reconnected, this, &TPrinterRecorder::Reconnected);
+    connect(&reconnection, &TReconnection::Abandoned, this, [this](TCommChannel& channel, TDisconnectCause cause) {
+        m_events.Emit(Kind::Disconnected, TCoder::Of(channel), {{QStringLiteral("by"), DisconnectedBy(cause)}});
+    });
+}
+
+// A printer that stays away long is not recorded at every attempt: the first, second, fourth,
+// eighth ... attempt say that the station is still trying, and with what pause.
+void TPrinterRecorder::Reconnecting(TCommChannel& channel, int pauseMs, int attempt)
+{
+    if ((attempt & (attempt - 1)) == 0)
+        m_events.Emit(Kind::Reconnecting, TCoder::Of(channel),
+                      {{QStringLiteral("attempt"), attempt}, {QStringLiteral("pauseMs"), pauseMs}});
+}
+
+// Recorded connected first, with its images and status, and then how long the way back took.
+void TPrinterRecorder::Reconnected(TCommChannel& channel, int attempts, int pauseMs)
+{
+    const TCoder& coder = TCoder::Of(channel);
+    Connected(coder);
+    m_events.Emit(Kind::Reconnected, coder,
+                  {{QStringLiteral("attempts"), attempts}, {QStringLiteral("pauseMs"), pauseMs}});
 }
 
 QString TPrinterRecorder::FaultName(TPrinterFault fault)

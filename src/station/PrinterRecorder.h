@@ -10,8 +10,9 @@
 class TStationEvents;
 
 // Follows each connected printer from its connection to its end and turns what it reports into the
-// station's events: connected, disconnected (by whom), link lost, print started and stopped (the
-// print lamp), the ink or ribbon lamp's state raised and cleared, and its faults.
+// station's events: connected, disconnected (by whom), link lost, reconnecting and reconnected, print
+// started and stopped (the print lamp), the ink or ribbon lamp's state raised and cleared, and its
+// faults.
 class TPrinterRecorder : public QObject
 {
 public:
@@ -27,6 +28,8 @@ public:
 
 private:
     void Disconnecting(TCommChannel& channel, TDisconnectCause cause);
+    void Reconnecting(TCommChannel& channel, int pauseMs, int attempt);
+    void Reconnected(TCommChannel& channel, int attempts, int pauseMs);
     // Ends following the printer; false when it was not followed.
     bool Forget(const TCommChannel& channel);
 

@@ -3,6 +3,7 @@
 #include "station/ConnectionManager.h"
 #include "comm/SerialChannel.h"
 #include "platform/ComPortNames.h"
+#include "station/Reconnection.h"
 
 #include <QFileInfo>
 #include <QSerialPort>
@@ -49,7 +50,9 @@ void TSerialList::BuildList()
     for (int n = ComPortNames::FirstPort; n <= ComPortNames::LastPort; ++n) {
         const QString name = ComPortNames::Name(n);
         const int index = IndexOf(name);
-        if (!DeviceExists(devices.at(n - ComPortNames::FirstPort))) {
+        // A port whose printer the station keeps stays while its device is away (unplugged).
+        const bool kept = index >= 0 && m_manager.Reconnection().Keeps(*m_channels[index]);
+        if (!kept && !DeviceExists(devices.at(n - ComPortNames::FirstPort))) {
             if (index >= 0)
                 m_manager.Retire(m_channels.takeAt(index));
             continue;

@@ -5,6 +5,8 @@
 #include "parameters/ParameterEditor.h"
 #include "parameters/PrinterClock.h"
 #include "station/ImageMessages.h"
+#include "station/PrinterSink.h"
+#include "station/Reconnection.h"
 
 #include <QJsonArray>
 
@@ -29,7 +31,7 @@ QJsonObject AnswerValues(const char* request, const std::optional<QJsonValue>& a
 TStation::TStation(const TStationViews& views, const TFontMap& fonts, const TDiscoveryAddress& discovery,
                    QObject* parent)
     : QObject(parent), m_views(views), m_events([this] { return SelectedPrinter(); }),
-      m_manager(views, *this, discovery, this), m_recorder(m_events, m_manager),
+      m_manager(views, *this, discovery, this), m_recorder(m_events, m_manager), m_line(m_manager),
       m_batch(views.Transfer, m_manager, fonts, [this] { return SelectedPrinter(); }),
       m_deletion(m_manager, views.ImageDialogs,
                  [this]() -> quint64 {
@@ -39,6 +41,9 @@ TStation::TStation(const TStationViews& views, const TFontMap& fonts, const TDis
       m_modifyImage(m_manager)
 {
     connect(&m_manager, &TConnectionManager::SelectionChanged, this, &TStation::OnSelectionChanged);
+    // A clock to be set goes with its printer.
+    connect(&m_manager, &TConnectionManager::Disconnecting, this,
+            [this](TCommChannel& channel, TDisconnectCause) { m_clockSyncs.remove(channel.Id()); });
     m_batch.SetEvents(&m_events);
     m_deletion.SetEvents(&m_events);
     m_modifyImage.SetEvents(&m_events);
@@ -66,14 +71,56 @@ void TStation::OnSelectionChanged()
     m_batch.EndEarly();
 }
 
+namespace {
+std::unique_ptr<TXLMessage> StartPrintMessage(const QString& imageA, const QString& imageB)
+{
+    auto message = std::make_unique<TXLMessage>(XLSend::StartPrint);
+    message->WriteString(imageA);
+    message->WriteString(imageB);
+    return message;
+}
+} // namespace
+
 void TStation::StartPrint(const QString& imageA, const QString& imageB)
 {
     m_startedImageA = imageA;
     m_startedImageB = imageB;
-    auto message = std::make_unique<TXLMessage>(XLSend::StartPrint);
-    message->WriteString(imageA);
-    message->WriteString(imageB);
-    m_manager.SendToSelected(std::move(message));
+    m_manager.SendToSelected(StartPrintMessage(imageA, imageB));
+}
+
+void TStation::StartPrint(quint64 printerId, const QString& imageA, const QString& imageB)
+{
+    const TCoder* printer = ConnectedPrinter(printerId);
+    if (!printer)
+        return;
+    // The main window shows the images started on the printer it shows.
+    if (printer->Selected) {
+        m_startedImageA = imageA;
+        m_startedImageB = imageB;
+    }
+    TPrinterSink(m_manager, printerId).SendToSelected(StartPrintMessage(imageA, imageB));
+}
+
+void TStation::StopPrint(quint64 printerId)
+{
+    TPrinterSink(m_manager, printerId).SendToSelected(std::make_unique<TXLMessage>(XLSend::StopPrint));
+}
+
+void TStation::SyncClock(quint64 printerId)
+{
+    if (!ConnectedPrinter(printerId))
+        return;
+    m_clockSyncs.insert(printerId);
+    TPrinterSink(m_manager, printerId).SendToSelected(std::make_unique<TXLMessage>(XLSend::RequestClock));
+}
+
+bool TStation::Transfer(quint64 printerId, const QStringList& files)
+{
+    if (!ConnectedPrinter(printerId) || m_batch.IsRunning())
+        return false;
+    m_manager.SelectPrinter(printerId);
+    const TCoder* selected = SelectedPrinter();
+    return selected && selected->Channel.Id() == printerId && m_batch.Start(files);
 }
 
 void TStation::Shutdown()
@@ -237,23 +284,53 @@ void TStation::StatusChanged(const TCoder& coder)
     m_manager.UpdateChannelIcon(coder.Channel);
 }
 
+bool TStation::TakesConnection(const TCoder& coder, quint8 model, const QString& printerName)
+{
+    return m_manager.Reconnection().TakesConnection(coder.Channel, model, printerName);
+}
+
 void TStation::ConnectAcknowledged(TCoder& coder)
 {
     m_manager.ConnectAcknowledged(coder.Channel);
     if (m_manager.ConnectedList().contains(&coder.Channel))
         m_recorder.Connected(coder);
+    m_line.Update(coder.Channel.Id());
+}
+
+void TStation::MessageHandled(const TCoder& coder)
+{
+    m_line.Update(coder.Channel.Id());
 }
 
 void TStation::FaultReported(const TCoder& coder, TPrinterFault fault, const QString& text)
 {
     m_recorder.FaultRaised(coder, fault, text);
+    m_line.FaultReported(coder.Channel.Id(), text);
     m_views.Operator.ShowMessage(text);
 }
 
 void TStation::ClockReported(const TCoder& coder, quint16 year, quint8 month, quint8 day, quint8 hour,
                              quint8 minute)
 {
-    m_views.Parameters.ShowPrinterClock(coder.Channel.Id(), year, month, day, hour, minute);
+    const quint64 printerId = coder.Channel.Id();
+    if (!m_clockSyncs.remove(printerId))
+        return m_views.Parameters.ShowPrinterClock(printerId, year, month, day, hour, minute);
+    TPrinterClock clock;
+    clock.SetReported(year, month, day, hour, minute);
+    const QDateTime now = TPrinterClock::PcTime();
+    TPrinterSink sink(m_manager, printerId);
+    RecordClockSet(printerId, clock.SendChanges(now.date(), now.time(), sink));
+}
+
+// The request is open while the view waits for its answer, in which other printers go on talking.
+template <typename Answer, typename Ask> Answer TStation::OperatorRequest(const TCoder& coder, Ask ask)
+{
+    const quint64 printerId = coder.Channel.Id();
+    ++m_openRequests[printerId];
+    const Answer answer = ask(printerId);
+    if (--m_openRequests[printerId] <= 0)
+        m_openRequests.remove(printerId);
+    return answer;
 }
 
 std::optional<QString> TStation::OperatorTextRequest(const TCoder& coder, const QString& prompt, const QString& text,
@@ -263,7 +340,9 @@ std::optional<QString> TStation::OperatorTextRequest(const TCoder& coder, const 
                   RequestValues("text", {{QStringLiteral("prompt"), TStationEvent::Bounded(prompt)},
                                          {QStringLiteral("text"), TStationEvent::Bounded(text)},
                                          {QStringLiteral("maxLength"), maxLength}}));
-    const std::optional<QString> answer = m_views.Operator.OperatorTextRequest(coder.Channel.Id(), prompt, text, maxLength);
+    const auto answer = OperatorRequest<std::optional<QString>>(coder, [&](quint64 printerId) {
+        return m_views.Operator.OperatorTextRequest(printerId, prompt, text, maxLength);
+    });
     m_events.Emit(Kind::OperatorAnswer, coder,
                   AnswerValues("text", answer ? std::optional<QJsonValue>(TStationEvent::Bounded(*answer))
                                               : std::nullopt));
@@ -273,7 +352,8 @@ std::optional<QString> TStation::OperatorTextRequest(const TCoder& coder, const 
 std::optional<QDate> TStation::OperatorDateRequest(const TCoder& coder)
 {
     m_events.Emit(Kind::OperatorRequest, coder, RequestValues("date"));
-    const std::optional<QDate> answer = m_views.Operator.OperatorDateRequest(coder.Channel.Id());
+    const auto answer = OperatorRequest<std::optional<QDate>>(
+        coder, [this](quint64 printerId) { return m_views.Operator.OperatorDateRequest(printerId); });
     m_events.Emit(Kind::OperatorAnswer, coder,
                   AnswerValues("date", answer ? std::optional<QJsonValue>(answer->toString(Qt::ISODate))
                                               : std::nullopt));
@@ -287,7 +367,9 @@ std::optional<qint32> TStation::OperatorNumericRequest(const TCoder& coder, qint
                   RequestValues("number", {{QStringLiteral("value"), value},
                                            {QStringLiteral("limits"), QJsonArray{limitA, limitB}},
                                            {QStringLiteral("item"), itemNumber}}));
-    const std::optional<qint32> answer = m_views.Operator.OperatorNumericRequest(coder.Channel.Id(), value, limitA, limitB, itemNumber);
+    const auto answer = OperatorRequest<std::optional<qint32>>(coder, [&](quint64 printerId) {
+        return m_views.Operator.OperatorNumericRequest(printerId, value, limitA, limitB, itemNumber);
+    });
     m_events.Emit(Kind::OperatorAnswer, coder,
                   AnswerValues("number", answer ? std::optional<QJsonValue>(*answer) : std::nullopt));
     return answer;

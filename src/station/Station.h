@@ -3,13 +3,16 @@
 #include "coder/CoderEvents.h"
 #include "station/ConnectionManager.h"
 #include "station/ImageDeletion.h"
+#include "station/LineModel.h"
 #include "station/ModifyImage.h"
 #include "station/PrinterRecorder.h"
 #include "station/StationEvents.h"
 #include "station/StationViews.h"
 #include "station/TransferBatch.h"
 
+#include <QHash>
 #include <QObject>
+#include <QSet>
 
 class TFontMap;
 struct TClockChange;
@@ -34,6 +37,10 @@ public:
     const TStationViews& Views() const { return m_views; }
     // The station's one stream of events: what happens to the printers and what is done to them.
     TStationEvents& Events() { return m_events; }
+    // Every printer the station knows, live, for the Line window and for other programs.
+    TLineModel& Line() { return m_line; }
+    // The printers the station keeps connected.
+    TReconnection& Reconnection() { return m_manager.Reconnection(); }
     // Makes the state of a printer linked by a channel made outside the manager (tests, tools),
     // reporting to this station like the manager's own.
     TLinkPeerFactory PrinterFactory();
@@ -46,6 +53,22 @@ public:
     // changeover), not for the modify image window: its report goes out as ImageItemsRead. Requests
     // still unanswered are dropped when another printer is selected.
     void RequestImageItems(const QString& image);
+    // The same for a connected printer (a channel's id) whether or not it is selected: the way of a
+    // remote command, which must not change what the operator sees. Nothing goes to a printer that is
+    // not connected.
+    void StartPrint(quint64 printerId, const QString& imageA, const QString& imageB);
+    void StopPrint(quint64 printerId);
+    // Sets a connected printer's clock to the station's as the clock dialog's "Use PC time" and "OK"
+    // do: the printer's clock is asked for, and when it answers, its date and time are set where they
+    // differ. The answer opens no window.
+    void SyncClock(quint64 printerId);
+    // A transfer batch into a connected printer, which becomes the selected one; false when a batch
+    // runs already or the printer is not connected.
+    bool Transfer(quint64 printerId, const QStringList& files);
+    // Whether an operator request of the printer waits for its answer.
+    bool HasOpenOperatorRequest(quint64 printerId) const { return m_openRequests.contains(printerId); }
+    // The state of a connected printer, or null.
+    const TCoder* ConnectedPrinter(quint64 printerId) const;
     // The station closes: a transfer under way ends by its abort rule (its flash write goes before
     // the printer hears the disconnect), every printer is disconnected and every link closed.
     void Shutdown();
@@ -63,7 +86,7 @@ signals:
 private:
     void OnSelectionChanged();
     TCoder* SelectedPrinter() const;
-    const TCoder* ConnectedPrinter(quint64 printerId) const;
+    template <typename Answer, typename Ask> Answer OperatorRequest(const TCoder& coder, Ask ask);
 
     // The printers' reports.
     void UpdateForm(const TCoder& coder) override;
@@ -85,7 +108,9 @@ private:
     void FlashWriteStarted() override;
     void FlashWriteEnded(bool written) override;
     void StatusChanged(const TCoder& coder) override;
+    bool TakesConnection(const TCoder& coder, quint8 model, const QString& printerName) override;
     void ConnectAcknowledged(TCoder& coder) override;
+    void MessageHandled(const TCoder& coder) override;
     void FaultReported(const TCoder& coder, TPrinterFault fault, const QString& text) override;
     void ClockReported(const TCoder& coder, quint16 year, quint8 month, quint8 day, quint8 hour,
                        quint8 minute) override;
@@ -99,10 +124,13 @@ private:
     TStationEvents m_events;
     TConnectionManager m_manager;
     TPrinterRecorder m_recorder;
+    TLineModel m_line;
     TTransferBatch m_batch;
     TImageDeletion m_deletion;
     TModifyImage m_modifyImage;
     QStringList m_itemsAskedFor; // images whose items the station's work asked for, oldest first
     QString m_startedImageA;
     QString m_startedImageB;
+    QHash<quint64, int> m_openRequests;   // operator requests waiting, by printer
+    QSet<quint64> m_clockSyncs;           // printers whose clock is to be set when they report it
 };

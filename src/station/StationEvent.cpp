@@ -18,10 +18,12 @@
 namespace {
 using Kind = TStationEventKind;
 
-constexpr std::array<StationEventKinds::TKindName, 25> Kinds{{
+constexpr std::array<StationEventKinds::TKindName, 28> Kinds{{
     {Kind::Connected, "connected", QT_TRANSLATE_NOOP("TStationEvent", "Connected")},
     {Kind::Disconnected, "disconnected", QT_TRANSLATE_NOOP("TStationEvent", "Disconnected")},
     {Kind::LinkLost, "link-lost", QT_TRANSLATE_NOOP("TStationEvent", "Link lost")},
+    {Kind::Reconnecting, "reconnecting", QT_TRANSLATE_NOOP("TStationEvent", "Reconnecting")},
+    {Kind::Reconnected, "reconnected", QT_TRANSLATE_NOOP("TStationEvent", "Reconnected")},
     {Kind::FaultRaised, "fault-raised", QT_TRANSLATE_NOOP("TStationEvent", "Fault")},
     {Kind::StateRaised, "state-raised", QT_TRANSLATE_NOOP("TStationEvent", "State on")},
     {Kind::StateCleared, "state-cleared", QT_TRANSLATE_NOOP("TStationEvent", "State off")},
@@ -45,6 +47,7 @@ constexpr std::array<StationEventKinds::TKindName, 25> Kinds{{
     {Kind::HistoryGapBegan, "history-gap-began", QT_TRANSLATE_NOOP("TStationEvent", "History gap began")},
     {Kind::HistoryGapEnded, "history-gap-ended", QT_TRANSLATE_NOOP("TStationEvent", "History gap ended")},
     {Kind::HistoryPruned, "history-pruned", QT_TRANSLATE_NOOP("TStationEvent", "History pruned")},
+    {Kind::RemoteCommand, "remote-command", QT_TRANSLATE_NOOP("TStationEvent", "Remote command")},
 }};
 
 // The operating-system user the program runs as.

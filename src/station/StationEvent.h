@@ -19,6 +19,8 @@ enum class TStationEventKind
     Connected,
     Disconnected,
     LinkLost,
+    Reconnecting,
+    Reconnected,
     FaultRaised,
     StateRaised,
     StateCleared,
@@ -41,6 +43,7 @@ enum class TStationEventKind
     HistoryGapBegan,
     HistoryGapEnded,
     HistoryPruned,
+    RemoteCommand,
 };
 
 namespace StationEventKinds {
@@ -72,13 +75,14 @@ struct TEventPrinter
     bool IsEmpty() const { return Name.isEmpty() && Address.isEmpty(); }
 };
 
-// Who made an event happen: the window program, the command-line tool, or a remote client that
-// names itself.
+// Who made an event happen: the window program, the command-line tool, the station without windows
+// (vexd), or a remote client that names itself.
 struct TEventSource
 {
     static constexpr const char* Window = "window";
     static constexpr const char* Vexctl = "vexctl";
     static constexpr const char* Remote = "remote";
+    static constexpr const char* Vexd = "vexd";
 
     QString Kind = QLatin1String(Window);
     QString Client; // the remote client's id; empty for the others

@@ -4,6 +4,7 @@
 #include "widgets/Lamp.h"
 
 #include <QPainter>
+#include <QPolygonF>
 
 namespace {
 enum class TLampState
@@ -25,8 +26,26 @@ void DrawLamp(QPainter& painter, const QPointF& centre, TLampState state)
     painter.drawEllipse(centre, 3.6, 3.6);
 }
 
+// A round arrow going clockwise, white on a badge.
+void DrawReconnectingBadge(QPainter& painter)
+{
+    const QPointF centre = ConnectionIcon::BadgeCentre;
+    painter.setPen(QPen(QColor(ConnectionIcon::BadgeColor).darker(150), 1));
+    painter.setBrush(QColor(ConnectionIcon::BadgeColor));
+    painter.drawEllipse(centre, 6, 6);
+    const qreal radius = 3.4;
+    painter.setPen(QPen(Qt::white, 1.4, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    // From the top, clockwise round to the left: Qt's angles go counter-clockwise, in 16ths of a degree.
+    painter.drawArc(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), 90 * 16, -270 * 16);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    const QPointF tip(centre.x() - radius, centre.y() + 0.2);
+    painter.drawPolygon(QPolygonF{tip + QPointF(-2, -0.4), tip + QPointF(2, -0.4), tip + QPointF(0, 2.2)});
+}
+
 // A sheet going into the printer at the top, the body with its two lamps, the tray at the bottom.
-void Paint(QPainter& painter, const QRectF& area, TLampState print, TLampState ink)
+void Paint(QPainter& painter, const QRectF& area, TLampState print, TLampState ink, bool reconnecting)
 {
     const qreal side = qMin(area.width(), area.height());
     painter.save();
@@ -52,6 +71,8 @@ void Paint(QPainter& painter, const QRectF& area, TLampState print, TLampState i
     painter.setPen(QPen(Outline, 1));
     painter.setBrush(QColor(0x8A, 0x93, 0x9E));
     painter.drawRect(QRectF(5.5, 25.5, 21, 4));
+    if (reconnecting)
+        DrawReconnectingBadge(painter);
     painter.restore();
 }
 } // namespace
@@ -64,6 +85,8 @@ QIcon ConnectionIcon::Icon(int index)
         print = index & 2 ? TLampState::Lit : TLampState::Unlit;
         ink = index & 1 ? TLampState::Lit : TLampState::Unlit;
     }
-    return DrawnIcon::Make(
-        [print, ink](QPainter& painter, const QRectF& area) { Paint(painter, area, print, ink); });
+    const bool reconnecting = index == Reconnecting;
+    return DrawnIcon::Make([print, ink, reconnecting](QPainter& painter, const QRectF& area) {
+        Paint(painter, area, print, ink, reconnecting);
+    });
 }

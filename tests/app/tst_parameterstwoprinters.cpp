@@ -12,6 +12,7 @@
 #include "coder/Coder.h"
 #include "comm/CommChannel.h"
 #include "platform/StationClock.h"
+#include "station/Reconnection.h"
 #include "station/Station.h"
 
 #include <QComboBox>
@@ -121,6 +122,9 @@ private slots:
     {
         QFETCH(TWindow, window);
         QFETCH(TDisturbance, disturbance);
+        // Discovery never drops a printer the station keeps connected: this one it does not keep.
+        if (disturbance == TDisturbance::PrinterPruned)
+            Manager().Reconnection().SetKeepsConnectedPrinters(false);
         if (disturbance != TDisturbance::OtherPrinterConnects)
             ConnectLine2(); // selected again once LINE1 has gone
         ConnectLine1();

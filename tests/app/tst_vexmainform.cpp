@@ -102,9 +102,9 @@ private slots:
 
         QCOMPARE(Captions(m_form->menuBar()->actions()), (QStringList{"Printer", "Images", "Settings", "Help", "Exit"}));
         QCOMPARE(Captions(Find<QMenu>("menuPrinter")->actions()),
-                 (QStringList{"Connections", "Disconnect all", "Parameters", "", "Preview", "History"}));
+                 (QStringList{"Connections", "Line overview", "Disconnect all", "Parameters", "", "Preview", "History"}));
         QCOMPARE(Captions(Find<QMenu>("menuImages")->actions()), (QStringList{"Transfer", "Delete", "Modify", "Print", "", "Changeover"}));
-        QCOMPARE(Captions(Find<QMenu>("menuSettings")->actions()), QStringList{"Language"});
+        QCOMPARE(Captions(Find<QMenu>("menuSettings")->actions()), (QStringList{"Language", "", "Allow remote control"}));
         QCOMPARE(Captions(Find<QMenu>("menuLanguage")->actions()),
                  (QStringList{"Deutsch", "English", "Francais", "Nederlands"}));
         for (const QAction* language : Find<QMenu>("menuLanguage")->actions())

@@ -85,7 +85,42 @@ private slots:
         QCOMPARE(check.LastSeq, 80);
         QTRY_VERIFY(!committed.isEmpty());
         QCOMPARE(Pragma(path, QStringLiteral("journal_mode")), QStringLiteral("wal"));
-        QCOMPARE(Pragma(path, QStringLiteral("user_version")), QStringLiteral("1"));
+        QCOMPARE(Pragma(path, QStringLiteral("user_version")), QStringLiteral("2"));
+    }
+
+    // A reader that hands the rows on keeps its place in the file: the place survives the program,
+    // each name has its own, and a file of the first version gets the table when it is opened.
+    void aCursorIsKeptInTheFileByName()
+    {
+        const QString path = FreshPath(QStringLiteral("cursor.sqlite"));
+        {
+            THistoryStore store(path, TEventSource());
+            store.Append(Event(QStringLiteral("A"), 1));
+            QVERIFY(store.WaitForWriter(10000));
+        }
+        // As the first version left it: no cursors.
+        QCOMPARE(Pragma(path, QStringLiteral("user_version = 1")), QString());
+        {
+            QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("drop"));
+            database.setDatabaseName(path);
+            QVERIFY(database.open());
+            QVERIFY(QSqlQuery(database).exec(QStringLiteral("DROP TABLE cursors")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("drop"));
+        QCOMPARE(THistoryReader(path).Cursor(QStringLiteral("broker")), 0);
+        {
+            THistoryStore store(path, TEventSource());
+            store.SetCursor(QStringLiteral("broker"), 1);
+            store.SetCursor(QStringLiteral("other"), 7);
+            store.SetCursor(QStringLiteral("broker"), 5);
+            QVERIFY(store.WaitForWriter(10000));
+        }
+        const THistoryReader reader(path);
+        QCOMPARE(reader.Cursor(QStringLiteral("broker")), 5);
+        QCOMPARE(reader.Cursor(QStringLiteral("other")), 7);
+        QCOMPARE(reader.Cursor(QStringLiteral("none")), 0);
+        QCOMPARE(reader.LastSeq(), 1);
+        QCOMPARE(Pragma(path, QStringLiteral("user_version")), QStringLiteral("2"));
     }
 
     // However many events come in one turn, all of them are written: only a file that cannot be

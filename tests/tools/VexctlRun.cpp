@@ -61,11 +61,11 @@ VexctlRun::TResult VexctlRun::Run(const QString& folder, const QStringList& argu
 }
 
 bool VexctlRun::AwaitText(QProcess& process, QProcess::ProcessChannel channel, const QString& text,
-                          QString& seen)
+                          QString& seen, qsizetype from)
 {
     const QDeadlineTimer deadline(20000);
     process.setReadChannel(channel);
-    while (!seen.contains(text)) {
+    while (seen.indexOf(text, from) < 0) {
         if (deadline.hasExpired() || process.state() == QProcess::NotRunning)
             return false;
         process.waitForReadyRead(100);

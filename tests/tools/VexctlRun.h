@@ -30,9 +30,10 @@ TResult Finish(QProcess& process);
 TResult Run(const QString& folder, const QStringList& arguments,
             const QMap<QString, QString>& variables = {}, const QStringList& launcher = {});
 
-// Reads a started run's standard output or error into seen until it holds the text; false when the
-// run ends first or 20 s pass.
-bool AwaitText(QProcess& process, QProcess::ProcessChannel channel, const QString& text, QString& seen);
+// Reads a started run's standard output or error into seen until it holds the text at or after the
+// position from; false when the run ends first or 20 s pass.
+bool AwaitText(QProcess& process, QProcess::ProcessChannel channel, const QString& text, QString& seen,
+               qsizetype from = 0);
 
 // A design file of one text item, the image's name and the text as given.
 QByteArray TextImage(const QByteArray& imageName, const QByteArray& text,

@@ -31,10 +31,12 @@ public:
     }
     ~TMonitorRun() { m_process.kill(); }
 
-    bool AwaitLine(const QString& text)
+    // The text, in what the run has written since the mark (by default, since it started).
+    bool AwaitLine(const QString& text, qsizetype mark = 0)
     {
-        return VexctlRun::AwaitText(m_process, QProcess::StandardOutput, text, m_output);
+        return VexctlRun::AwaitText(m_process, QProcess::StandardOutput, text, m_output, mark);
     }
+    qsizetype Mark() const { return m_output.size(); }
     // Ctrl-C, then the end of the run; Output holds every line.
     VexctlRun::TResult Interrupt()
     {
@@ -173,9 +175,20 @@ private slots:
         QCOMPARE(run.Output.contains(" refused ("), exitCode == 3);
     }
 
-    // A printer switched off says nothing: the status requests go unanswered.
+    // A printer switched off says nothing: the status requests go unanswered. When a printer answers
+    // at its port again, it is taken only if it is the same printer.
+    void withReconnectThePrinterIsConnectedAgainWhenItComesBack_data()
+    {
+        QTest::addColumn<QString>("comingBack");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("the same printer") << "LINE4" << "connected to LINE4 at 127.0.0.1 Port %1 (Altair)";
+        QTest::newRow("another printer")
+            << "LINE5" << "cannot connect: another printer answers at 127.0.0.1 Port %1: Altair - LINE5";
+    }
     void withReconnectThePrinterIsConnectedAgainWhenItComesBack()
     {
+        QFETCH(QString, comingBack);
+        QFETCH(QString, line);
         auto off = std::make_unique<TSimulatorProcess>();
         QVERIFY(Start(*off, PrinterModels::Altair, "LINE4"));
         const quint16 port = off->TcpPort();
@@ -183,16 +196,24 @@ private slots:
         QVERIFY(monitor.AwaitLine("status 0x0001 ribbon"));
         off.reset();
         QVERIFY(monitor.AwaitLine("disconnected: "));
-        QVERIFY(monitor.AwaitLine("reconnecting in 1 s"));
+        QVERIFY(monitor.AwaitLine("reconnecting in "));
+        const qsizetype away = monitor.Mark();
         TSimulatorProcess on;
-        QVERIFY(Start(on, PrinterModels::Altair, "LINE5", port));
-        QVERIFY(
-            monitor.AwaitLine(QStringLiteral("connected to LINE5 at 127.0.0.1 Port %1 (Altair)").arg(port)));
-        on.Command("fault timeout");
-        QVERIFY(monitor.AwaitLine("fault: LINE5 - PRINT CYCLE TIMEOUT!"));
+        QVERIFY(Start(on, PrinterModels::Altair, comingBack, port));
+        QVERIFY(monitor.AwaitLine(line.arg(port), away));
+        if (comingBack == QLatin1String("LINE4")) {
+            on.Command("fault timeout");
+            QVERIFY(monitor.AwaitLine("fault: LINE4 - PRINT CYCLE TIMEOUT!"));
+        }
         const VexctlRun::TResult run = monitor.Interrupt();
         QCOMPARE(run.ExitCode, 0);
-        QVERIFY(Lines(run.Output).last().endsWith(" stopped, disconnected"));
+        const QStringList lines = Lines(run.Output);
+        QVERIFY(lines.last().endsWith(" stopped, disconnected"));
+        // The first pause is a second, a tenth shorter or longer.
+        static const QRegularExpression pause(QStringLiteral(" reconnecting in (\\d+\\.\\d) s$"));
+        const double firstPause = pause.match(lines.filter(pause).value(0)).captured(1).toDouble();
+        QVERIFY2(firstPause >= 0.9 && firstPause <= 1.1, qPrintable(lines.join('\n')));
+        QCOMPARE(lines.filter(QStringLiteral("connected to LINE5")), QStringList());
     }
 
     void withoutReconnectTheMonitorEndsWhenThePrinterEndsTheConnection()

@@ -32,8 +32,9 @@ private slots:
         QCOMPARE(lamp.accessibleName(), name);
     }
 
-    // Icons 0 to 3 by the printer's status bits (1 ink, 2 printing), 4 when it is not connected; drawn
-    // for the pixels asked for, so that a screen of pixel ratio 2 gets a sharp icon of 64 by 64.
+    // Icons 0 to 3 by the printer's status bits (1 ink, 2 printing), 4 when it is not connected, 5 while
+    // it is being reconnected; drawn for the pixels asked for, so that a screen of pixel ratio 2 gets
+    // a sharp icon of 64 by 64.
     void aConnectionIconShowsThePrintAndInkLamps_data()
     {
         QTest::addColumn<int>("index");
@@ -44,6 +45,7 @@ private slots:
         QTest::newRow("2: printing") << 2 << TLamp::LitColor << TLamp::UnlitColor;
         QTest::newRow("3: both") << 3 << TLamp::LitColor << TLamp::LitColor;
         QTest::newRow("4: not connected") << 4 << QColor(Qt::white) << QColor(Qt::white);
+        QTest::newRow("5: reconnecting") << 5 << QColor(Qt::white) << QColor(Qt::white);
     }
     void aConnectionIconShowsThePrintAndInkLamps()
     {
@@ -58,6 +60,9 @@ private slots:
             const qreal scale = 32 * ratio / ConnectionIcon::Grid;
             QCOMPARE(image.pixelColor((ConnectionIcon::PrintLampCentre * scale).toPoint()), printLamp);
             QCOMPARE(image.pixelColor((ConnectionIcon::InkLampCentre * scale).toPoint()), inkLamp);
+            // The badge says reconnecting; the lamps alone do not tell it from not connected.
+            const QColor badge = image.pixelColor(((ConnectionIcon::BadgeCentre + QPointF(0, 1)) * scale).toPoint());
+            QCOMPARE(badge == QColor(ConnectionIcon::BadgeColor), index == ConnectionIcon::Reconnecting);
         }
     }
 

@@ -46,6 +46,7 @@ void TSimPrinter::AddLink(TPrinterLink* link)
             m_log->Write(TSimMessageLog::Direction::Out, message);
     });
     connect(link, &QObject::destroyed, this, [this, link] { m_links.removeOne(link); });
+    emit LinkAdded(*link);
 }
 
 void TSimPrinter::HandleMessage(TPrinterLink& link, TXLMessage message)

@@ -52,6 +52,10 @@ public:
     // (StatusInfo), as a printer whose state keeps changing; 0 stops it.
     void SetStateChangesPerSecond(int perSecond);
 
+signals:
+    // A station opened a link to the printer.
+    void LinkAdded(TPrinterLink& link);
+
 private:
     using Handler = void (TSimPrinter::*)(TPrinterLink&, TXLMessage&);
 

@@ -22,6 +22,12 @@ void TSimTcpServer::DropConnections()
         socket->abort();
 }
 
+void TSimTcpServer::Close()
+{
+    m_server.close();
+    DropConnections();
+}
+
 void TSimTcpServer::OnNewConnection()
 {
     while (QTcpSocket* socket = m_server.nextPendingConnection()) {

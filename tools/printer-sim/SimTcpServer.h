@@ -21,6 +21,8 @@ public:
     QString ErrorString() const { return m_server.errorString(); }
     // Every connection ends at once, as when the printer is switched off or restarts.
     void DropConnections();
+    // Switched off: every connection ends and the port refuses new ones until it listens again.
+    void Close();
 
 private:
     void OnNewConnection();

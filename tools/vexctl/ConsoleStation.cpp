@@ -6,30 +6,10 @@
 #include "platform/ComPortNames.h"
 
 #include <QEventLoop>
-#include <QHostAddress>
-#include <QRegularExpression>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace {
-constexpr quint16 DefaultPrinterPort = 3000;
 constexpr int ConditionCheckMs = 20;
-
-// An address (IPv4 or IPv6) or a host name. Four numbers with dots that are no address (999.1.1.1)
-// are no host name either: a name's last label is never a number.
-bool IsHost(const QString& host)
-{
-    if (!QHostAddress(host).isNull())
-        return true;
-    static const QRegularExpression label(QStringLiteral("^[A-Za-z0-9]([A-Za-z0-9-]{0,61}[A-Za-z0-9])?$"));
-    const QStringList labels = host.split(QLatin1Char('.'));
-    bool lastIsNumber = false;
-    labels.last().toUInt(&lastIsNumber);
-    return host.size() <= 253 && !lastIsNumber &&
-           std::all_of(labels.begin(), labels.end(),
-                       [](const QString& part) { return label.match(part).hasMatch(); });
-}
 } // namespace
 
 TConsoleStation::TConsoleStation(TConsoleViews& views, const TFontMap& fonts, int timeoutMs,
@@ -74,11 +54,9 @@ int TConsoleStation::Connect(const TPrinterTarget& target, QString* error)
 
 int TConsoleStation::ConnectNetwork(const QString& hostAndPort, QString* error)
 {
-    const QString host = hostAndPort.section(QLatin1Char(':'), 0, 0);
-    const QString portText = hostAndPort.section(QLatin1Char(':'), 1);
-    bool ok = true;
-    const quint16 port = portText.isEmpty() ? DefaultPrinterPort : portText.toUShort(&ok);
-    if (!IsHost(host) || !ok || port == 0) {
+    QString host;
+    quint16 port = 0;
+    if (!TPrinterTarget::SplitNetwork(hostAndPort, host, port)) {
         *error = QStringLiteral("not a printer address: %1 (HOST or HOST:PORT)").arg(hostAndPort);
         return ExitCode::Usage;
     }
@@ -139,4 +117,16 @@ void TConsoleStation::Disconnect()
 void TConsoleStation::Abandon()
 {
     Manager().ShutdownChannels();
+}
+
+TCommChannel* TConsoleStation::KeepConnected(const TPrinterTarget& target, TReconnection::TStart start)
+{
+    TReconnection& reconnection = m_station.Reconnection();
+    quint16 port = 0;
+    if (m_channel && Manager().FindChannel(m_channel->Id())) {
+        reconnection.Keep(m_channel->Id(), start);
+    } else if (QString host; !target.Serial && TPrinterTarget::SplitNetwork(target.Where, host, port)) {
+        m_channel = reconnection.KeepNetworkPrinter(host, port, start);
+    }
+    return m_channel;
 }

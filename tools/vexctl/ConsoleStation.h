@@ -1,7 +1,9 @@
 #pragma once
 
 #include "ConsoleViews.h"
+#include "PrinterTarget.h"
 #include "comm/CommChannel.h"
+#include "station/Reconnection.h"
 #include "station/Station.h"
 
 #include <QPointer>
@@ -19,14 +21,6 @@ inline constexpr int BarcodeUnreadable = 6; // a barcode of the label does not r
 inline constexpr int FlashWriteFailed = 7;  // the printer could not write its flash memory
 inline constexpr int Mismatch = 8;          // job run: the printer's items differ from the job's
 } // namespace ExitCode
-
-// A printer as the command line names it: "HOST[:PORT]" on the network, or a serial port "COMn" or
-// device path.
-struct TPrinterTarget
-{
-    bool Serial = false;
-    QString Where;
-};
 
 // The station without windows: the station's logic with console views, one printer connected and
 // selected, and waits for the printer's reports with a time limit.
@@ -56,6 +50,9 @@ public:
     void Disconnect();
     // Closes the link at once: for a printer that has stopped answering.
     void Abandon();
+    // The station keeps the printer connected from now on (vexctl monitor --reconnect), also when
+    // connecting it failed: its link, made again if the failed attempt released it.
+    TCommChannel* KeepConnected(const TPrinterTarget& target, TReconnection::TStart start);
 
     // The printer's link once it is being connected; it stays the command's printer when the printer
     // goes (its link is then no longer connected).

@@ -3,6 +3,7 @@
 #include "CommandSupport.h"
 #include "coder/Coder.h"
 #include "comm/CommChannel.h"
+#include "comm/SerialChannel.h"
 #include "history/HistoryStore.h"
 
 #include <QDateTime>
@@ -92,50 +93,127 @@ void TMonitor::Interrupt()
         m_station->Interrupt();
 }
 
+// The first connection is the command's own, with its errors; with reconnection the station keeps
+// the printer from then on, also when that first connection failed.
 int TMonitor::Run()
-{
-    int pauseMs = m_settings.FirstPauseMs;
-    for (bool first = true;; first = false) {
-        QString error;
-        const int connected = Connect(&error);
-        if (m_interrupted)
-            return Finish();
-        if (connected == ExitCode::Ok) {
-            pauseMs = m_settings.FirstPauseMs;
-            const TEnd end = Watch();
-            if (end == TEnd::Interrupted)
-                return Finish();
-            m_station->Abandon();
-            if (!m_settings.Reconnect)
-                return ExitCode::NoAnswer;
-        } else {
-            m_station->Abandon();
-            // An address that can never work ends the monitor at once.
-            if (!m_settings.Reconnect || (first && connected == ExitCode::Usage)) {
-                Err() << "vexctl: " << error << Qt::endl;
-                return connected;
-            }
-            Line(QStringLiteral("connectFailed"), QStringLiteral("cannot connect: ") + error,
-                 {{"text", error}});
-        }
-        m_station.reset();
-        Line(QStringLiteral("reconnecting"), QStringLiteral("reconnecting in %1 s").arg(pauseMs / 1000.0),
-             {{"inSeconds", pauseMs / 1000.0}});
-        if (!Pause(pauseMs))
-            return Finish();
-        pauseMs = qMin(pauseMs * 2, m_settings.LongestPauseMs);
-    }
-}
-
-int TMonitor::Connect(QString* error)
 {
     m_station = std::make_unique<TConsoleStation>(m_views, m_fonts, m_settings.TimeoutMs);
     if (m_interrupted)
         m_station->Interrupt();
-    const int connected = m_station->Connect(m_settings.Printer, error);
-    if (connected == ExitCode::Ok && !m_interrupted)
+    FollowReconnection();
+    QString error;
+    const int connected = m_station->Connect(m_settings.Printer, &error);
+    if (m_interrupted)
+        return Finish();
+    if (connected != ExitCode::Ok) {
+        // An address that can never work ends the monitor at once.
+        if (!m_settings.Reconnect || connected == ExitCode::Usage) {
+            m_station->Abandon();
+            Err() << "vexctl: " << error << Qt::endl;
+            return connected;
+        }
+        Line(QStringLiteral("connectFailed"), QStringLiteral("cannot connect: ") + error, {{"text", error}});
+    } else {
         ShowConnected(*m_station->Printer());
-    return connected;
+    }
+    if (m_settings.Reconnect)
+        m_station->KeepConnected(m_settings.Printer, connected == ExitCode::Ok ? TReconnection::TStart::Now
+                                                                                : TReconnection::TStart::AfterPause);
+    for (bool watch = connected == ExitCode::Ok;; watch = true) {
+        if (watch) {
+            const TEnd end = Watch();
+            if (end == TEnd::Interrupted)
+                return Finish();
+            if (!m_settings.Reconnect) {
+                m_station->Abandon();
+                return ExitCode::NoAnswer;
+            }
+            if (TCommChannel* printer = m_station->Printer(); printer && end == TEnd::Silent)
+                m_station->Manager().PrinterSilent(*printer);
+        }
+        if (!AwaitReconnected())
+            return Finish();
+        ShowConnected(*m_station->Printer());
+    }
+}
+
+void TMonitor::FollowReconnection()
+{
+    TReconnection& reconnection = m_station->Station().Reconnection();
+    // An attempt waits for the printer as long as any request does.
+    TReconnectionTimes times = m_settings.Times;
+    times.AttemptMs = m_settings.TimeoutMs;
+    reconnection.SetTimes(times);
+    connect(&reconnection, &TReconnection::Reconnecting, this, [this](TCommChannel&, int pauseMs, int) {
+        ReconnectionLine([this, pauseMs] {
+            Line(QStringLiteral("reconnecting"),
+                 QStringLiteral("reconnecting in %1 s").arg(QString::number(pauseMs / 1000.0, 'f', 1)),
+                 {{"inSeconds", pauseMs / 1000.0}});
+        });
+    });
+    connect(&reconnection, &TReconnection::AttemptFailed, this,
+            [this](TCommChannel& channel, TReconnection::TFailure failure) {
+                const QString error = FailureText(channel, failure);
+                ReconnectionLine([this, error] {
+                    Line(QStringLiteral("connectFailed"), QStringLiteral("cannot connect: ") + error,
+                         {{"text", error}});
+                });
+            });
+    // The way a printer went ends the watch; a printer the monitor found silent is dropped by it.
+    connect(&m_station->Manager(), &TConnectionManager::Disconnecting, this,
+            [this](TCommChannel&, TDisconnectCause cause) {
+                if (cause == TDisconnectCause::EndedConnection)
+                    m_linkEnd = TEnd::PrinterEnded;
+                else if (!m_linkEnd)
+                    m_linkEnd = cause == TDisconnectCause::Dropped ? TEnd::Silent : TEnd::LinkLost;
+            });
+}
+
+void TMonitor::ReconnectionLine(std::function<void()> line)
+{
+    if (m_watching)
+        m_heldLines.append(std::move(line));
+    else
+        line();
+}
+
+QString TMonitor::FailureText(const TCommChannel& channel, TReconnection::TFailure failure) const
+{
+    switch (failure) {
+    case TReconnection::TFailure::NoConnection:
+        if (const auto* serial = qobject_cast<const TSerialChannel*>(&channel))
+            return QStringLiteral("cannot open %1").arg(serial->Device());
+        return QStringLiteral("no printer answers at %1").arg(channel.Name());
+    case TReconnection::TFailure::OtherPrinter:
+        if (const auto progress = m_station->Station().Reconnection().Progress(channel.Id()))
+            return QStringLiteral("another printer answers at %1: %2").arg(channel.Name(), progress->OtherPrinter);
+        break;
+    case TReconnection::TFailure::NoAnswer:
+        break;
+    }
+    return QStringLiteral("the printer at %1 does not answer").arg(channel.Name());
+}
+
+// Until the station has the printer connected again and has its images, as a first connection.
+bool TMonitor::AwaitReconnected()
+{
+    m_views.ImageListReceived = false;
+    const auto reconnected = [this] {
+        const TCommChannel* printer = m_station->Printer();
+        return printer && m_station->Manager().SelectedChannel() == printer && m_views.ImageListReceived;
+    };
+    QEventLoop loop;
+    const auto check = [this, &loop, &reconnected] {
+        if (m_interrupted || reconnected())
+            loop.quit();
+    };
+    connect(&m_views, &TConsoleViews::Changed, &loop, check);
+    QTimer look; // the interruption is only a flag
+    connect(&look, &QTimer::timeout, &loop, check);
+    look.start(CheckMs);
+    while (!m_interrupted && !reconnected())
+        loop.exec();
+    return !m_interrupted;
 }
 
 void TMonitor::ShowConnected(const TCommChannel& channel)
@@ -163,32 +241,11 @@ int TMonitor::Finish()
     return m_views.RefusedAnswers > 0 ? ExitCode::Refused : ExitCode::Ok;
 }
 
-bool TMonitor::Pause(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    QTimer check; // the interruption is only a flag
-    connect(&check, &QTimer::timeout, &loop, [this, &loop] {
-        if (m_interrupted)
-            loop.quit();
-    });
-    check.start(CheckMs);
-    if (!m_interrupted)
-        loop.exec();
-    return !m_interrupted;
-}
-
 TMonitor::TEnd TMonitor::Watch()
 {
     m_linkEnd.reset();
     m_shown = {};
     const QPointer<TCommChannel> channel = m_station->Printer();
-    // The printer's own end of the connection is reported after its link closes.
-    connect(channel, &TCommChannel::LinkLost, this, [this] {
-        if (!m_linkEnd)
-            m_linkEnd = TEnd::LinkLost;
-    });
-    connect(channel, &TCommChannel::PrinterEndedConnection, this, [this] { m_linkEnd = TEnd::PrinterEnded; });
     connect(channel, &TCommChannel::PacketAcknowledged, this, [this] { m_silence.restart(); });
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, &TMonitor::Poll);
@@ -219,6 +276,8 @@ TMonitor::TEnd TMonitor::Watch()
         Line(QStringLiteral("disconnected"),
              QStringLiteral("disconnected: ") + QLatin1String(texts[int(end)]),
              {{"reason", reasons[int(end)]}, {"text", texts[int(end)]}});
+    for (const std::function<void()>& line : std::exchange(m_heldLines, {}))
+        line();
     return end;
 }
 

@@ -1,19 +1,22 @@
 #pragma once
 
 #include "ConsoleStation.h"
+#include "station/Reconnection.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 class QTextStream;
 
 // vexctl monitor: stays connected to one printer and prints a line for each thing that happens to
-// it, until it is interrupted. With reconnection a printer that goes away (its link lost, switched
-// off, or ending the connection itself) is connected again after a pause that doubles from the first
-// to the longest; each connection has a station of its own, so nothing of the last link remains.
+// it, until it is interrupted. With reconnection the station keeps the printer connected: one that
+// goes away (its link lost, switched off, silent, or ending the connection itself) is connected again
+// by the station's reconnection, after a pause that doubles from the first to the longest, and only
+// if it is the same printer.
 class TMonitor : public QObject
 {
     Q_OBJECT
@@ -26,8 +29,7 @@ public:
         bool Reconnect = false;
         int PollMs = 5000;     // a status request this often, so that a printer switched off is noticed
         int TimeoutMs = 10000; // how long the printer may leave a request unanswered
-        int FirstPauseMs = 1000;
-        int LongestPauseMs = 30000;
+        TReconnectionTimes Times;
     };
 
     TMonitor(TConsoleViews& views, const TFontMap& fonts, const TSettings& settings, QTextStream& out);
@@ -48,12 +50,15 @@ private:
         Silent, // the printer leaves requests unanswered
     };
 
-    int Connect(QString* error);
     TEnd Watch();
     std::optional<TEnd> WatchEnded() const;
+    bool AwaitReconnected();
     void Poll();
-    bool Pause(int ms);
     int Finish();
+    void FollowReconnection();
+    // A line about the reconnection: held back while a watch ends, so that the end comes first.
+    void ReconnectionLine(std::function<void()> line);
+    QString FailureText(const TCommChannel& channel, TReconnection::TFailure failure) const;
 
     void ShowChanges();
     void ShowConnected(const TCommChannel& channel);
@@ -67,6 +72,7 @@ private:
     bool m_interrupted = false;
     bool m_watching = false;
     std::optional<TEnd> m_linkEnd;
+    QList<std::function<void()>> m_heldLines;
     QElapsedTimer m_silence; // since the printer last answered, while something waits for an answer
 
     // What the lines have shown of the printer's state since it connected.

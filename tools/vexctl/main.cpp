@@ -93,6 +93,7 @@ int Monitor(const TCommandLine& line, TConsoleViews& views, const TFontMap& font
     settings.Json = line.Parser.isSet(line.Json);
     settings.Reconnect = line.Parser.isSet(line.Reconnect);
     settings.TimeoutMs = timeoutMs;
+    settings.Times = TReconnectionTimes::FromSettings();
     if (line.Parser.isSet(line.Interval)) {
         bool isNumber = false;
         const double seconds = line.Parser.value(line.Interval).toDouble(&isNumber);

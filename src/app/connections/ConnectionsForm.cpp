@@ -155,6 +155,7 @@ void TConnectionsForm::ShowEntry(QListWidgetItem& item, const TConnectionEntry& 
     item.setText(entry.Caption);
     item.setIcon(m_icons[icon]);
     item.setData(IconRole, icon);
+    item.setData(ReconnectingSinceRole, entry.ReconnectingSince);
     UpdateAccessibleText(item);
     // A caption of another length takes other room (one line instead of two): the list lays its
     // entries out and draws them again, or the lines of the longer caption stay on the screen.
@@ -162,20 +163,22 @@ void TConnectionsForm::ShowEntry(QListWidgetItem& item, const TConnectionEntry& 
         m_ui->listView->doItemsLayout();
 }
 
-// The caption, whole, and where the printer is reached; its state for the screen reader.
+// The caption, whole, and where the printer is reached; its state for the screen reader, and in the
+// tooltip while the station reconnects it (the icon alone says it only by its badge).
 void TConnectionsForm::UpdateAccessibleText(QListWidgetItem& item)
 {
     const QString place = item.data(Qt::AccessibleDescriptionRole).toString();
     const QString name = item.text().isEmpty() ? place : item.text();
-    item.setToolTip(PlainText::ToolTip(
-        place.isEmpty() || item.text().isEmpty() ? name : item.text() + QLatin1Char('\n') + place));
-    item.setData(Qt::AccessibleTextRole,
-                 tr("%1 - %2", "printer, state").arg(name, StateText(item.data(IconRole).toInt())));
+    QString tip = place.isEmpty() || item.text().isEmpty() ? name : item.text() + QLatin1Char('\n') + place;
+    if (item.data(IconRole).toInt() == ConnectionIcon::Reconnecting)
+        tip += QLatin1Char('\n') + StateText(item);
+    item.setToolTip(PlainText::ToolTip(tip));
+    item.setData(Qt::AccessibleTextRole, tr("%1 - %2", "printer, state").arg(name, StateText(item)));
 }
 
-QString TConnectionsForm::StateText(int icon) const
+QString TConnectionsForm::StateText(const QListWidgetItem& item) const
 {
-    switch (icon) {
+    switch (item.data(IconRole).toInt()) {
     case 0:
         return tr("not printing, no ink");
     case 1:
@@ -184,6 +187,8 @@ QString TConnectionsForm::StateText(int icon) const
         return tr("printing, no ink");
     case 3:
         return tr("printing, ink");
+    case ConnectionIcon::Reconnecting:
+        return tr("reconnecting since %1").arg(TLineModel::TimeText(item.data(ReconnectingSinceRole).toDateTime()));
     default:
         return tr("not connected");
     }

@@ -31,6 +31,7 @@ public:
     // What a list entry holds besides its caption: its printer's channel id, and its icon's index.
     static constexpr int IdRole = Qt::UserRole;
     static constexpr int IconRole = Qt::UserRole + 1;
+    static constexpr int ReconnectingSinceRole = Qt::UserRole + 2;
 
     // The window goes beside the main window; the properties dialog belongs to the main window too,
     // so that it stays usable while this window is disabled.
@@ -73,7 +74,7 @@ private:
     QListWidgetItem* SelectedItem() const;
     void ShowEntry(QListWidgetItem& item, const TConnectionEntry& entry);
     void UpdateAccessibleText(QListWidgetItem& item);
-    QString StateText(int icon) const;
+    QString StateText(const QListWidgetItem& item) const;
 
     std::unique_ptr<Ui::TConnectionsForm> m_ui;
     QWidget* m_mainWindow;

@@ -42,6 +42,7 @@ TVexMainForm::~TVexMainForm() = default;
 void TVexMainForm::ConnectMenu()
 {
     connect(m_ui->actionConnections, &QAction::triggered, this, &TVexMainForm::ConnectionsClicked);
+    connect(m_ui->actionLineOverview, &QAction::triggered, this, &TVexMainForm::LineOverviewClicked);
     connect(m_ui->actionDisconnectAll, &QAction::triggered, this, [this] {
         if (m_station)
             m_station->Manager().DisconnectAll();
@@ -55,6 +56,11 @@ void TVexMainForm::ConnectMenu()
     connect(m_ui->actionPreview, &QAction::triggered, this, &TVexMainForm::PreviewClicked);
     connect(m_ui->actionHistory, &QAction::triggered, this, &TVexMainForm::HistoryClicked);
     connect(m_ui->actionAbout, &QAction::triggered, this, &TVexMainForm::AboutClicked);
+    m_ui->menuSettings->setToolTipsVisible(true); // why "Allow remote control" cannot be ticked
+    connect(m_ui->actionAllowRemoteControl, &QAction::toggled, this, [this](bool allowed) {
+        ShowRemoteControl(allowed);
+        emit RemoteControlToggled(allowed);
+    });
     connect(m_ui->actionExit, &QAction::triggered, this, &QWidget::close);
     const QList<QAction*> languages = LanguageEntries();
     for (int position = 0; position < languages.size(); ++position)
@@ -71,6 +77,7 @@ void TVexMainForm::ReloadWindowTexts()
 {
     m_ui->retranslateUi(this);
     ShowDesignState();
+    ShowTitle();
 }
 
 // What the window shows before any printer: the texts of the form, no printer, no language checked.
@@ -99,6 +106,25 @@ void TVexMainForm::ApplyMenuState()
     // A changeover sends and changes images: not while the printer prints.
     m_ui->actionChangeover->setEnabled(m_menuState.TransferAndDelete);
     m_ui->actionConnections->setEnabled(m_menuState.Connections);
+}
+
+void TVexMainForm::SetRemoteControlAvailable(bool available, const QString& reason)
+{
+    if (!available)
+        m_ui->actionAllowRemoteControl->setChecked(false);
+    m_ui->actionAllowRemoteControl->setEnabled(available);
+    m_ui->actionAllowRemoteControl->setToolTip(reason);
+}
+
+bool TVexMainForm::AllowsRemoteControl() const
+{
+    return m_ui->actionAllowRemoteControl->isChecked();
+}
+
+// Visible in the window, not only in the menu: a printer may start without anyone at the station.
+void TVexMainForm::ShowRemoteControl(bool allowed)
+{
+    m_ui->remoteControlNotice->setVisible(allowed);
 }
 
 // A value and a lamp say their row and what they show ("Printer: LINE1", "Printing: on").
@@ -300,8 +326,25 @@ void TVexMainForm::CentreOnScreen()
 
 void TVexMainForm::ShowTransferProgress(const QString& fileName, int percent)
 {
-    const QString title = tr("Telvos Vex");
-    setWindowTitle(percent < 0 ? title : tr("%1% %2 - %3").arg(QString::number(percent), fileName, title));
+    m_transferFile = fileName;
+    m_transferPercent = percent;
+    ShowTitle();
+}
+
+void TVexMainForm::ShowLineCounts(const QString& countsText)
+{
+    m_lineCounts = countsText;
+    ShowTitle();
+}
+
+void TVexMainForm::ShowTitle()
+{
+    QString title = tr("Telvos Vex");
+    if (!m_lineCounts.isEmpty())
+        title = tr("%1 - %2", "program, printers connected").arg(title, m_lineCounts);
+    setWindowTitle(m_transferPercent < 0
+                       ? title
+                       : tr("%1% %2 - %3").arg(QString::number(m_transferPercent), m_transferFile, title));
 }
 
 void TVexMainForm::showEvent(QShowEvent* event)

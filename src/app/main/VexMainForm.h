@@ -55,12 +55,22 @@ public:
     // While the image transfer window is hidden, the title says how far the image being sent has
     // got; a percent below 0 gives the title alone again.
     void ShowTransferProgress(const QString& fileName, int percent);
+    // The title says how many printers are connected and how many the station is reconnecting, so
+    // that a glance from across the line tells that one is missing.
+    void ShowLineCounts(const QString& countsText);
+
+    // "Settings", "Allow remote control" can be ticked only where the settings allow remote control
+    // (a broker, REMOTE_CONTROL=1); otherwise it stays unticked and disabled, with the reason as its tip.
+    void SetRemoteControlAvailable(bool available, const QString& reason);
+    bool AllowsRemoteControl() const;
 
     const TMainMenuState& MenuState() const { return m_menuState; }
     const QTimer& FlashTimer() const { return m_flashTimer; }
 
 signals:
     void ConnectionsClicked();
+    // "Line overview": every printer the station knows.
+    void LineOverviewClicked();
     void DeleteClicked();
     void ModifyClicked();
     void PrintClicked();
@@ -72,6 +82,8 @@ signals:
     void HistoryClicked();
     void AboutClicked();
     void LanguageClicked(qint32 localeId);
+    // The operator ticked or unticked "Allow remote control"; the window shows it while ticked.
+    void RemoteControlToggled(bool allowed);
     // Every printer link is closed and the port choices are stored: the program may end.
     void Closed();
 
@@ -90,6 +102,8 @@ private:
     void ComPortClick(QAction* entry);
     void LanguageSelectClick(int position);
     void FlashTimerTimeOut();
+    void ShowRemoteControl(bool allowed);
+    void ShowTitle();
     QList<QAction*> ComPortEntries() const;
     QList<QAction*> LanguageEntries() const;
 
@@ -101,4 +115,7 @@ private:
     qint32 m_checkedLocaleId = 0;
     bool m_shownBefore = false;
     bool m_closing = false;
+    QString m_lineCounts; // empty while the station knows no connected or reconnecting printer
+    QString m_transferFile;
+    int m_transferPercent = -1;
 };

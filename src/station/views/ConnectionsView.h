@@ -1,14 +1,20 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 // One entry of the connection list: a printer link named by its channel's id, its caption and its
-// icon (0-3 by the printer's status bits when connected, 4 when not).
+// icon (0-3 by the printer's status bits when connected, 4 when not, 5 while the station connects a
+// printer it lost again, since the time given).
 struct TConnectionEntry
 {
+    static constexpr int NotConnectedIcon = 4;
+    static constexpr int ReconnectingIcon = 5;
+
     quint64 Id = 0;
     QString Caption;
-    int Icon = 4;
+    int Icon = NotConnectedIcon;
+    QDateTime ReconnectingSince;
 
     bool operator==(const TConnectionEntry&) const = default;
 };

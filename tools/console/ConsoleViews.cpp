@@ -26,6 +26,14 @@ QString NumericRule(qint32 limitA, qint32 limitB)
 
 TConsoleViews::TConsoleViews(bool progressBar) : m_progressBar(progressBar) {}
 
+void TConsoleViews::Say(const QString& line)
+{
+    if (Output)
+        Output(line);
+    else
+        Err() << line << Qt::endl;
+}
+
 void TConsoleViews::SetCoderStatus(quint16)
 {
     StatusReported = true;
@@ -46,7 +54,7 @@ void TConsoleViews::PrintStopped()
 
 void TConsoleViews::ShowNoEthernetConnection()
 {
-    Err() << QCoreApplication::translate("TConnectionManager", "No Ethernet Connection") << Qt::endl;
+    Say(QCoreApplication::translate("TConnectionManager", "No Ethernet Connection"));
 }
 
 void TConsoleViews::UpdateImageList(const QStringList&)
@@ -60,7 +68,7 @@ void TConsoleViews::ShowTransferFile(const QString& fileName, const QString& ima
     m_fileName = fileName;
     m_lastPercent = -1;
     if (!imageName.isEmpty())
-        Err() << "sending " << fileName << " as image " << imageName << Qt::endl;
+        Say(QStringLiteral("sending %1 as image %2").arg(fileName, imageName));
 }
 
 void TConsoleViews::SetTransferProgress(int percent)
@@ -76,8 +84,7 @@ void TConsoleViews::SetTransferProgress(int percent)
 bool TConsoleViews::ConfirmOverwrite(const QString& imageName)
 {
     if (!Overwrite) {
-        Err() << m_fileName << ": IMAGE " << imageName << " EXISTS, not overwritten (use --overwrite)"
-              << Qt::endl;
+        Say(QStringLiteral("%1: IMAGE %2 EXISTS, not overwritten (use --overwrite)").arg(m_fileName, imageName));
         ++Skipped;
     }
     return Overwrite;
@@ -85,8 +92,10 @@ bool TConsoleViews::ConfirmOverwrite(const QString& imageName)
 
 bool TConsoleViews::ConfirmUnreadableBarcode(int itemNumber, const QString& reason)
 {
-    Err() << m_fileName << ": BARCODE OF ITEM " << itemNumber << " DOES NOT READ BACK (" << reason
-          << "), not sent" << Qt::endl;
+    Say(QStringLiteral("%1: BARCODE OF ITEM %2 DOES NOT READ BACK (%3), not sent")
+            .arg(m_fileName)
+            .arg(itemNumber)
+            .arg(reason));
     ++Skipped;
     return false;
 }
@@ -95,16 +104,16 @@ bool TConsoleViews::ConfirmUnreadableBarcode(int itemNumber, const QString& reas
 void TConsoleViews::ShowFileRefused(const QString& text)
 {
     if (text.contains(m_fileName, Qt::CaseInsensitive))
-        Err() << text << Qt::endl;
+        Say(text);
     else
-        Err() << m_fileName << ": " << text << Qt::endl;
+        Say(m_fileName + QStringLiteral(": ") + text);
     ++Skipped;
 }
 
 void TConsoleViews::ShowBatchAborted(const QString& text)
 {
     TransferFailure = text;
-    Err() << text << Qt::endl;
+    Say(text);
     emit Changed();
 }
 
@@ -147,7 +156,7 @@ void TConsoleViews::HideFlashWrite(bool written)
 void TConsoleViews::ShowMessage(const QString& text)
 {
     if (ReportOnStandardError)
-        Err() << text << Qt::endl;
+        Say(text);
     emit MessageShown(text);
 }
 
@@ -156,7 +165,7 @@ void TConsoleViews::Report(const TOperatorAnswerReport& report)
     if (report.Refused)
         ++RefusedAnswers;
     if (ReportOnStandardError)
-        Err() << report.Text << Qt::endl;
+        Say(report.Text);
     emit OperatorRequestAnswered(report);
 }
 

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QObject>
 
+#include <functional>
 #include <optional>
 
 class THistoryStore;
@@ -62,6 +63,8 @@ public:
     bool ReportOnStandardError = true;
     // Where every station of this run records its events; none for commands without a printer.
     THistoryStore* History = nullptr;
+    // Where the lines for the operator go (a journal); standard error when none.
+    std::function<void(const QString&)> Output;
 
     // What the printer has reported so far.
     bool ImageListReceived = false;
@@ -144,6 +147,7 @@ signals:
     void OperatorRequestAnswered(const TOperatorAnswerReport& report);
 
 private:
+    void Say(const QString& line);
     void Report(const TOperatorAnswerReport& report);
 
     bool m_progressBar;

@@ -9,5 +9,8 @@
 //   changes N   from now on every printer changes its state N times a second (0 stops), their
 //               first changes spread over one period; "changes 0" answers "sent K", the state
 //               reports the printers sent since the changes started.
+//   restart W O every printer is switched off once at a random moment within W milliseconds (its
+//               connections end, its port refuses) and on again O milliseconds later; answers
+//               "restarted" once every printer listens again.
 // The end of the input ends the program.
 int RunFleetPrinters(int argc, char* argv[], int count, quint16 discoveryPort);

@@ -76,6 +76,7 @@ private:
     void Preview();
     void AboutBox();
     void History();
+    void Line();
 
     TStationWindows& m_windows;
     TScreenshotPrinters& m_printers;

@@ -101,7 +101,7 @@ private slots:
 
         QCOMPARE(Captions(m_form->menuBar()->actions()), (QStringList{"Printer", "Images", "Settings", "Help", "Exit"}));
         QCOMPARE(Captions(Find<QMenu>("menuPrinter")->actions()),
-                 (QStringList{"Connections", "Disconnect all", "Parameters", "", "Preview", "History"}));
+                 (QStringList{"Connections", "Line overview", "Disconnect all", "Parameters", "", "Preview", "History"}));
         QCOMPARE(Captions(Find<QMenu>("menuImages")->actions()), (QStringList{"Transfer", "Delete", "Modify", "Print"}));
         QCOMPARE(Captions(Find<QMenu>("menuSettings")->actions()), QStringList{"Language"});
         QCOMPARE(Captions(Find<QMenu>("menuLanguage")->actions()),

@@ -224,8 +224,17 @@ bool MeasureStorm(quint16 discoveryPort, TStormFigures& figures)
     for (qsizetype i = 1; i < ready.size(); ++i)
         ports.append(ready[i].toUShort());
     const std::unique_ptr<TFleetSide> vex = TFleetSide::Make(QStringLiteral("windows"));
-    if (ready.value(0) != "READY" || ports.size() != StormPrinters || !vex->Start() || !vex->ConnectAll(ports))
+    // Which step failed, for whoever reads a failed run.
+    const auto failed = [](const char* step) {
+        std::fprintf(stderr, "bench_reconnect: %s\n", step);
         return false;
+    };
+    if (ready.value(0) != "READY" || ports.size() != StormPrinters)
+        return failed("the printers did not start");
+    if (!vex->Start())
+        return failed("vex did not start");
+    if (!vex->ConnectAll(ports))
+        return failed("vex did not find and connect every printer");
     TStation& station = *vex->Station();
 
     Bench::TLoopLatencyProbe idle;

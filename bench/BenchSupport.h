@@ -3,12 +3,14 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <limits>
+#include <vector>
 
 namespace Bench {
 
@@ -59,6 +61,61 @@ inline void Report(const char* what, double value, const char* unit, double floo
     std::printf("\n");
     std::fflush(stdout);
 }
+
+// How long events posted to the main thread wait there: a thread of its own posts one every few
+// milliseconds, stamped with the time it was posted. The longest wait is the longest the event loop
+// went without turning (to within the posting interval).
+class TLoopLatencyProbe : public QThread
+{
+public:
+    static constexpr int IntervalMs = 5;
+
+    ~TLoopLatencyProbe() override { Stop(); }
+
+    void Stop()
+    {
+        quit();
+        wait();
+        m_recording = false;
+    }
+    // The latency that 99 % of the posted events did not exceed, in ms.
+    double P99Ms()
+    {
+        if (m_samplesNs.empty())
+            return 0;
+        std::sort(m_samplesNs.begin(), m_samplesNs.end());
+        return double(m_samplesNs[(m_samplesNs.size() * 99) / 100]) / 1e6;
+    }
+    double LongestMs() const
+    {
+        return m_samplesNs.empty() ? 0 : double(*std::max_element(m_samplesNs.begin(), m_samplesNs.end())) / 1e6;
+    }
+
+protected:
+    void run() override
+    {
+        QTimer post;
+        post.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&post, &QTimer::timeout, [this] {
+            QElapsedTimer posted;
+            posted.start();
+            QMetaObject::invokeMethod(
+                &m_receiver,
+                [this, posted] {
+                    if (m_recording)
+                        m_samplesNs.push_back(posted.nsecsElapsed());
+                },
+                Qt::QueuedConnection);
+        });
+        post.start(IntervalMs);
+        exec();
+    }
+
+private:
+    QObject m_receiver; // in the main thread
+    bool m_recording = true;
+    std::vector<qint64> m_samplesNs;
+};
 
 // The resident memory of this process in MiB (Linux); 0 where it cannot be read.
 inline double ResidentMiB()

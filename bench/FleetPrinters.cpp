@@ -6,6 +6,7 @@
 #include "SimTcpServer.h"
 
 #include <QCoreApplication>
+#include <QRandomGenerator>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -31,6 +32,7 @@ public:
             if (!discovery->Listen(QHostAddress(QStringLiteral("127.255.255.255")), discoveryPort))
                 m_error = discovery->ErrorString();
             m_printers.append(printer);
+            m_servers.append(server);
             m_ports.append(server->Port());
         }
     }
@@ -46,6 +48,8 @@ public:
                 printer->SetStatusWord(quint16(words.value(2).toUInt()));
             return;
         }
+        if (words.value(0) == "restart")
+            return Restart(words.value(1).toInt(), words.value(2).toInt());
         if (words.value(0) != "changes")
             return;
         const int perSecond = words.value(1).toInt();
@@ -70,6 +74,28 @@ public:
     }
 
 private:
+    void Restart(int windowMs, int offMs)
+    {
+        QRandomGenerator random(7);
+        m_restarting = int(m_servers.size());
+        for (int i = 0; i < m_servers.size(); ++i) {
+            TSimTcpServer* server = m_servers[i];
+            const quint16 port = m_ports[i];
+            QTimer::singleShot(int(random.bounded(qMax(windowMs, 1))), server, [this, server, port, offMs] {
+                server->Close();
+                QTimer::singleShot(offMs, server, [this, server, port] {
+                    if (!server->Listen(QHostAddress::LocalHost, port))
+                        std::fprintf(stderr, "fleet printers: port %u: %s\n", unsigned(port),
+                                     qPrintable(server->ErrorString()));
+                    if (--m_restarting == 0) {
+                        std::printf("restarted\n");
+                        std::fflush(stdout);
+                    }
+                });
+            });
+        }
+    }
+
     void Count(const TXLMessage& message)
     {
         if (m_counting && message.Id == XLReceive::StatusId && message.Sub == XLReceive::StatusInfo)
@@ -77,7 +103,9 @@ private:
     }
 
     QList<TSimPrinter*> m_printers;
+    QList<TSimTcpServer*> m_servers;
     QList<quint16> m_ports;
+    int m_restarting = 0;
     QString m_error;
     bool m_counting = false;
     long long m_sent = 0;

@@ -11,5 +11,8 @@
 //               reports the printers sent since the changes started.
 //   status I W  printer I (from 0) takes the status word W and reports it, as a state change at a
 //               moment the benchmark knows
+//   restart W O every printer is switched off once at a random moment within W milliseconds (its
+//               connections end, its port refuses) and on again O milliseconds later; answers
+//               "restarted" once every printer listens again.
 // The end of the input ends the program.
 int RunFleetPrinters(int argc, char* argv[], int count, quint16 discoveryPort);

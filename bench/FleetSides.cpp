@@ -115,6 +115,7 @@ public:
     }
 
     bool AllStillConnected() override { return m_station.Manager().ConnectedList().size() == m_count; }
+    TStation* Station() override { return &m_station; }
 
 private:
     TSilentViews m_views;
@@ -160,6 +161,7 @@ public:
     {
         return m_windows.Station().Manager().ConnectedList().size() == m_count;
     }
+    TStation* Station() override { return &m_windows.Station(); }
 
 private:
     TStationWindows m_windows;

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class TStation;
+
 // One side of the fleet benchmark, the thing whose cost is measured with the printers connected:
 // "floor" (bare sockets that acknowledge what the printers send), "station" (the station layer
 // without windows) or "windows" (the window program's station, offscreen).
@@ -26,4 +28,6 @@ public:
     // and have answered.
     virtual bool ConnectAll(const QList<quint16>& ports) = 0;
     virtual bool AllStillConnected() = 0;
+    // The station measured; none for the floor.
+    virtual TStation* Station() { return nullptr; }
 };

@@ -17,12 +17,10 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QUdpSocket>
 
 #include <ctime>
 #include <map>
-#include <vector>
 
 namespace {
 
@@ -31,7 +29,6 @@ constexpr int ChangesPerSecond = 10;
 constexpr int IdleMs = 3000;
 constexpr int WarmUpMs = 500;
 constexpr int BusyMs = 3000;
-constexpr int ProbeIntervalMs = 5;
 
 double CpuSeconds()
 {
@@ -47,54 +44,6 @@ void Pass(int ms)
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
 }
-
-// How long events posted to the main thread wait there: a thread of its own posts one every few
-// milliseconds, stamped with the time it was posted.
-class TLoopLatencyProbe : public QThread
-{
-public:
-    ~TLoopLatencyProbe() override { Stop(); }
-
-    void Stop()
-    {
-        quit();
-        wait();
-        m_recording = false;
-    }
-    // The latency that 99 % of the posted events did not exceed, in ms.
-    double P99Ms()
-    {
-        if (m_samplesNs.empty())
-            return 0;
-        std::sort(m_samplesNs.begin(), m_samplesNs.end());
-        return double(m_samplesNs[(m_samplesNs.size() * 99) / 100]) / 1e6;
-    }
-
-protected:
-    void run() override
-    {
-        QTimer post;
-        post.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&post, &QTimer::timeout, [this] {
-            QElapsedTimer posted;
-            posted.start();
-            QMetaObject::invokeMethod(
-                &m_receiver,
-                [this, posted] {
-                    if (m_recording)
-                        m_samplesNs.push_back(posted.nsecsElapsed());
-                },
-                Qt::QueuedConnection);
-        });
-        post.start(ProbeIntervalMs);
-        exec();
-    }
-
-private:
-    QObject m_receiver; // in the main thread
-    bool m_recording = true;
-    std::vector<qint64> m_samplesNs;
-};
 
 quint16 FreeUdpPort()
 {
@@ -164,7 +113,7 @@ int MeasureSide(const QString& kind, quint16 discoveryPort)
     Pass(BusyMs);
     Figure("busy_cpu_percent", (CpuSeconds() - cpu) * 100 * 1000 / BusyMs);
     // The probe costs the loop a little itself: it runs after the CPU is measured.
-    TLoopLatencyProbe probe;
+    Bench::TLoopLatencyProbe probe;
     probe.start();
     Pass(BusyMs);
     probe.Stop();

@@ -9,6 +9,7 @@
 #include "app/StationWindows.h"
 #include "app/connections/ConnectionsForm.h"
 #include "app/connections/PropertyForm.h"
+#include "app/line/LineForm.h"
 #include "app/main/VexMainForm.h"
 #include "app/operator/MessageForm.h"
 #include "app/parameters/ParametersForm.h"
@@ -115,6 +116,7 @@ enum class TPlace
     FileNameInRefusal,
     LegendCell,
     LegendToolTip,
+    LineRow,
 };
 
 } // namespace
@@ -269,6 +271,22 @@ class TestOutsideText : public QObject
             m_printer->Printer.SendOperatorTextRequest(Payload, QStringLiteral("A"), 0);
             return QTest::qWaitFor([&] { return !shown.isEmpty(); }) ? shown : QString();
         }
+        case TPlace::LineRow: {
+            Connect(Payload, [](TSimPrinterState& state) { state.CurrentImageA = Payload; });
+            m_printer->Printer.SendFault(XLReceive::RibbonFault);
+            Manager().RefreshListView();
+            [&] { QVERIFY(AppTest::ClickMenu(Main(), {"Printer", "Line overview"})); }();
+            auto* window = TopLevel<TLineForm>();
+            if (!window || !QTest::qWaitForWindowExposed(window))
+                return {};
+            const QAbstractItemModel& rows = window->ShownRows();
+            const auto cell = [&rows](int column) { return rows.index(0, column).data().toString(); };
+            if (!QTest::qWaitFor([&] { return rows.rowCount() == 1 && !cell(TLineModel::FaultColumn).isEmpty(); }))
+                return {};
+            return QStringList{cell(TLineModel::NameColumn), cell(TLineModel::ImagesColumn),
+                               cell(TLineModel::FaultColumn)}
+                .join(QLatin1Char('\n'));
+        }
         case TPlace::ImageNameInRefusal:
             // An image without items is refused, by its name.
             return PreviewRefusal(DesignFile(QStringLiteral("empty.Vega"),
@@ -328,6 +346,7 @@ private slots:
         QTest::newRow("file's name, refusal box") << TPlace::FileNameInRefusal;
         QTest::newRow("item's text, preview's legend") << TPlace::LegendCell;
         QTest::newRow("item's text, legend's tool tip") << TPlace::LegendToolTip;
+        QTest::newRow("printer's name, image and fault, Line window") << TPlace::LineRow;
     }
     void outsideTextShowsAsItStands()
     {

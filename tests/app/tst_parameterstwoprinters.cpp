@@ -33,7 +33,7 @@ enum class TWindow
 enum class TDisturbance
 {
     OtherPrinterConnects, // LINE2's ConnectAck makes it the selected printer
-    PrinterPruned,        // LINE1 does not answer a discovery
+    PrinterPruned,        // LINE1, not kept connected, does not answer a discovery
     PrinterDisconnects,   // LINE1 ends the connection itself
 };
 } // namespace
@@ -149,6 +149,10 @@ private slots:
             ConnectLine2();
             break;
         case TDisturbance::PrinterPruned:
+            // A printer the station keeps connected is not dropped while it answers: as with
+            // AUTO_RECONNECT=0, this station keeps none.
+            m_windows->Station().Reconnection().SetKeepsConnectedPrinters(false);
+            m_windows->Station().Reconnection().StopAll(TDisconnectCause::Operator);
             Manager().NetworkList().BuildList(); // nobody answers
             Manager().NetworkList().OnCollectTimer();
             break;

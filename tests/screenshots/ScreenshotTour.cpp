@@ -10,6 +10,7 @@
 #include "app/images/ImageDownloadForm.h"
 #include "app/images/ModifyImageForm.h"
 #include "app/images/ModifyItemForm.h"
+#include "app/line/LineForm.h"
 #include "app/main/AboutBox.h"
 #include "app/main/VexMainForm.h"
 #include "app/operator/MessageForm.h"
@@ -218,6 +219,7 @@ void TScreenshotTour::Run(const QDir& folder)
     Preview();
     AboutBox();
     History();
+    Line();
 }
 
 void TScreenshotTour::MainWindow()
@@ -430,6 +432,23 @@ void TScreenshotTour::AboutBox()
     MainAction(m_windows, "actionAbout")->trigger();
     Save(QStringLiteral("about"), &m_windows.AboutBox());
     m_windows.AboutBox().hide();
+}
+
+// Every printer the station knows, LINE2 switched off for the picture: the station reconnects it, and
+// has it back before the tour goes on.
+void TScreenshotTour::Line()
+{
+    TLineForm& window = m_windows.LineForm();
+    const TLineModel& line = m_windows.Station().Line();
+    MainAction(m_windows, "actionLineOverview")->trigger();
+    TSimTcpServer& line2 = m_printers.At(2).Sim.Tcp;
+    const quint16 port = line2.Port();
+    line2.Close();
+    Check(Wait([&] { return line.Counts().Reconnecting == 1; }), QStringLiteral("LINE2 is not reconnecting"));
+    Save(QStringLiteral("line"), &window);
+    Check(line2.Listen(QHostAddress::LocalHost, port), QStringLiteral("LINE2 cannot listen again"));
+    Check(Wait([&] { return line.Counts().Reconnecting == 0; }, 15000), QStringLiteral("LINE2 did not come back"));
+    window.hide();
 }
 
 // What the tour did to the printers, as the station recorded it.

@@ -77,6 +77,7 @@ private:
     void Preview();
     void AboutBox();
     void History();
+    void Line();
 
     TStationWindows& m_windows;
     TScreenshotPrinters& m_printers;

@@ -264,10 +264,22 @@ private slots:
         QCOMPARE(events.filter("reconnecting").size(), int(std::log2(attempts)) + 1);
     }
 
-    // Another printer (another name) now answers at LINE1's port: it is told that the station does
-    // not want it, shown as a printer of its own, and LINE1 stays reconnecting.
+    // Another printer now answers at LINE1's port (another name, or LINE1's name on another model):
+    // it is told that the station does not want it, shown as a printer of its own, and LINE1 stays
+    // reconnecting.
+    void aDifferentPrinterAtTheOldPortIsNotTakenForIt_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("shownAs");
+        QTest::newRow("another name") << "LINE2" << QStringList() << "Vega - LINE2";
+        QTest::newRow("the same name, another model") << "LINE1" << QStringList{"--model", "0"} << "Altair - LINE1";
+    }
     void aDifferentPrinterAtTheOldPortIsNotTakenForIt()
     {
+        QFETCH(QString, name);
+        QFETCH(QStringList, options);
+        QFETCH(QString, shownAs);
         auto before = std::make_unique<TSimulatorProcess>();
         QVERIFY(StartTcp(*before, "LINE1"));
         const quint16 port = before->TcpPort();
@@ -277,15 +289,17 @@ private slots:
         QTRY_COMPARE(ConnectionOf(id), TConnection::Reconnecting);
 
         TSimulatorProcess other;
-        QVERIFY(StartTcp(other, "LINE2", port));
-        QTRY_COMPARE(m_station->Line().StateOf(id)->OtherPrinter, QStringLiteral("Vega - LINE2"));
+        QVERIFY(StartTcp(other, name, port, options));
+        QTRY_COMPARE(m_station->Line().StateOf(id)->OtherPrinter, shownAs);
         QTRY_VERIFY(Received(other).contains("DisconnectRequest"));
         Manager().RefreshListView();
         QTRY_COMPARE(m_views.Entries.size(), 2);
-        QCOMPARE(m_views.Entries[1].Caption, QStringLiteral("Vega - LINE2"));
+        QCOMPARE(m_views.Entries[1].Caption, shownAs);
         QCOMPARE(m_views.Entries[1].Icon, TConnectionEntry::NotConnectedIcon);
         QCOMPARE(ConnectionOf(id), TConnection::Reconnecting);
-        QCOMPARE(TCoder::Of(*Manager().FindChannel(id)).PrinterName, QStringLiteral("LINE1"));
+        const TCoder& lost = TCoder::Of(*Manager().FindChannel(id));
+        QCOMPARE(lost.PrinterName, QStringLiteral("LINE1"));
+        QCOMPARE(lost.Model, PrinterModels::Vega);
         QVERIFY(Manager().ConnectedList().isEmpty());
         QVERIFY(EventsOf({"reconnected"}).isEmpty());
     }

@@ -8,7 +8,7 @@
 
 namespace {
 // The room the window asks for at first; it is the operator's to resize.
-constexpr QSize InitialSize{1000, 360};
+constexpr QSize InitialSize{1180, 360};
 } // namespace
 
 TLineForm::TLineForm(QWidget* mainWindow) : QDialog(mainWindow), m_ui(std::make_unique<Ui::TLineForm>())
@@ -38,23 +38,32 @@ void TLineForm::Attach(TStation& station)
     TLineModel& line = station.Line();
     m_sorted.setSourceModel(&line);
     connect(&line, &TLineModel::CountsChanged, this, &TLineForm::ShowCounts);
+    SizeColumns();
+    ShowCounts();
+}
+
+// Room for the texts a column usually holds, and never less than its title needs.
+void TLineForm::SizeColumns()
+{
     const QFontMetrics metrics = fontMetrics();
     QHeaderView* header = m_ui->lineTable->horizontalHeader();
     const std::pair<int, int> widths[] = {
-        {TLineModel::NameColumn, 16},       {TLineModel::ModelColumn, 8},  {TLineModel::AddressColumn, 18},
-        {TLineModel::ConnectionColumn, 26}, {TLineModel::PrintingColumn, 12}, {TLineModel::ImagesColumn, 16},
+        {TLineModel::NameColumn, 16},       {TLineModel::ModelColumn, 8},     {TLineModel::AddressColumn, 18},
+        {TLineModel::ConnectionColumn, 28}, {TLineModel::PrintingColumn, 12}, {TLineModel::ImagesColumn, 16},
         {TLineModel::PrintCountColumn, 10}, {TLineModel::InkColumn, 10},
     };
     for (const auto& [column, characters] : widths)
-        header->resizeSection(column, metrics.averageCharWidth() * characters + 16);
-    ShowCounts();
+        header->resizeSection(column,
+                              qMax(metrics.averageCharWidth() * characters + 16, header->sectionSizeHint(column)));
 }
 
 void TLineForm::ReloadWindowTexts()
 {
     m_ui->retranslateUi(this);
-    if (m_station)
+    if (m_station) {
         m_station->Line().Retranslate();
+        SizeColumns();
+    }
     ShowCounts();
 }
 

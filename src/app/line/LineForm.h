@@ -35,6 +35,7 @@ public:
 
 private:
     void ShowCounts();
+    void SizeColumns();
     void SelectRow(const QModelIndex& index);
 
     std::unique_ptr<Ui::TLineForm> m_ui;

@@ -392,6 +392,8 @@ void TReconnection::Connected(TCommChannel& channel)
     if (!kept)
         kept = &Register(channel);
     const TCoder& coder = TCoder::Of(channel);
+    // A printer kept before it ever answered (vexd's, the monitor's) is connected, not reconnected.
+    const bool connectedBefore = kept->Identified;
     kept->Identified = true;
     kept->Name = coder.PrinterName;
     kept->Model = coder.Model;
@@ -403,5 +405,6 @@ void TReconnection::Connected(TCommChannel& channel)
     kept->Timer.stop();
     kept->Progress = {};
     emit StateChanged(kept->Id);
-    emit Reconnected(channel, progress.Attempts, progress.PauseMs);
+    if (connectedBefore)
+        emit Reconnected(channel, progress.Attempts, progress.PauseMs);
 }

@@ -264,6 +264,22 @@ private slots:
         QCOMPARE(events.filter("reconnecting").size(), int(std::log2(attempts)) + 1);
     }
 
+    // A printer kept by its address before it ever answered (as vexd keeps its printers) is
+    // connected when it comes, not reconnected.
+    void aPrinterKeptBeforeItAnswersIsConnectedNotReconnected()
+    {
+        auto before = std::make_unique<TSimulatorProcess>();
+        QVERIFY(StartTcp(*before, "LINE1"));
+        const quint16 port = before->TcpPort();
+        before.reset();
+        TCommChannel* channel = Reconnection().KeepNetworkPrinter(QStringLiteral("127.0.0.1"), port);
+        QTRY_VERIFY(Reconnection().Progress(channel->Id()).value_or(TReconnection::TProgress()).Attempts >= 2);
+        TSimulatorProcess printer;
+        QVERIFY(StartTcp(printer, "LINE1", port));
+        QTRY_VERIFY(Manager().ConnectedList().contains(channel));
+        QCOMPARE(EventsOf({"connected", "reconnected"}), QStringList{"connected"});
+    }
+
     // Another printer now answers at LINE1's port (another name, or LINE1's name on another model):
     // it is told that the station does not want it, shown as a printer of its own, and LINE1 stays
     // reconnecting.

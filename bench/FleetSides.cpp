@@ -41,13 +41,13 @@ bool Discover(TStation& station, int count)
         manager.BuildChannelLists();
         AwaitWithin([&] { return !manager.NetworkList().CollectTimer().isActive(); });
     }
-    // A printer is connected once the short connection of its probe has closed.
+    // A printer is connected once the short connection of its probe has closed; the Connections
+    // entries follow the probes.
     const QList<TNetChannel*>& listed = manager.NetworkList().Channels();
     return AwaitWithin([&] {
-               return std::none_of(listed.begin(), listed.end(),
-                                   [](TNetChannel* c) { return c->LinkTimer().isActive(); });
-           }) &&
-           listed.size() == count && manager.Entries().size() == count;
+        return std::none_of(listed.begin(), listed.end(), [](TNetChannel* c) { return c->LinkTimer().isActive(); }) &&
+               listed.size() == count && manager.Entries().size() == count;
+    });
 }
 
 bool AllConnectedAndQuiet(TStation& station, int count)

@@ -8,6 +8,7 @@
 #include "station/StationEvent.h"
 #include "widgets/DateFormat.h"
 #include "widgets/MessageBox.h"
+#include "widgets/PlainText.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -37,7 +38,7 @@ struct THistoryForm::TExportRun
 
 THistoryForm::THistoryForm(QWidget* mainWindow) : QDialog(mainWindow), m_ui(std::make_unique<Ui::THistoryForm>())
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     resize(InitialSize);
     m_ui->historyTable->setModel(&m_model);

@@ -3,6 +3,7 @@
 #include "ui_LineForm.h"
 
 #include "station/Station.h"
+#include "widgets/PlainText.h"
 
 #include <QHeaderView>
 
@@ -13,7 +14,7 @@ constexpr QSize InitialSize{1180, 360};
 
 TLineForm::TLineForm(QWidget* mainWindow) : QDialog(mainWindow), m_ui(std::make_unique<Ui::TLineForm>())
 {
-    m_ui->setupUi(this);
+    PlainText::SetupForm(*m_ui, this);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     resize(InitialSize);
     m_sorted.setSortRole(TLineModel::SortRole);

@@ -147,7 +147,9 @@ private slots:
 
         line.Broker.Stop();
         QVERIFY(line.Vexd->AwaitLog("cannot be reached"));
+        // One after the other: two printers' reports reach the station in no fixed order.
         line.Line1.Command("fault ribbon");
+        QVERIFY(line.Vexd->AwaitLog("LINE1: fault-raised"));
         line.Line2.Command("fault timeout");
         QVERIFY(line.Vexd->AwaitLog("LINE2: fault-raised"));
         QVERIFY(line.Broker.Restart());

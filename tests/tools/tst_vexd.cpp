@@ -88,17 +88,23 @@ private slots:
         QVERIFY(dashboard.Connect());
         QTRY_COMPARE(dashboard.On(Root + "status").value(0).value("status").toString(), QStringLiteral("online"));
         QCOMPARE(dashboard.On(Root + "status").value(0).value("station").toString(), QStringLiteral("LINE-3"));
-        QTRY_VERIFY(!dashboard.On(Root + "LINE1/state").isEmpty() && !dashboard.On(Root + "LINE2/state").isEmpty());
-        const QJsonObject deneb = dashboard.On(Root + "LINE1/state").constLast();
+        // A state follows every change: the one that counts is the last, once the images are known.
+        const auto lastState = [&](const char* printer) {
+            const QList<QJsonObject> states = dashboard.On(Root + printer + "/state");
+            return states.isEmpty() ? QJsonObject() : states.constLast();
+        };
+        QTRY_COMPARE(lastState("LINE1").value("images").toArray().size(), 2);
+        QTRY_COMPARE(lastState("LINE2").value("images").toArray().size(), 1);
+        const QJsonObject deneb = lastState("LINE1");
         QCOMPARE(deneb.value("connection").toString(), QStringLiteral("connected"));
         QCOMPARE(deneb.value("printer").toObject().value("model").toString(), QStringLiteral("Deneb"));
         QCOMPARE(deneb.value("images").toArray().size(), 2); // two heads
-        QCOMPARE(dashboard.On(Root + "LINE2/state").constLast().value("images").toArray().size(), 1);
         COMPARE_WITH_DOCUMENT("state", deneb);
 
         line.Line1.Command("fault ribbon");
         QTRY_VERIFY(Kinds(dashboard.On(Root + "LINE1/event")).contains("fault-raised"));
-        const QJsonObject fault = dashboard.On(Root + "LINE1/event").constLast();
+        const QList<QJsonObject> events = dashboard.On(Root + "LINE1/event");
+        const QJsonObject fault = events.at(Kinds(events).indexOf("fault-raised"));
         QCOMPARE(fault.value("values").toObject().value("fault").toString(), QStringLiteral("ribbon-fault"));
         QCOMPARE(fault.value("printer").toObject().value("name").toString(), QStringLiteral("LINE1"));
         QCOMPARE(fault.value("station").toString(), QStringLiteral("LINE-3"));

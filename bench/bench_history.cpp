@@ -36,7 +36,7 @@ double CpuSeconds()
 TEventPrinter Printer(int number)
 {
     return {QStringLiteral("LINE%1").arg(number % 8 + 1), QStringLiteral("Vega"),
-            QStringLiteral("192.168.10.%1:3000").arg(20 + number % 8)};
+            QStringLiteral("127.0.10.%1:3000").arg(20 + number % 8)};
 }
 
 QJsonObject Values(int number)

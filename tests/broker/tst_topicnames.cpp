@@ -51,15 +51,15 @@ private slots:
     void twoPrintersOfOneNameDoNotShareALevel()
     {
         TPrinterTopics topics;
-        const QString first = topics.LevelFor("LINE1", "10.0.0.7:3000");
-        const QString second = topics.LevelFor("LINE1", "10.0.0.8:3000");
+        const QString first = topics.LevelFor("LINE1", "127.0.0.7:3000");
+        const QString second = topics.LevelFor("LINE1", "127.0.0.8:3000");
         QCOMPARE(first, QStringLiteral("LINE1"));
         QVERIFY(second.startsWith("LINE1~"));
-        QCOMPARE(topics.LevelFor("LINE1", "10.0.0.7:3000"), first);
-        QCOMPARE(topics.LevelFor("LINE1", "10.0.0.8:3000"), second);
+        QCOMPARE(topics.LevelFor("LINE1", "127.0.0.7:3000"), first);
+        QCOMPARE(topics.LevelFor("LINE1", "127.0.0.8:3000"), second);
         QString name, address;
         QVERIFY(topics.PrinterOf(second, name, address));
-        QCOMPARE(address, QStringLiteral("10.0.0.8:3000"));
+        QCOMPARE(address, QStringLiteral("127.0.0.8:3000"));
         QVERIFY(!topics.PrinterOf("LINE2", name, address));
     }
 };
